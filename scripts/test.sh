@@ -1,0 +1,22 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds and runs every test headless.
+# With --sanitize, builds and runs them again under AddressSanitizer and
+# UndefinedBehaviorSanitizer in a separate build folder.
+set -euo pipefail
+here="$(cd "$(dirname "$0")/.." && pwd)"
+bash "$here/scripts/install-deps.sh"
+
+build="$here/build"
+extra=()
+if [ "${1:-}" = "--sanitize" ]; then
+  build="$here/build-sanitize"
+  extra=(-DVELLARMO_SANITIZE=ON -DVELLARMO_BENCH=OFF)
+  export ASAN_OPTIONS="detect_leaks=0:abort_on_error=1:halt_on_error=1"
+  export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
+  BUILD_TYPE=Debug bash "$here/scripts/build.sh" "$build" "${extra[@]}"
+else
+  bash "$here/scripts/build.sh" "$build"
+fi
+
+export QT_QPA_PLATFORM=offscreen
+ctest --test-dir "$build" --output-on-failure -j "${JOBS:-2}"

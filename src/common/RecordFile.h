@@ -1,0 +1,52 @@
+#pragma once
+
+#include <QByteArray>
+#include <QByteArrayView>
+#include <QFile>
+#include <QString>
+#include <functional>
+
+// A file of fixed-size records with no header: record n (1-based) starts at
+// byte (n - 1) * recordSize, and bytes of an incomplete last record are not a
+// record. One object serves one user command: open it, work, let it go; the
+// destructor closes the file, so nothing stays open between commands.
+//
+// Failures are reported as return values with errorString(); the caller shows
+// its own fixed message. An existing file that cannot be opened for reading
+// and writing is never replaced: only a missing file is created.
+class RecordFile {
+public:
+    RecordFile(const QString& path, int recordSize);
+    RecordFile(const RecordFile&) = delete;
+    RecordFile& operator=(const RecordFile&) = delete;
+
+    // Opens for reading and writing; a missing file is created empty.
+    bool open();
+    void close() { m_file.close(); }
+
+    // Whole records in the file; -1 when the file is not open.
+    qint64 count() const;
+
+    bool read(qint64 position, QByteArray* record);
+    bool write(qint64 position, QByteArrayView record);
+    // Writes after the last whole record, over any partial trailing bytes.
+    // Returns the new record's position, or 0 on failure.
+    qint64 append(QByteArrayView record);
+
+    // Visits records from `from` to the last, in file order, reading in large
+    // blocks. The visitor returns false to stop early. The record view is only
+    // valid during the call.
+    using Visitor = std::function<bool(qint64 position, QByteArrayView record)>;
+    bool scan(const Visitor& visit, qint64 from = 1);
+
+    int recordSize() const { return m_recordSize; }
+    QString errorString() const { return m_error; }
+
+private:
+    bool fail(const QString& what);
+    bool seekTo(qint64 position);
+
+    QFile m_file;
+    int m_recordSize;
+    QString m_error;
+};

@@ -1,0 +1,134 @@
+#include "common/RecordFile.h"
+
+#include "common/FixedField.h"
+#include "support/TestFolder.h"
+#include "support/Unprivileged.h"
+
+#include <QFile>
+#include <gtest/gtest.h>
+
+namespace {
+
+constexpr int kSize = 10;
+
+QByteArray record(char fill) {
+    return QByteArray(kSize, fill);
+}
+
+} // namespace
+
+TEST(FixedField, EncodeTrimsConvertsCutsAndZeroFills) {
+    const FieldSpec field{"F", 5, 2};
+    QByteArray bytes(9, '\xFF');
+    fixedfield::encode(bytes.data(), field, QStringLiteral("  àbcdefg "));
+    EXPECT_EQ(bytes, QByteArray("\xFF\xFF\x05\xE0"
+                                "bcde\xFF",
+                                9));
+    fixedfield::encode(bytes.data(), field, QStringLiteral("x"));
+    EXPECT_EQ(bytes, QByteArray("\xFF\xFF\x01x\0\0\0\0\xFF", 9));
+}
+
+TEST(FixedField, DecodeNeverReadsPastTheFieldOrTheRecord) {
+    const FieldSpec field{"F", 3, 0};
+    EXPECT_EQ(fixedfield::decode(QByteArray("\x02"
+                                            "ab"
+                                            "c"
+                                            "NEXT"),
+                                 field),
+              QStringLiteral("ab"));
+    EXPECT_EQ(fixedfield::decode(QByteArray("\xFF"
+                                            "abc"
+                                            "NEXT"),
+                                 field),
+              QStringLiteral("abc"));
+    EXPECT_EQ(fixedfield::decode(QByteArray("\x02"
+                                            " a"
+                                            "c"),
+                                 field),
+              QStringLiteral("a"));
+    // A record too short for the field (a caller's mistake) reads as empty.
+    EXPECT_EQ(fixedfield::decode(QByteArray("\x02"
+                                            "a"),
+                                 field),
+              QString());
+}
+
+TEST(RecordFile, MissingFileIsCreatedEmpty) {
+    TestFolder dir;
+    RecordFile file(dir.file("2024.ric"), kSize);
+    ASSERT_TRUE(file.open());
+    EXPECT_EQ(file.count(), 0);
+    file.close();
+    EXPECT_TRUE(dir.exists("2024.ric"));
+    EXPECT_EQ(dir.readBytes("2024.ric").size(), 0);
+}
+
+TEST(RecordFile, PartialTrailingRecordIsIgnoredAndOverwrittenByAppend) {
+    TestFolder dir;
+    dir.writeBytes("a", record('1') + record('2') + record('3') + QByteArray(4, 'x'));
+    RecordFile file(dir.file("a"), kSize);
+    ASSERT_TRUE(file.open());
+    EXPECT_EQ(file.count(), 3);
+    QByteArray got;
+    EXPECT_FALSE(file.read(4, &got));
+    EXPECT_EQ(file.append(record('4')), 4);
+    EXPECT_EQ(file.count(), 4);
+    file.close();
+    EXPECT_EQ(dir.readBytes("a"), record('1') + record('2') + record('3') + record('4'));
+}
+
+TEST(RecordFile, WriteReplacesOneRecordInPlace) {
+    TestFolder dir;
+    dir.writeBytes("a", record('1') + record('2') + record('3'));
+    RecordFile file(dir.file("a"), kSize);
+    ASSERT_TRUE(file.open());
+    EXPECT_TRUE(file.write(2, record('B')));
+    EXPECT_FALSE(file.write(4, record('D')));
+    EXPECT_FALSE(file.write(0, record('D')));
+    EXPECT_FALSE(file.write(1, QByteArray(kSize - 1, 'x')));
+    QByteArray got;
+    ASSERT_TRUE(file.read(2, &got));
+    EXPECT_EQ(got, record('B'));
+    file.close();
+    EXPECT_EQ(dir.readBytes("a"), record('1') + record('B') + record('3'));
+}
+
+TEST(RecordFile, ScanVisitsEveryRecordInOrderAcrossBlocks) {
+    TestFolder dir;
+    // More records than one scan block holds, plus a partial tail.
+    constexpr int kBig = 3053;
+    constexpr int kRecords = 700;
+    QByteArray bytes;
+    for (int i = 0; i < kRecords; ++i)
+        bytes += QByteArray(kBig, char('A' + i % 26));
+    dir.writeBytes("big", bytes + "tail");
+    RecordFile file(dir.file("big"), kBig);
+    ASSERT_TRUE(file.open());
+    qint64 expected = 1;
+    EXPECT_TRUE(file.scan([&](qint64 position, QByteArrayView r) {
+        EXPECT_EQ(position, expected);
+        EXPECT_EQ(r.size(), kBig);
+        EXPECT_EQ(r[kBig - 1], char('A' + (position - 1) % 26));
+        ++expected;
+        return true;
+    }));
+    EXPECT_EQ(expected, kRecords + 1);
+    int visited = 0;
+    EXPECT_TRUE(file.scan([&](qint64, QByteArrayView) { return ++visited < 3; }, 600));
+    EXPECT_EQ(visited, 3);
+}
+
+TEST(RecordFile, UnwritableArchiveIsReportedAndKeptAsItWas) {
+    TestFolder dir;
+    const QByteArray original = record('1') + "xyz";
+    dir.writeBytes("a", original);
+    {
+        ReadOnlyScope readOnly({dir.file("a")});
+        RecordFile file(dir.file("a"), kSize);
+        EXPECT_FALSE(file.open());
+        EXPECT_FALSE(file.errorString().isEmpty());
+        EXPECT_EQ(file.count(), -1);
+        EXPECT_EQ(file.append(record('2')), 0);
+    }
+    EXPECT_EQ(dir.readBytes("a"), original);
+}
