@@ -1,0 +1,48 @@
+#pragma once
+
+#include "app/ui/Services.h"
+
+// The real implementations of the seams, for the running program.
+class QtMessageBoxes final : public MessageBoxes {
+public:
+    void notice(QWidget* parent, Icon icon, const QString& text) override;
+    bool question(QWidget* parent, const QString& text) override;
+    void message(QWidget* parent, const QString& text) override;
+};
+
+class QtDialogRunner final : public DialogRunner {
+public:
+    int exec(QDialog* dialog) override;
+};
+
+class QtFileDialogs final : public FileDialogs {
+public:
+    QString openFileName(QWidget* parent, const QString& title, const QString& folder,
+                         const QString& filter) override;
+    QString saveFileName(QWidget* parent, const QString& title, const QString& path,
+                         const QString& filter) override;
+};
+
+class QtPrintDialogs final : public PrintDialogs {
+public:
+    bool choosePrinter(QWidget* parent, QPrinter* printer) override;
+};
+
+class QtSystemOpener final : public SystemOpener {
+public:
+    void open(const QString& target) override;
+};
+
+// Owns one of each, and hands them out as Services for a program folder.
+class QtServices {
+public:
+    explicit QtServices(const ProgramFolder& folder)
+        : services{folder, messages, dialogs, files, printers, opener} {}
+
+    QtMessageBoxes messages;
+    QtDialogRunner dialogs;
+    QtFileDialogs files;
+    QtPrintDialogs printers;
+    QtSystemOpener opener;
+    Services services;
+};

@@ -1,0 +1,108 @@
+#pragma once
+
+#include "app/ui/Services.h"
+
+#include <QDialog>
+#include <QList>
+#include <QStringList>
+#include <functional>
+
+// Test doubles for the seams: they record what a screen showed and answer
+// from what the test queued, so no real dialog ever opens. Each test makes
+// its own FakeServices, so nothing has to be reset by hand.
+class FakeMessageBoxes final : public MessageBoxes {
+public:
+    struct Shown {
+        enum Kind { Notice, Question, Message } kind;
+        Icon icon;
+        QString text;
+    };
+
+    void notice(QWidget*, Icon icon, const QString& text) override {
+        shown.append({Shown::Notice, icon, text});
+    }
+    bool question(QWidget*, const QString& text) override {
+        shown.append({Shown::Question, Icon::Information, text});
+        return answers.isEmpty() ? false : answers.takeFirst();
+    }
+    void message(QWidget*, const QString& text) override {
+        shown.append({Shown::Message, Icon::Information, text});
+    }
+
+    QStringList texts() const {
+        QStringList out;
+        for (const Shown& s : shown)
+            out.append(s.text);
+        return out;
+    }
+
+    QList<Shown> shown;
+    QList<bool> answers; // answers to the next questions; No when empty
+};
+
+// Runs modal dialogs through a handler the test sets; the handler drives the
+// dialog's widgets and returns its result. Without one, dialogs are rejected.
+class FakeDialogRunner final : public DialogRunner {
+public:
+    int exec(QDialog* dialog) override {
+        opened.append(dialog->objectName());
+        if (!handlers.isEmpty())
+            return handlers.takeFirst()(dialog);
+        return QDialog::Rejected;
+    }
+
+    QStringList opened; // object names of the dialogs shown, in order
+    QList<std::function<int(QDialog*)>> handlers;
+};
+
+class FakeFileDialogs final : public FileDialogs {
+public:
+    QString openFileName(QWidget*, const QString& title, const QString&,
+                         const QString& filter) override {
+        lastTitle = title;
+        lastFilter = filter;
+        return names.isEmpty() ? QString() : names.takeFirst();
+    }
+    QString saveFileName(QWidget*, const QString& title, const QString&,
+                         const QString& filter) override {
+        lastTitle = title;
+        lastFilter = filter;
+        return names.isEmpty() ? QString() : names.takeFirst();
+    }
+
+    QStringList names; // next chosen file names; cancelled when empty
+    QString lastTitle;
+    QString lastFilter;
+};
+
+class FakePrintDialogs final : public PrintDialogs {
+public:
+    bool choosePrinter(QWidget*, QPrinter* printer) override {
+        chosen.append(printer);
+        return confirm;
+    }
+
+    bool confirm = false;
+    QList<QPrinter*> chosen;
+};
+
+class FakeSystemOpener final : public SystemOpener {
+public:
+    void open(const QString& target) override { opened.append(target); }
+
+    QStringList opened;
+};
+
+// All doubles together, handed out as Services for one program folder.
+class FakeServices {
+public:
+    explicit FakeServices(const ProgramFolder& folder)
+        : services{folder, messages, dialogs, files, printers, opener} {}
+
+    FakeMessageBoxes messages;
+    FakeDialogRunner dialogs;
+    FakeFileDialogs files;
+    FakePrintDialogs printers;
+    FakeSystemOpener opener;
+    Services services;
+};
