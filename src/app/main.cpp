@@ -1,4 +1,4 @@
-#include "app/Startup.h"
+#include "app/ui/Startup.h"
 
 int main(int argc, char** argv) {
     return runProgram(argc, argv);
