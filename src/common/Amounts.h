@@ -1,0 +1,52 @@
+#pragma once
+
+#include <QString>
+#include <QStringView>
+#include <array>
+#include <optional>
+
+// Euro amounts as the program keeps them: texts such as "12,50" in fields and
+// records, binary doubles only between parsing and formatting. The decimal
+// separator is always the comma; there is no thousands separator and no sign.
+namespace amounts {
+
+// Reads digits with at most one comma ("12", "12,5", "7,", ",5"; a lone ","
+// is 0), blanks at both ends ignored. Anything else, or an empty text, fails.
+std::optional<double> parseAmount(QStringView text);
+
+// Rounds half up to cents on the exact binary value of x, so 1,005 (stored a
+// little below) gives 1,00 while 0,125 (stored exactly) gives 0,13.
+double roundToCents(double x);
+
+// x with 15 significant digits in plain decimal notation, comma separator,
+// no trailing zeros and no trailing comma: 12 -> "12", 12.5 -> "12,5".
+QString formatNumber(double x);
+
+// What an amount field holds: a unit value of a stamp line may stay empty;
+// a tariff price, a line amount and a total always show an amount.
+enum class AmountKind { UnitValue, Price };
+
+// Brings a typed or stored amount to the form "digits,dd". An empty text stays
+// empty for a unit value and becomes "0,00" otherwise; a text that is not a
+// number becomes "0,00".
+QString normalizeAmount(QStringView text, AmountKind kind);
+
+// The ten stamp lines of a distinta and its total, as the editor shows them.
+struct DistintaLines {
+    static constexpr int kLines = 10;
+    std::array<QString, kLines> quant;
+    std::array<QString, kLines> unitario;
+    std::array<QString, kLines> importo;
+    QString totale;
+};
+
+// Computes the line amounts and the total in place: each line amount is the
+// quantity (empty means 1) times the unit value, rounded to cents on its own;
+// the total is the sum of the unrounded amounts, rounded once. A line with a
+// unit value and no quantity gets the quantity "1". A line whose product is
+// zero keeps its amount text. When any text is not a number the computation
+// stops there, the total becomes "0,00" and false is returned; amounts already
+// rewritten keep their new texts.
+bool computeTotal(DistintaLines& lines);
+
+} // namespace amounts
