@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QString>
+#include <QStringView>
+
+// One row of the reseller's tariff list: a fixed-width line with the stamp's
+// name in the first 50 characters, a fixed price label, then the price from
+// character 65 on, so that prices line up in a fixed-width font. This file
+// only builds and splits such lines; it does not check or normalise prices.
+namespace tariff {
+
+constexpr qsizetype kNameWidth = 50;
+
+// The label between the padded name and the price: four blanks, "Prezzo:",
+// a blank, the euro sign, a blank.
+QString priceLabel();
+
+// The line for `name` and `price`, both trimmed; the name is padded with
+// blanks (or cut) to exactly 50 characters.
+QString makeEntry(QStringView name, QStringView price);
+
+// The name of a line: its first 50 characters, trimmed.
+QString entryName(QStringView entry);
+
+// The price of a line: everything from character 64 on, trimmed; empty for
+// a line shorter than that.
+QString entryPrice(QStringView entry);
+
+} // namespace tariff
