@@ -112,7 +112,7 @@ QByteArray encodedValue(QStringView value) {
 
 IniFile::IniFile(const QString& path) : m_path(path) {}
 
-bool IniFile::load(QByteArray* bytes) {
+bool IniFile::load(QByteArray* bytes) const {
     m_error.clear();
     bytes->clear();
     QFile file(m_path);
@@ -130,7 +130,7 @@ bool IniFile::load(QByteArray* bytes) {
     return true;
 }
 
-bool IniFile::read(QStringView section, QStringView key, QString* value) {
+bool IniFile::read(QStringView section, QStringView key, QString* value) const {
     value->clear();
     QByteArray bytes;
     if (!load(&bytes))
@@ -144,7 +144,7 @@ bool IniFile::read(QStringView section, QStringView key, QString* value) {
     return true;
 }
 
-QString IniFile::value(QStringView section, QStringView key) {
+QString IniFile::value(QStringView section, QStringView key) const {
     QString out;
     read(section, key, &out);
     return out;

@@ -20,10 +20,10 @@ public:
 
     // The value, or empty when the file, section or key is missing or the
     // file cannot be read.
-    QString value(QStringView section, QStringView key);
+    QString value(QStringView section, QStringView key) const;
 
     // Like value(), but an existing file that cannot be read is a failure.
-    bool read(QStringView section, QStringView key, QString* value);
+    bool read(QStringView section, QStringView key, QString* value) const;
 
     // Sets the value, creating the file and the section when missing. Line
     // breaks in the value are written as blanks, since they would end the line.
@@ -33,8 +33,8 @@ public:
     QString errorString() const { return m_error; }
 
 private:
-    bool load(QByteArray* bytes);
+    bool load(QByteArray* bytes) const;
 
     QString m_path;
-    QString m_error;
+    mutable QString m_error; // the last failure, reads included
 };
