@@ -1,0 +1,24 @@
+#pragma once
+
+#include "common/ProgramFolder.h"
+
+#include <QString>
+#include <QStringView>
+
+// The calendar year chosen in the distinte menu and what it opens.
+namespace yearchoice {
+
+// The warning shown when the year field does not hold four characters.
+extern const QString kYearWarning;
+
+// The menu accepts exactly four characters; it does not look further, so any
+// four digits open (and later create) that year's archive.
+bool isAcceptedYear(QStringView typed);
+
+// The full path of the year's archive, `<folder>/<year>.ric`.
+QString archivePath(const ProgramFolder& folder, QStringView typed);
+
+// The editor's window caption for the year.
+QString editorCaption(QStringView typed);
+
+} // namespace yearchoice
