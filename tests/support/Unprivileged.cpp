@@ -24,9 +24,9 @@ ReadOnlyScope::ReadOnlyScope(const QStringList& paths) {
         for (QString dir = QFileInfo(path).absolutePath(); dir != QStringLiteral("/");
              dir = QFileInfo(dir).absolutePath()) {
             const unsigned mode = modeOf(dir);
-            if ((mode & 0001) == 0) {
+            if ((mode & 0011) != 0011) {
                 m_saved.append({dir, mode});
-                ::chmod(QFile::encodeName(dir).constData(), mode | 0005);
+                ::chmod(QFile::encodeName(dir).constData(), mode | 0055);
             }
         }
         const unsigned mode = modeOf(path);
