@@ -1,0 +1,47 @@
+#include "app/ui/DialogBase.h"
+
+#include "app/ui/NumberSettings.h"
+#include "app/ui/WindowStyle.h"
+#include "common/TextRules.h"
+
+#include <QKeyEvent>
+#include <QLabel>
+
+DialogBase::DialogBase(QWidget* owner) : QDialog(owner) {
+    applyNumberSettings();
+    setFixedFrame(this);
+    setModal(true);
+    m_lblMemory = new QLabel(QStringLiteral("lblMemory"), this);
+    m_lblMemory->setObjectName(QStringLiteral("lblMemory"));
+    m_lblMemory->hide();
+}
+
+QString DialogBase::routingTag() const {
+    return text::trimmed(m_lblMemory->text());
+}
+
+void DialogBase::setRoutingTag(const QString& tag) {
+    m_lblMemory->setText(tag);
+}
+
+void DialogBase::showEvent(QShowEvent* event) {
+    if (!m_placed) {
+        m_placed = true;
+        fixSizeAndCentre(this, parentWidget());
+    }
+    QDialog::showEvent(event);
+}
+
+void DialogBase::keyPressEvent(QKeyEvent* event) {
+    // Keys a field or button left unused end here; QDialog would turn Enter
+    // into a click on the default button and Escape into closing.
+    switch (event->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Escape:
+        event->accept();
+        return;
+    default:
+        QDialog::keyPressEvent(event);
+    }
+}

@@ -1,0 +1,9 @@
+#include "app/ui/NumberSettings.h"
+
+#include <QLocale>
+
+void applyNumberSettings() {
+    const QLocale italian(QLocale::Italian, QLocale::Italy);
+    if (QLocale() != italian)
+        QLocale::setDefault(italian);
+}

@@ -1,0 +1,25 @@
+#include "app/ui/WindowStyle.h"
+
+#include <QGuiApplication>
+#include <QScreen>
+#include <QWidget>
+
+void setFixedFrame(QWidget* window) {
+    Qt::WindowFlags flags = window->windowFlags();
+    flags |= Qt::CustomizeWindowHint | Qt::WindowTitleHint;
+    flags &= ~(Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint |
+               Qt::WindowContextHelpButtonHint);
+    window->setWindowFlags(flags);
+}
+
+void fixSizeAndCentre(QWidget* window, QWidget* owner) {
+    const QSize size = window->layout() != nullptr ? window->sizeHint() : window->size();
+    window->setFixedSize(size);
+    QRect area;
+    if (owner != nullptr && owner->window()->isVisible())
+        area = owner->window()->frameGeometry();
+    else if (QScreen* screen = QGuiApplication::primaryScreen())
+        area = screen->availableGeometry();
+    if (area.isValid())
+        window->move(area.center() - QPoint(size.width() / 2, size.height() / 2));
+}

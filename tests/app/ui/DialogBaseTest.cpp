@@ -1,0 +1,49 @@
+#include "app/ui/DialogBase.h"
+
+#include "support/ActiveWindow.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+#include <QVBoxLayout>
+#include <gtest/gtest.h>
+
+namespace {
+
+TEST(DialogBase, RoutingTagIsTheTrimmedHiddenLabel) {
+    DialogBase dialog(nullptr);
+    auto* label = dialog.findChild<QLabel*>(QStringLiteral("lblMemory"));
+    ASSERT_NE(label, nullptr);
+    EXPECT_EQ(label->text(), QStringLiteral("lblMemory"));
+    EXPECT_EQ(dialog.routingTag(), QStringLiteral("lblMemory"));
+    dialog.setRoutingTag(QStringLiteral("  rigo_03 \t"));
+    EXPECT_EQ(dialog.routingTag(), QStringLiteral("rigo_03"));
+    EXPECT_FALSE(label->isVisibleTo(&dialog));
+}
+
+TEST(DialogBase, EnterInAFieldPressesNoButtonAndEscapeDoesNotClose) {
+    DialogBase dialog(nullptr);
+    auto* layout = new QVBoxLayout(&dialog);
+    auto* field = new QLineEdit(&dialog);
+    auto* ok = new QPushButton(QStringLiteral("OK"), &dialog);
+    layout->addWidget(field);
+    layout->addWidget(ok);
+    int clicks = 0;
+    QObject::connect(ok, &QPushButton::clicked, [&] { ++clicks; });
+    ASSERT_TRUE(showActive(&dialog));
+    EXPECT_EQ(dialog.minimumSize(), dialog.maximumSize());
+    EXPECT_FALSE(dialog.windowFlags() & Qt::WindowCloseButtonHint);
+
+    field->setFocus();
+    QTest::keyClick(field, Qt::Key_Return);
+    QTest::keyClick(field, Qt::Key_Escape);
+    EXPECT_EQ(clicks, 0);
+    EXPECT_TRUE(dialog.isVisible());
+    // A focused button still takes Enter as a click.
+    ok->setFocus();
+    QTest::keyClick(ok, Qt::Key_Return);
+    EXPECT_EQ(clicks, 1);
+}
+
+} // namespace
