@@ -1,0 +1,47 @@
+#pragma once
+
+#include "app/ui/DialogBase.h"
+#include "distinte/Ricevuta.h"
+#include "output/PreparedReport.h"
+
+#include <QImage>
+
+class QLabel;
+class QPushButton;
+struct Services;
+
+// What the print and the preview screens of a distinta share: the logo read
+// when the screen is made (the default picture when `Logo.bmp` is missing or
+// unreadable), the buttons `btnAnnulla` and `btnStampa`, and the command that
+// fills the page from the distinta, hands it on and closes the screen,
+// showing the screen's warning when that fails. The distinta is the editor's,
+// as it was on screen, saved or not.
+class DistintaOutputDialog : public DialogBase {
+    Q_OBJECT
+
+public:
+    // The logo (or its stand-in) that the page will carry.
+    QImage logo() const { return m_logo; }
+    // The page as "Stampa" / "Mostra anteprima" fills it.
+    PreparedReport preparedPage() const;
+    // A file name for saving the page, from the distinta's number and date.
+    QString pdfFileName() const;
+
+protected:
+    DistintaOutputDialog(Services& services, const Ricevuta& ricevuta, QWidget* owner,
+                         const QString& caption, const QString& buttonText,
+                         const QStringList& instructions);
+
+    // Prints or shows the page; false when it failed.
+    virtual bool produce(const PreparedReport& page) = 0;
+    virtual QString failureText() const = 0;
+
+    Services& services() const { return m_services; }
+
+private:
+    void run();
+
+    Services& m_services;
+    Ricevuta m_ricevuta;
+    QImage m_logo;
+};

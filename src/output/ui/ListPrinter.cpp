@@ -1,0 +1,15 @@
+#include "output/ui/ListPrinter.h"
+
+#include "app/ui/Services.h"
+#include "output/ListReport.h"
+#include "output/ui/ReportOutput.h"
+
+#include <QDate>
+
+bool printList(Services& services, QWidget* owner, const QString& title, const QStringList& lines) {
+    const PreparedReport report = listreport::prepared(title, lines, QDate::currentDate());
+    const auto result = reportoutput::print(services.printers, owner, report);
+    if (result == reportoutput::PrintResult::Failed)
+        services.messages.notice(owner, MessageBoxes::Icon::Warning, reportoutput::kPrintFailed);
+    return result == reportoutput::PrintResult::Printed;
+}

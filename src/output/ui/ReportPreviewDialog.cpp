@@ -1,0 +1,105 @@
+#include "output/ui/ReportPreviewDialog.h"
+
+#include "app/ui/Services.h"
+#include "output/ui/ReportOutput.h"
+
+#include <QAction>
+#include <QFileInfo>
+#include <QPrintPreviewWidget>
+#include <QPrinter>
+#include <QToolBar>
+#include <QVBoxLayout>
+
+const QString ReportPreviewDialog::kPdfFailed =
+    QStringLiteral("Attenzione: il file PDF non è stato salvato.\n\r\n\rAccertarsi di possedere i "
+                   "privilegi di scrittura nella cartella scelta.");
+
+ReportPreviewDialog::ReportPreviewDialog(Services& services, const PreparedReport& report,
+                                         const QString& pdfFileName, QWidget* owner)
+    : QDialog(owner), m_services(services), m_report(report), m_pdfFileName(pdfFileName),
+      m_printer(new QPrinter(QPrinter::HighResolution)) {
+    setObjectName(QStringLiteral("frmAnteprima"));
+    setWindowTitle(QStringLiteral(" Anteprima di stampa"));
+    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowMaximizeButtonHint |
+                   Qt::WindowCloseButtonHint);
+    setModal(true);
+
+    reportoutput::setUpPrinter(*m_printer, m_report);
+    m_preview = new QPrintPreviewWidget(m_printer, this);
+    m_preview->setObjectName(QStringLiteral("preview"));
+    connect(m_preview, &QPrintPreviewWidget::paintRequested, this,
+            [this](QPrinter* printer) { reportoutput::paint(*printer, m_report); });
+
+    m_tools = new QToolBar(this);
+    m_tools->setObjectName(QStringLiteral("tlbAnteprima"));
+    m_tools->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    connect(addTool(QStringLiteral("actStampa"), QStringLiteral("Stampa"), QKeySequence::Print),
+            &QAction::triggered, this, &ReportPreviewDialog::printReport);
+    m_tools->addSeparator();
+    connect(
+        addTool(QStringLiteral("actZoomPiu"), QStringLiteral("Ingrandisci"), QKeySequence::ZoomIn),
+        &QAction::triggered, m_preview, [this] { m_preview->zoomIn(); });
+    connect(addTool(QStringLiteral("actZoomMeno"), QStringLiteral("Riduci"), QKeySequence::ZoomOut),
+            &QAction::triggered, m_preview, [this] { m_preview->zoomOut(); });
+    connect(addTool(QStringLiteral("actZoom100"), QStringLiteral("100 %"), QKeySequence()),
+            &QAction::triggered, m_preview, [this] { m_preview->setZoomFactor(1.0); });
+    connect(addTool(QStringLiteral("actSchermoIntero"), QStringLiteral("Schermo intero"),
+                    QKeySequence(Qt::Key_F11)),
+            &QAction::triggered, this, &ReportPreviewDialog::toggleFullScreen);
+    m_tools->addSeparator();
+    connect(
+        addTool(QStringLiteral("actSalvaPdf"), QStringLiteral("Salva PDF..."), QKeySequence::Save),
+        &QAction::triggered, this, &ReportPreviewDialog::savePdf);
+    m_tools->addSeparator();
+    connect(addTool(QStringLiteral("actChiudi"), QStringLiteral("Chiudi"), QKeySequence()),
+            &QAction::triggered, this, &QDialog::reject);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(m_tools);
+    layout->addWidget(m_preview, 1);
+
+    m_preview->setZoomMode(QPrintPreviewWidget::CustomZoom);
+    m_preview->setZoomFactor(1.0);
+    resize(1000, 800);
+}
+
+ReportPreviewDialog::~ReportPreviewDialog() {
+    // The preview widget draws with the printer until it is gone.
+    delete m_preview;
+    delete m_printer;
+}
+
+QAction* ReportPreviewDialog::addTool(const QString& name, const QString& text,
+                                      const QKeySequence& key) {
+    QAction* action = m_tools->addAction(text);
+    action->setObjectName(name);
+    action->setShortcut(key);
+    return action;
+}
+
+void ReportPreviewDialog::printReport() {
+    if (reportoutput::print(m_services.printers, this, m_report) ==
+        reportoutput::PrintResult::Failed)
+        m_services.messages.notice(this, MessageBoxes::Icon::Warning, reportoutput::kPrintFailed);
+}
+
+void ReportPreviewDialog::savePdf() {
+    QString path =
+        m_services.files.saveFileName(this, QStringLiteral("Salva in formato PDF"), m_pdfFileName,
+                                      QStringLiteral("Documento PDF (*.pdf)"));
+    if (path.isEmpty())
+        return;
+    if (QFileInfo(path).suffix().isEmpty())
+        path += QStringLiteral(".pdf");
+    if (!reportoutput::writePdf(m_report, path, QFileInfo(m_pdfFileName).completeBaseName()))
+        m_services.messages.notice(this, MessageBoxes::Icon::Warning, kPdfFailed);
+}
+
+void ReportPreviewDialog::toggleFullScreen() {
+    if (isFullScreen())
+        showNormal();
+    else
+        showFullScreen();
+}
