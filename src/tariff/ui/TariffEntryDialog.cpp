@@ -1,0 +1,114 @@
+#include "tariff/ui/TariffEntryDialog.h"
+
+#include "app/ui/EnterChain.h"
+#include "app/ui/KeyFilters.h"
+#include "app/ui/Services.h"
+#include "common/Amounts.h"
+#include "common/TextRules.h"
+#include "tariff/TariffEntry.h"
+
+#include <QEvent>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace {
+constexpr int kPriceLength = 7;
+const QString kNoName =
+    QStringLiteral("Attenzione: non è stato indicato alcun nome da attribuire al valore bollato.");
+
+QFont fieldFont() {
+    QFont font(QStringLiteral("Verdana"), 12);
+    font.setBold(true);
+    return font;
+}
+} // namespace
+
+TariffEntryDialog::TariffEntryDialog(Services& services, QWidget* owner, const QString& caption,
+                                     const QString& applyText)
+    : DialogBase(owner), m_services(services) {
+    setWindowTitle(caption);
+
+    auto* layout = new QVBoxLayout(this);
+    auto* istruzioni = new QLabel(
+        QStringLiteral("Indicare il nome e il prezzo unitario del valore bollato"), this);
+    istruzioni->setObjectName(QStringLiteral("lblIstruzioni"));
+    layout->addWidget(istruzioni);
+
+    m_txtNomeVoce = new QLineEdit(this);
+    m_txtNomeVoce->setObjectName(QStringLiteral("txtNomeVoce"));
+    m_txtNomeVoce->setMaxLength(static_cast<int>(tariff::kNameWidth));
+    m_txtNomeVoce->setFont(fieldFont());
+    m_txtNomeVoce->setMinimumWidth(m_txtNomeVoce->fontMetrics().averageCharWidth() * 40);
+    layout->addWidget(m_txtNomeVoce);
+
+    auto* priceRow = new QHBoxLayout;
+    auto* euro = new QLabel(QStringLiteral("\u20AC"), this);
+    euro->setObjectName(QStringLiteral("imgEuro"));
+    euro->setFont(fieldFont());
+    priceRow->addWidget(euro);
+    m_txtPrezzo = new QLineEdit(QStringLiteral("0,00"), this);
+    m_txtPrezzo->setObjectName(QStringLiteral("txtPrezzo"));
+    m_txtPrezzo->setMaxLength(kPriceLength);
+    m_txtPrezzo->setAlignment(Qt::AlignRight);
+    m_txtPrezzo->setFont(fieldFont());
+    m_txtPrezzo->setFixedWidth(m_txtPrezzo->fontMetrics().horizontalAdvance(u'0') * 12);
+    installKeyFilter(m_txtPrezzo, KeyFilterKind::Amount);
+    m_txtPrezzo->installEventFilter(this);
+    priceRow->addWidget(m_txtPrezzo);
+    priceRow->addStretch();
+    layout->addLayout(priceRow);
+
+    auto* buttons = new QHBoxLayout;
+    auto* btnAnnulla = new QPushButton(QStringLiteral("Annulla"), this);
+    btnAnnulla->setObjectName(QStringLiteral("btnAnnulla"));
+    m_btnApplica = new QPushButton(applyText, this);
+    m_btnApplica->setObjectName(QStringLiteral("btnApplica"));
+    for (QPushButton* b : {btnAnnulla, m_btnApplica}) {
+        b->setAutoDefault(false);
+        b->setCursor(Qt::PointingHandCursor);
+    }
+    buttons->addStretch();
+    buttons->addWidget(btnAnnulla);
+    buttons->addWidget(m_btnApplica);
+    layout->addLayout(buttons);
+
+    setEnterNext(m_txtNomeVoce, m_txtPrezzo);
+    // Enter in the price only reaches the button; pressing it stays a choice.
+    setEnterNext(m_txtPrezzo, m_btnApplica);
+    connect(btnAnnulla, &QPushButton::clicked, this, &QDialog::reject);
+    connect(m_btnApplica, &QPushButton::clicked, this, &TariffEntryDialog::apply);
+}
+
+void TariffEntryDialog::showEvent(QShowEvent* event) {
+    DialogBase::showEvent(event);
+    m_txtNomeVoce->setFocus(Qt::OtherFocusReason);
+}
+
+bool TariffEntryDialog::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == m_txtPrezzo && event->type() == QEvent::FocusOut)
+        normalisePrice();
+    return DialogBase::eventFilter(watched, event);
+}
+
+void TariffEntryDialog::normalisePrice() {
+    m_txtPrezzo->setText(amounts::normalizeAmount(m_txtPrezzo->text(), amounts::AmountKind::Price));
+}
+
+void TariffEntryDialog::apply() {
+    const QString name = text::trimmed(m_txtNomeVoce->text());
+    if (name.isEmpty()) {
+        m_services.messages.notice(this, MessageBoxes::Icon::Warning, kNoName);
+        m_txtNomeVoce->setFocus(Qt::OtherFocusReason);
+        return;
+    }
+    // The price goes in normalised even when the field was never left; it is
+    // taken from the text rather than the field, whose length limit could
+    // cut the cents off a long price.
+    const QString price = amounts::normalizeAmount(m_txtPrezzo->text(), amounts::AmountKind::Price);
+    m_txtPrezzo->setText(price);
+    m_entry = tariff::makeEntry(name, price);
+    accept();
+}

@@ -1,0 +1,210 @@
+#include "tariff/ui/TfrmProdotti.h"
+
+#include "app/ui/NumberSettings.h"
+#include "app/ui/ScreenRouter.h"
+#include "app/ui/Services.h"
+#include "app/ui/StatusHints.h"
+#include "output/ui/ListPrinter.h"
+#include "tariff/TariffFile.h"
+#include "tariff/ui/TfrmAggiungi_Voce.h"
+#include "tariff/ui/TfrmModifica_Voce.h"
+
+#include <QCloseEvent>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace {
+const QString kEmptyList = QStringLiteral("Attenzione: l'elenco non contiene nessuna voce.");
+const QString kSelectToModify =
+    QStringLiteral("Attenzione: selezionare dall'elenco la voce da modificare prima di premere "
+                   "il pulsante Modifica voce.");
+const QString kSelectToDelete =
+    QStringLiteral("Attenzione: selezionare dall'elenco la voce che si vuole eliminare prima di "
+                   "premere il pulsante Elimina voce.");
+const QString kCannotSave =
+    QStringLiteral("Attenzione: il sistema non permette di salvare i dati.\n\r\n\r"
+                   "Accertarsi che il file non sia già aperto.");
+
+QPushButton* command(const QString& name, const QString& caption, QWidget* parent) {
+    auto* button = new QPushButton(caption, parent);
+    button->setObjectName(name);
+    button->setCursor(Qt::PointingHandCursor);
+    button->setAutoDefault(false);
+    return button;
+}
+} // namespace
+
+TfrmProdotti::TfrmProdotti(Services& services, ScreenRouter& router, QWidget* parent)
+    : QWidget(parent), m_services(services), m_router(router) {
+    applyNumberSettings();
+    setObjectName(QStringLiteral("TfrmProdotti"));
+    setWindowTitle(QStringLiteral(" Vellarmo - Tariffario Valori Bollati"));
+
+    auto* layout = new QVBoxLayout(this);
+    auto* header = new QHBoxLayout;
+    auto* titolo = new QLabel(QStringLiteral("TARIFFARIO VALORI BOLLATI"), this);
+    titolo->setObjectName(QStringLiteral("titTariffario"));
+    QFont big = titolo->font();
+    big.setBold(true);
+    big.setPointSizeF(big.pointSizeF() * 1.8);
+    titolo->setFont(big);
+    header->addWidget(titolo);
+    header->addStretch();
+    auto* btnGuida = command(QStringLiteral("btnGuida"), QStringLiteral("?"), this);
+    header->addWidget(btnGuida);
+    layout->addLayout(header);
+
+    auto* istruzioni = new QLabel(
+        QStringLiteral("Creare un tariffario personalizzato dei valori bollati da richiamare "
+                       "durante la compilazione delle distinte. Con i pulsanti in basso si "
+                       "aggiungono, modificano o eliminano le voci, oppure si stampa l'intero "
+                       "elenco."),
+        this);
+    istruzioni->setObjectName(QStringLiteral("lblIstruzioni"));
+    istruzioni->setWordWrap(true);
+    layout->addWidget(istruzioni);
+
+    m_lstRecords = new QListWidget(this);
+    m_lstRecords->setObjectName(QStringLiteral("lstRecords"));
+    m_lstRecords->setFont(QFont(QStringLiteral("Courier New"), 18));
+    m_lstRecords->setStyleSheet(QStringLiteral("QListWidget { color: black; }"));
+    m_lstRecords->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_lstRecords->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    m_lstRecords->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    m_lstRecords->setMinimumWidth(900);
+    layout->addWidget(m_lstRecords, 1);
+
+    auto* commands = new QHBoxLayout;
+    auto* cmdAggiungi =
+        command(QStringLiteral("cmdAggiungi"), QStringLiteral("Aggiungi voce"), this);
+    auto* cmdModifica =
+        command(QStringLiteral("cmdModifica"), QStringLiteral("Modifica voce"), this);
+    auto* cmdElimina = command(QStringLiteral("cmdElimina"), QStringLiteral("Elimina voce"), this);
+    auto* cmdStampa = command(QStringLiteral("cmdStampa"), QStringLiteral("Stampa elenco"), this);
+    auto* cmdApplica =
+        command(QStringLiteral("cmdApplica"), QStringLiteral("Applica e chiudi"), this);
+    for (QPushButton* b : {cmdAggiungi, cmdModifica, cmdElimina, cmdStampa, cmdApplica})
+        commands->addWidget(b);
+    layout->addLayout(commands);
+
+    m_panInfo = new QLabel(QStringLiteral("Pronto per aggiungere una nuova voce..."), this);
+    m_panInfo->setObjectName(QStringLiteral("panInfo"));
+    m_panInfo->setFrameShape(QFrame::Panel);
+    m_panInfo->setFrameShadow(QFrame::Sunken);
+    layout->addWidget(m_panInfo);
+
+    auto* hints = new StatusHints(m_panInfo);
+    hints->addHint(cmdAggiungi, QStringLiteral("Aggiungi una voce all'elenco."));
+    hints->addHint(cmdModifica, QStringLiteral("Modifica la voce selezionata."));
+    hints->addHint(cmdElimina, QStringLiteral("Elimina la voce selezionata."));
+    hints->addHint(cmdStampa, QStringLiteral("Stampa l'elenco delle voci."));
+    hints->addHint(cmdApplica,
+                   QStringLiteral("Salva le voci in elenco e chiudi questa schermata."));
+    hints->addHint(btnGuida, QStringLiteral("Visualizza la guida in linea."));
+    hints->addBackground(this);
+
+    connect(cmdAggiungi, &QPushButton::clicked, this, &TfrmProdotti::addEntry);
+    connect(cmdModifica, &QPushButton::clicked, this, &TfrmProdotti::modifyEntry);
+    connect(cmdElimina, &QPushButton::clicked, this, &TfrmProdotti::deleteEntry);
+    connect(cmdStampa, &QPushButton::clicked, this, &TfrmProdotti::printEntries);
+    connect(cmdApplica, &QPushButton::clicked, this, &QWidget::close);
+}
+
+QStringList TfrmProdotti::rows() const {
+    QStringList out;
+    for (int i = 0; i < m_lstRecords->count(); ++i)
+        out.append(m_lstRecords->item(i)->text());
+    return out;
+}
+
+void TfrmProdotti::showEvent(QShowEvent* event) {
+    // Only a real showing reloads; getting the window back from the task bar
+    // does not.
+    if (!event->spontaneous())
+        loadList();
+    QWidget::showEvent(event);
+}
+
+void TfrmProdotti::closeEvent(QCloseEvent* event) {
+    if (!saveList()) {
+        // The list stays on screen so the user can close the other program
+        // holding the file and try again.
+        m_services.messages.message(this, kCannotSave);
+        event->ignore();
+        return;
+    }
+    event->accept();
+    m_router.switchTo(MainScreen::Avvio, this);
+}
+
+void TfrmProdotti::loadList() {
+    const tariff::ReadResult read =
+        tariff::readTariffFile(m_services.folder.file(tariff::tariffFileName()));
+    switch (read.status) {
+    case tariff::ReadResult::Status::Ok:
+        m_lstRecords->clear();
+        m_lstRecords->addItems(read.lines);
+        m_keepFileOnDisk = false;
+        break;
+    case tariff::ReadResult::Status::Missing:
+        m_keepFileOnDisk = false;
+        break;
+    case tariff::ReadResult::Status::Unreadable:
+    case tariff::ReadResult::Status::Damaged:
+        m_keepFileOnDisk = true;
+        break;
+    }
+}
+
+bool TfrmProdotti::saveList() {
+    if (m_keepFileOnDisk)
+        return true;
+    return tariff::writeTariffFile(m_services.folder.file(tariff::tariffFileName()), rows()).ok;
+}
+
+void TfrmProdotti::addEntry() {
+    TfrmAggiungi_Voce dialog(m_services, this);
+    if (m_services.dialogs.exec(&dialog) != QDialog::Accepted)
+        return;
+    m_lstRecords->addItem(dialog.entry());
+    m_keepFileOnDisk = false;
+}
+
+void TfrmProdotti::modifyEntry() {
+    if (m_lstRecords->count() == 0)
+        return warn(kEmptyList);
+    const QList<QListWidgetItem*> selected = m_lstRecords->selectedItems();
+    if (selected.isEmpty())
+        return warn(kSelectToModify);
+    const int row = m_lstRecords->row(selected.first());
+
+    TfrmModifica_Voce dialog(m_services, this);
+    dialog.setEntry(m_lstRecords->item(row)->text());
+    if (m_services.dialogs.exec(&dialog) != QDialog::Accepted)
+        return;
+    m_lstRecords->item(row)->setText(dialog.entry());
+    m_keepFileOnDisk = false;
+}
+
+void TfrmProdotti::deleteEntry() {
+    if (m_lstRecords->count() == 0)
+        return warn(kEmptyList);
+    const QList<QListWidgetItem*> selected = m_lstRecords->selectedItems();
+    if (selected.isEmpty())
+        return warn(kSelectToDelete);
+    delete selected.first();
+    m_keepFileOnDisk = false;
+}
+
+void TfrmProdotti::printEntries() {
+    if (m_lstRecords->count() == 0)
+        return warn(kEmptyList);
+    printList(m_services, this, QStringLiteral("Tariffario valori bollati"), rows());
+}
+
+void TfrmProdotti::warn(const QString& text) {
+    m_services.messages.notice(this, MessageBoxes::Icon::Warning, text);
+}

@@ -1,0 +1,151 @@
+#include "tariff/ui/TfrmTrovaServizi.h"
+
+#include "app/ui/Services.h"
+#include "common/TextRules.h"
+#include "tariff/TariffEntry.h"
+#include "tariff/TariffFile.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace {
+const QString kEmptyList = QStringLiteral("Attenzione: l'elenco non contiene nessuna voce.");
+const QString kSelectFirst = QStringLiteral(
+    "Attenzione: selezionare una voce dall'elenco prima di premere il pulsante Importa dati.");
+
+QLineEdit* hiddenField(const QString& name, QWidget* parent) {
+    auto* field = new QLineEdit(parent);
+    field->setObjectName(name);
+    field->setReadOnly(true);
+    field->hide();
+    return field;
+}
+
+// The editor line a routing tag names (1 ... 10), or 0 for any other text;
+// the comparison is exact, letter case included.
+int lineOfTag(const QString& tag) {
+    for (int line = 1; line <= 10; ++line) {
+        if (tag == QStringLiteral("rigo_%1").arg(line, 2, 10, QLatin1Char('0')))
+            return line;
+    }
+    return 0;
+}
+} // namespace
+
+TfrmTrovaServizi::TfrmTrovaServizi(Services& services, QWidget* owner)
+    : DialogBase(owner), m_services(services), m_owner(owner) {
+    setObjectName(QStringLiteral("TfrmTrovaServizi"));
+    setWindowTitle(QStringLiteral(" Importazione dati da tariffario valori bollati"));
+
+    auto* layout = new QVBoxLayout(this);
+    auto* titolo = new QLabel(QStringLiteral("IMPORTA DATI DA TARIFFARIO"), this);
+    titolo->setObjectName(QStringLiteral("titImporta"));
+    QFont big = titolo->font();
+    big.setBold(true);
+    big.setPointSizeF(big.pointSizeF() * 1.6);
+    titolo->setFont(big);
+    layout->addWidget(titolo);
+    auto* istruzioni = new QLabel(
+        QStringLiteral("Selezionare una voce dall'elenco e premere il pulsante Importa dati."),
+        this);
+    istruzioni->setObjectName(QStringLiteral("lblIstruzioni"));
+    layout->addWidget(istruzioni);
+
+    m_lstRecords = new QListWidget(this);
+    m_lstRecords->setObjectName(QStringLiteral("lstRecords"));
+    m_lstRecords->setFont(QFont(QStringLiteral("Courier New"), 16));
+    m_lstRecords->setStyleSheet(QStringLiteral("QListWidget { color: black; }"));
+    m_lstRecords->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_lstRecords->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    m_lstRecords->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    m_lstRecords->setFixedSize(780, 360);
+    layout->addWidget(m_lstRecords);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    m_icoMano = new QLabel(QStringLiteral("\u261E"), this);
+    m_icoMano->setObjectName(QStringLiteral("icoMano"));
+    QFont hand = m_icoMano->font();
+    hand.setPointSizeF(hand.pointSizeF() * 2);
+    m_icoMano->setFont(hand);
+    // Keeps its place while hidden, so the buttons do not move when it shows.
+    QSizePolicy keep = m_icoMano->sizePolicy();
+    keep.setRetainSizeWhenHidden(true);
+    m_icoMano->setSizePolicy(keep);
+    m_icoMano->hide();
+    buttons->addWidget(m_icoMano);
+    auto* btnImporta = new QPushButton(QStringLiteral("Importa dati"), this);
+    btnImporta->setObjectName(QStringLiteral("btnImporta"));
+    auto* btnChiudi = new QPushButton(QStringLiteral("Chiudi"), this);
+    btnChiudi->setObjectName(QStringLiteral("btnChiudi"));
+    for (QPushButton* b : {btnImporta, btnChiudi}) {
+        b->setAutoDefault(false);
+        b->setCursor(Qt::PointingHandCursor);
+        buttons->addWidget(b);
+    }
+    layout->addLayout(buttons);
+
+    m_txtNome = hiddenField(QStringLiteral("txtNome"), this);
+    m_txtPrezzoUni = hiddenField(QStringLiteral("txtPrezzoUni"), this);
+
+    // A row is picked however it becomes selected, by click or by keys, so
+    // what is imported is always the row the user sees highlighted.
+    connect(m_lstRecords, &QListWidget::itemSelectionChanged, this,
+            &TfrmTrovaServizi::pickSelected);
+    connect(m_lstRecords, &QListWidget::itemClicked, this, &TfrmTrovaServizi::pickSelected);
+    connect(btnImporta, &QPushButton::clicked, this, &TfrmTrovaServizi::importEntry);
+    connect(btnChiudi, &QPushButton::clicked, this, &QDialog::reject);
+
+    loadList();
+}
+
+void TfrmTrovaServizi::loadList() {
+    const tariff::ReadResult read =
+        tariff::readTariffFile(m_services.folder.file(tariff::tariffFileName()));
+    m_lstRecords->addItems(read.lines);
+}
+
+void TfrmTrovaServizi::pickSelected() {
+    const QList<QListWidgetItem*> selected = m_lstRecords->selectedItems();
+    if (selected.isEmpty())
+        return;
+    const QString row = text::trimmed(selected.first()->text());
+    if (row.isEmpty())
+        return;
+    m_txtNome->setText(tariff::entryName(row));
+    m_txtPrezzoUni->setText(tariff::entryPrice(row));
+    m_icoMano->show();
+}
+
+void TfrmTrovaServizi::importEntry() {
+    if (m_lstRecords->count() == 0) {
+        m_services.messages.notice(this, MessageBoxes::Icon::Warning, kEmptyList);
+        return;
+    }
+    // A blank row holds no entry: importing it would only wipe the line.
+    const QList<QListWidgetItem*> selected = m_lstRecords->selectedItems();
+    if (selected.isEmpty() || text::trimmed(selected.first()->text()).isEmpty()) {
+        m_services.messages.notice(this, MessageBoxes::Icon::Warning, kSelectFirst);
+        return;
+    }
+    pickSelected();
+    writeIntoOwner();
+    accept();
+}
+
+void TfrmTrovaServizi::writeIntoOwner() {
+    const int line = lineOfTag(routingTag());
+    if (line == 0 || m_owner.isNull())
+        return;
+    const QString suffix = QStringLiteral("%1").arg(line, 2, 10, QLatin1Char('0'));
+    auto* descrizione = m_owner->findChild<QLineEdit*>(QStringLiteral("txtDescrizione") + suffix);
+    auto* unitario = m_owner->findChild<QLineEdit*>(QStringLiteral("txtUnitario") + suffix);
+    if (descrizione != nullptr)
+        descrizione->setText(text::trimmed(m_txtNome->text()));
+    if (unitario != nullptr)
+        unitario->setText(text::trimmed(m_txtPrezzoUni->text()));
+}

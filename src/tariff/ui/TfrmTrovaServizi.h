@@ -1,0 +1,35 @@
+#pragma once
+
+#include "app/ui/DialogBase.h"
+
+#include <QPointer>
+
+struct Services;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+
+// The import of a tariff entry into one stamp line of the distinta editor.
+// Lists the tariff file's entries; the routing tag "rigo_01" ... "rigo_10"
+// names the line whose `txtDescrizioneNN` and `txtUnitarioNN`, found by name
+// in the owner, receive the picked entry's name and price. Nothing else of
+// the owner is touched, and the tariff file is only read.
+class TfrmTrovaServizi : public DialogBase {
+    Q_OBJECT
+
+public:
+    TfrmTrovaServizi(Services& services, QWidget* owner);
+
+private:
+    void loadList();
+    void pickSelected();
+    void importEntry();
+    void writeIntoOwner();
+
+    Services& m_services;
+    QPointer<QWidget> m_owner;
+    QListWidget* m_lstRecords;
+    QLabel* m_icoMano;
+    QLineEdit* m_txtNome;
+    QLineEdit* m_txtPrezzoUni;
+};

@@ -1,0 +1,101 @@
+#include "support/FakeServices.h"
+#include "support/TestFolder.h"
+#include "tariff/TariffEntry.h"
+#include "tariff/ui/TfrmAggiungi_Voce.h"
+#include "tariff/ui/TfrmModifica_Voce.h"
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+#include <gtest/gtest.h>
+
+namespace {
+
+struct Fields {
+    QLineEdit* nome;
+    QLineEdit* prezzo;
+    QPushButton* applica;
+};
+
+Fields shown(QDialog& dialog) {
+    dialog.show();
+    dialog.activateWindow();
+    EXPECT_TRUE(QTest::qWaitForWindowActive(&dialog));
+    return {dialog.findChild<QLineEdit*>(QStringLiteral("txtNomeVoce")),
+            dialog.findChild<QLineEdit*>(QStringLiteral("txtPrezzo")),
+            dialog.findChild<QPushButton*>(QStringLiteral("btnApplica"))};
+}
+
+} // namespace
+
+TEST(TariffEntryDialog, EnterMovesAlongTheFieldsAndLeavingThePriceNormalisesIt) {
+    struct Case {
+        const char* typed;
+        const char* shown;
+    };
+    const Case cases[] = {{"2,8", "2,80"},  {"3", "3,00"},     {",5", "0,50"},
+                          {"12,", "12,00"}, {"", "0,00"},      {"2,999", "3,00"},
+                          {"1a2", "12,00"}, {"1,2,3", "0,00"}, {"12345678", "1234567"}};
+    TestFolder dir;
+    FakeServices fake(dir.folder());
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.typed);
+        TfrmAggiungi_Voce dialog(fake.services, nullptr);
+        const Fields f = shown(dialog);
+        EXPECT_EQ(QApplication::focusWidget(), f.nome);
+        EXPECT_EQ(f.prezzo->text(), QStringLiteral("0,00"));
+
+        QTest::keyClicks(f.nome, QStringLiteral("Francobollo posta prioritaria"));
+        QTest::keyClick(f.nome, Qt::Key_Return);
+        EXPECT_EQ(QApplication::focusWidget(), f.prezzo);
+        // Entering the price selects its text, so typing replaces it.
+        QTest::keyClicks(f.prezzo, QString::fromLatin1(c.typed));
+        QTest::keyClick(f.prezzo, Qt::Key_Return);
+        EXPECT_EQ(QApplication::focusWidget(), f.applica);
+        EXPECT_TRUE(dialog.isVisible()); // Enter reaches the button without pressing it
+        EXPECT_EQ(f.prezzo->text(), QString::fromLatin1(c.shown));
+    }
+    EXPECT_TRUE(fake.messages.shown.isEmpty());
+}
+
+TEST(TariffEntryDialog, ApplyBuildsTheEntryFromTheNormalisedPrice) {
+    TestFolder dir;
+    FakeServices fake(dir.folder());
+    TfrmAggiungi_Voce dialog(fake.services, nullptr);
+    const Fields f = shown(dialog);
+    f.nome->setText(QStringLiteral("  Francobollo posta prioritaria "));
+    f.prezzo->setText(QStringLiteral("2,8"));
+    QTest::mouseClick(f.applica, Qt::LeftButton);
+    EXPECT_EQ(dialog.result(), QDialog::Accepted);
+    EXPECT_EQ(dialog.entry(), QStringLiteral("Francobollo posta prioritaria") + QString(21, u' ') +
+                                  QStringLiteral("    Prezzo: \u20AC 2,80"));
+
+    // A price too long for the field's display still keeps its cents.
+    TfrmAggiungi_Voce wide(fake.services, nullptr);
+    const Fields w = shown(wide);
+    w.nome->setText(QString(50, u'N'));
+    w.prezzo->setText(QStringLiteral("12345,6"));
+    QTest::mouseClick(w.applica, Qt::LeftButton);
+    EXPECT_EQ(wide.entry(), QString(50, u'N') + QStringLiteral("    Prezzo: \u20AC 12345,60"));
+}
+
+TEST(TariffEntryDialog, BlankNameIsRefusedAndTheDialogStaysOpen) {
+    TestFolder dir;
+    FakeServices fake(dir.folder());
+    TfrmModifica_Voce dialog(fake.services, nullptr);
+    dialog.setEntry(tariff::makeEntry(u"Marca da bollo", u"16,00"));
+    const Fields f = shown(dialog);
+    EXPECT_EQ(f.nome->text(), QStringLiteral("Marca da bollo"));
+    EXPECT_EQ(f.prezzo->text(), QStringLiteral("16,00"));
+
+    f.nome->setText(QStringLiteral("   "));
+    QTest::mouseClick(f.applica, Qt::LeftButton);
+    EXPECT_EQ(fake.messages.texts(),
+              QStringList{QStringLiteral("Attenzione: non è stato indicato alcun nome da "
+                                         "attribuire al valore bollato.")});
+    EXPECT_EQ(fake.messages.shown[0].icon, MessageBoxes::Icon::Warning);
+    EXPECT_TRUE(dialog.isVisible());
+    EXPECT_NE(dialog.result(), QDialog::Accepted);
+    EXPECT_EQ(QApplication::focusWidget(), f.nome);
+}
