@@ -7,6 +7,8 @@
 #include "tariff/TariffEntry.h"
 #include "tariff/TariffFile.h"
 
+#include <QApplication>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
@@ -231,4 +233,31 @@ TEST_F(TfrmProdottiTest, FileThatIsNotAListIsLeftAloneUnlessTheListIsChanged) {
     click("cmdApplica");
     EXPECT_EQ(tariff::readTariffFile(file()).lines,
               QStringList{tariff::makeEntry(u"Bollo", u"2,00")});
+}
+
+TEST_F(TfrmProdottiTest, CommandsShowTheirHintsInTheStatusLine) {
+    openScreen();
+    auto* panInfo = screen.findChild<QLabel*>(QStringLiteral("panInfo"));
+    EXPECT_EQ(panInfo->text(), QStringLiteral("Pronto per aggiungere una nuova voce..."));
+    const std::pair<const char*, QString> hints[] = {
+        {"cmdAggiungi", QStringLiteral("Aggiungi una voce all'elenco.")},
+        {"cmdModifica", QStringLiteral("Modifica la voce selezionata.")},
+        {"cmdElimina", QStringLiteral("Elimina la voce selezionata.")},
+        {"cmdStampa", QStringLiteral("Stampa l'elenco delle voci.")},
+        {"cmdApplica", QStringLiteral("Salva le voci in elenco e chiudi questa schermata.")},
+        {"btnGuida", QStringLiteral("Visualizza la guida in linea.")}};
+    for (const auto& [name, hint] : hints) {
+        SCOPED_TRACE(name);
+        auto* command = screen.findChild<QWidget*>(QString::fromLatin1(name));
+        ASSERT_NE(command, nullptr);
+        QEvent enter(QEvent::Enter);
+        QApplication::sendEvent(command, &enter);
+        EXPECT_EQ(panInfo->text(), hint);
+    }
+    QTest::mouseClick(screen.findChild<QPushButton*>(QStringLiteral("btnGuida")), Qt::LeftButton);
+    QTest::mouseMove(&screen, QPoint(1, 1));
+    EXPECT_EQ(panInfo->text(), QString());
+    // The help button opens nothing yet.
+    EXPECT_TRUE(fake.dialogs.opened.isEmpty());
+    EXPECT_TRUE(fake.opener.opened.isEmpty());
 }
