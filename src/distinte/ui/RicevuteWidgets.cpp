@@ -1,0 +1,348 @@
+#include "distinte/ui/RicevuteWidgets.h"
+
+#include "app/ui/EnterChain.h"
+#include "app/ui/FieldHighlight.h"
+#include "app/ui/KeyFilters.h"
+#include "app/ui/StatusHints.h"
+#include "distinte/Ricevuta.h"
+#include "distinte/ui/PictureButton.h"
+
+#include <QCheckBox>
+#include <QFrame>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QIcon>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QStyle>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+namespace {
+
+const QColor kWhite(0xFFFFFF);
+const QColor kBeige(0xF5F5DC);
+const QColor kMaroon(0x800000);
+const QColor kHeading(0x1F3A68);
+// Wide enough for 40 characters of a 120-character line; the form itself
+// stops growing on very wide screens, so the lines stay readable.
+constexpr int kFormMaximumWidth = 1500;
+
+QFont verdana(int points, bool bold = true) {
+    return QFont(QStringLiteral("Verdana"), points, bold ? QFont::Bold : QFont::Normal);
+}
+
+QString numbered(const char* stem, int index) {
+    return QString::fromLatin1(stem) + QStringLiteral("%1").arg(index + 1, 2, 10, QLatin1Char('0'));
+}
+
+QLineEdit* makeField(QWidget* parent, const QString& name, int maxLength, Qt::Alignment alignment,
+                     const QColor& normal = QColor(0xF0F8FF)) {
+    auto* field = new QLineEdit(parent);
+    field->setObjectName(name);
+    field->setMaxLength(maxLength);
+    field->setAlignment(alignment | Qt::AlignVCenter);
+    field->setFont(verdana(12));
+    applyStyledHighlight(field, normal);
+    return field;
+}
+
+// The picture headings of the printed form: white capitals on dark blue.
+QLabel* makeHeading(QWidget* parent, const QString& name, const QString& text) {
+    auto* heading = new QLabel(text, parent);
+    heading->setObjectName(name);
+    heading->setFont(verdana(10));
+    heading->setAlignment(Qt::AlignCenter);
+    heading->setStyleSheet(
+        QStringLiteral("background-color: %1; color: white; padding: 3px;").arg(kHeading.name()));
+    return heading;
+}
+
+QLabel* makeCaption(QWidget* parent, const QString& text) {
+    auto* caption = new QLabel(text, parent);
+    caption->setFont(verdana(10));
+    return caption;
+}
+
+QLabel* makeHidden(QWidget* parent, const QString& name, const QString& text) {
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(name);
+    label->hide();
+    return label;
+}
+
+QIcon standard(QWidget* screen, QStyle::StandardPixmap pixmap) {
+    return screen->style()->standardIcon(pixmap);
+}
+
+} // namespace
+
+RicevuteWidgets RicevuteWidgets::build(QWidget* screen) {
+    RicevuteWidgets w;
+
+    auto* scroll = new QScrollArea(screen);
+    scroll->setObjectName(QStringLiteral("sfoSchermata"));
+    scroll->setWidgetResizable(true);
+    scroll->setFrameShape(QFrame::NoFrame);
+    auto* content = new QWidget;
+    content->setObjectName(QStringLiteral("bkgSchermata"));
+    content->setAutoFillBackground(true);
+    QPalette white = content->palette();
+    white.setColor(QPalette::Window, kWhite);
+    content->setPalette(white);
+    scroll->setWidget(content);
+    auto* form = new QWidget(content);
+    form->setObjectName(QStringLiteral("shpDistinta"));
+    form->setMaximumWidth(kFormMaximumWidth);
+
+    // Hidden state and the invisible focus sink.
+    w.lblFile = makeHidden(screen, QStringLiteral("lblFile"), QString());
+    w.lblInizio = makeHidden(screen, QStringLiteral("lblInizio"), QStringLiteral("1"));
+    w.btnFocus = new QPushButton(form);
+    w.btnFocus->setObjectName(QStringLiteral("btnFocus"));
+    w.btnFocus->setFixedSize(0, 0);
+    w.btnFocus->setFocusPolicy(Qt::ClickFocus);
+
+    // Reseller block.
+    auto* reseller = new QVBoxLayout;
+    reseller->setSpacing(4);
+    reseller->addWidget(
+        makeHeading(form, QStringLiteral("titRivenditore"), QStringLiteral("DATI RIVENDITORE")));
+    for (int i = 0; i < kPartyLines; ++i) {
+        w.txtRivRigo[i] = makeField(form, numbered("txtRivRigo", i), 120, Qt::AlignLeft);
+        reseller->addWidget(w.txtRivRigo[i]);
+    }
+
+    // Buyer block, with the import arrow right of its first line.
+    auto* buyer = new QGridLayout;
+    buyer->setSpacing(4);
+    buyer->addWidget(
+        makeHeading(form, QStringLiteral("titAcquirente"), QStringLiteral("DATI ACQUIRENTE")), 0,
+        0);
+    for (int i = 0; i < kPartyLines; ++i) {
+        w.txtAcqRigo[i] = makeField(form, numbered("txtAcqRigo", i), 120, Qt::AlignLeft);
+        buyer->addWidget(w.txtAcqRigo[i], i + 1, 0);
+    }
+    w.impCliente = makePictureButton(form, QStringLiteral("impCliente"), greenArrowIcon());
+    buyer->addWidget(w.impCliente, 1, 1);
+
+    // Number, date, reseller name and payment.
+    auto* details = new QGridLayout;
+    details->setSpacing(4);
+    w.txtNumRic = makeField(form, QStringLiteral("txtNumRic"), 30, Qt::AlignHCenter, kWhite);
+    w.txtNumRic->setFixedWidth(150);
+    w.impNumerazione = makePictureButton(form, QStringLiteral("impNumerazione"), QIcon());
+    w.impNumerazione->setText(QStringLiteral("N."));
+    w.impNumerazione->setFont(verdana(10));
+    w.impNumerazione->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    w.txtData = makeField(form, QStringLiteral("txtData"), 10, Qt::AlignHCenter, kWhite);
+    w.txtData->setReadOnly(true);
+    w.txtData->setFixedWidth(150);
+    w.impData = makePictureButton(form, QStringLiteral("impData"), greenArrowIcon());
+    w.txtNomeRiv = makeField(form, QStringLiteral("txtNomeRiv"), 120, Qt::AlignLeft, kWhite);
+    w.txtPagamento = makeField(form, QStringLiteral("txtPagamento"), 120, Qt::AlignLeft, kWhite);
+    details->addWidget(makeCaption(form, QStringLiteral("Distinta n.")), 0, 0);
+    details->addWidget(w.txtNumRic, 0, 1);
+    details->addWidget(w.impNumerazione, 0, 2);
+    details->addWidget(makeCaption(form, QStringLiteral("Data emissione:")), 1, 0);
+    details->addWidget(w.txtData, 1, 1);
+    details->addWidget(w.impData, 1, 2);
+    details->addWidget(makeCaption(form, QStringLiteral("Nome rivenditore:")), 2, 0, 1, 4);
+    details->addWidget(w.txtNomeRiv, 3, 0, 1, 4);
+    details->addWidget(makeCaption(form, QStringLiteral("Modalità di pagamento:")), 4, 0, 1, 4);
+    details->addWidget(w.txtPagamento, 5, 0, 1, 4);
+    details->setColumnStretch(3, 1);
+
+    auto* top = new QHBoxLayout;
+    top->setSpacing(18);
+    top->addLayout(reseller, 1);
+    top->addLayout(buyer, 1);
+    top->addLayout(details, 1);
+
+    // The ten stamp lines.
+    auto* lines = new QGridLayout;
+    lines->setHorizontalSpacing(6);
+    lines->setVerticalSpacing(3);
+    lines->addWidget(makeHeading(form, QStringLiteral("titQuant"), QStringLiteral("QUANT.")), 0, 0);
+    lines->addWidget(
+        makeHeading(form, QStringLiteral("titDescrizione"), QStringLiteral("DESCRIZIONE")), 0, 1, 1,
+        2);
+    lines->addWidget(
+        makeHeading(form, QStringLiteral("titUnitario"), QStringLiteral("VAL. UNITARIO")), 0, 3);
+    lines->addWidget(makeHeading(form, QStringLiteral("titImporto"), QStringLiteral("IMPORTO")), 0,
+                     4);
+    for (int i = 0; i < kLines; ++i) {
+        w.txtQuant[i] = makeField(form, numbered("txtQuant", i), 5, Qt::AlignHCenter);
+        w.txtQuant[i]->setFixedWidth(90);
+        installKeyFilter(w.txtQuant[i], KeyFilterKind::Digits);
+        w.txtDescrizione[i] = makeField(form, numbered("txtDescrizione", i), 120, Qt::AlignLeft);
+        w.impBollato[i] = makePictureButton(form, numbered("impBollato", i), greenArrowIcon());
+        w.txtUnitario[i] = makeField(form, numbered("txtUnitario", i), 10, Qt::AlignRight);
+        w.txtUnitario[i]->setFixedWidth(150);
+        installKeyFilter(w.txtUnitario[i], KeyFilterKind::Amount);
+        w.txtImporto[i] = makeField(form, numbered("txtImporto", i), 15, Qt::AlignRight);
+        w.txtImporto[i]->setFixedWidth(170);
+        applyReadOnlyStyle(w.txtImporto[i], kBeige);
+        QPalette maroon = w.txtImporto[i]->palette();
+        maroon.setColor(QPalette::Text, kMaroon);
+        w.txtImporto[i]->setPalette(maroon);
+        lines->addWidget(w.txtQuant[i], i + 1, 0);
+        lines->addWidget(w.txtDescrizione[i], i + 1, 1);
+        lines->addWidget(w.impBollato[i], i + 1, 2);
+        lines->addWidget(w.txtUnitario[i], i + 1, 3);
+        lines->addWidget(w.txtImporto[i], i + 1, 4);
+    }
+    lines->setColumnStretch(1, 1);
+
+    // Paid box, total command and total under the amounts.
+    w.chkSaldato = new QCheckBox(QStringLiteral("Saldato"), form);
+    w.chkSaldato->setObjectName(QStringLiteral("chkSaldato"));
+    w.chkSaldato->setFont(verdana(12));
+    w.btnTotale = new QPushButton(QStringLiteral("Calcola totale  >>"), form);
+    w.btnTotale->setObjectName(QStringLiteral("btnTotale"));
+    w.btnTotale->setFont(verdana(10));
+    w.btnTotale->setCursor(Qt::PointingHandCursor);
+    w.txtTotale = new QLabel(QStringLiteral("---"), form);
+    w.txtTotale->setObjectName(QStringLiteral("txtTotale"));
+    w.txtTotale->setFont(verdana(14));
+    w.txtTotale->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    w.txtTotale->setFrameShape(QFrame::Box);
+    w.txtTotale->setStyleSheet(
+        QStringLiteral("color: %1; padding: 2px 4px; border: 2px solid %1;").arg(kMaroon.name()));
+    auto* bottom = new QHBoxLayout;
+    bottom->addWidget(w.chkSaldato);
+    bottom->addStretch();
+    bottom->addWidget(w.btnTotale);
+    lines->addLayout(bottom, kLines + 1, 0, 1, 4);
+    lines->addWidget(w.txtTotale, kLines + 1, 4);
+
+    auto* formLayout = new QVBoxLayout(form);
+    formLayout->setContentsMargins(12, 8, 12, 8);
+    formLayout->setSpacing(14);
+    formLayout->addLayout(top);
+    formLayout->addLayout(lines);
+    formLayout->addStretch();
+
+    auto* centre = new QHBoxLayout(content);
+    centre->setContentsMargins(0, 0, 0, 0);
+    centre->addStretch();
+    centre->addWidget(form, 1);
+    centre->addStretch();
+
+    // Commands above the form.
+    auto* commands = new QWidget(screen);
+    commands->setObjectName(QStringLiteral("pnlComandi"));
+    const auto command = [&](const char* name, QStyle::StandardPixmap pixmap, const char* text) {
+        return makePictureButton(commands, QString::fromLatin1(name), standard(screen, pixmap),
+                                 QString::fromUtf8(text));
+    };
+    w.cmdNuovo = command("cmdNuovo", QStyle::SP_FileIcon, "Nuovo");
+    w.cmdSalva = command("cmdSalva", QStyle::SP_DialogSaveButton, "Salva");
+    w.cmdTrova = command("cmdTrova", QStyle::SP_FileDialogContentsView, "Trova");
+    w.cmdAnteprima = command("cmdAnteprima", QStyle::SP_FileDialogInfoView, "Anteprima");
+    w.cmdStampa = command("cmdStampa", QStyle::SP_ComputerIcon, "Stampa");
+    for (QToolButton* wide : {w.cmdAnteprima, w.cmdStampa}) {
+        wide->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+        wide->setFont(verdana(11));
+        wide->setMinimumWidth(130);
+    }
+    w.cmdPrimo = command("cmdPrimo", QStyle::SP_MediaSkipBackward, "Prima");
+    w.cmdIndietro = command("cmdIndietro", QStyle::SP_MediaSeekBackward, "Precedente");
+    w.cmdAvanti = command("cmdAvanti", QStyle::SP_MediaSeekForward, "Successiva");
+    w.cmdUltimo = command("cmdUltimo", QStyle::SP_MediaSkipForward, "Ultima");
+    w.lblPosizione = new QLabel(commands);
+    w.lblPosizione->setObjectName(QStringLiteral("lblPosizione"));
+    w.lblPosizione->setFont(verdana(12));
+    w.lblPosizione->setAlignment(Qt::AlignCenter);
+    w.lblPosizione->setMinimumWidth(70);
+    w.lblPosizione->setFrameShape(QFrame::StyledPanel);
+    w.cmdEsporta = command("cmdEsporta", QStyle::SP_DriveHDIcon, "Esporta");
+    w.cmdDaSaldare = command("cmdDaSaldare", QStyle::SP_MessageBoxWarning, "Da saldare");
+    w.cmdGuida = command("cmdGuida", QStyle::SP_DialogHelpButton, "Guida");
+    w.cmdEsci = command("cmdEsci", QStyle::SP_DialogCloseButton, "Esci");
+
+    auto* bar = new QHBoxLayout(commands);
+    bar->setContentsMargins(12, 4, 12, 4);
+    const auto separator = [bar] { bar->addSpacing(24); };
+    for (QWidget* c : {w.cmdNuovo, w.cmdSalva, w.cmdTrova})
+        bar->addWidget(c);
+    separator();
+    bar->addWidget(w.cmdAnteprima);
+    bar->addWidget(w.cmdStampa);
+    separator();
+    for (QWidget* c : {static_cast<QWidget*>(w.cmdPrimo), static_cast<QWidget*>(w.cmdIndietro),
+                       static_cast<QWidget*>(w.lblPosizione), static_cast<QWidget*>(w.cmdAvanti),
+                       static_cast<QWidget*>(w.cmdUltimo)})
+        bar->addWidget(c);
+    separator();
+    bar->addWidget(w.cmdEsporta);
+    bar->addWidget(w.cmdDaSaldare);
+    bar->addStretch();
+    bar->addWidget(w.cmdGuida);
+    bar->addWidget(w.cmdEsci);
+
+    w.panInfo = new QLabel(QStringLiteral("Pronto per archiviare una nuova distinta..."), screen);
+    w.panInfo->setObjectName(QStringLiteral("panInfo"));
+    w.panInfo->setFrameShape(QFrame::StyledPanel);
+    w.panInfo->setFrameShadow(QFrame::Sunken);
+    w.panInfo->setContentsMargins(6, 2, 6, 2);
+
+    auto* root = new QVBoxLayout(screen);
+    root->setContentsMargins(0, 0, 0, 0);
+    root->setSpacing(0);
+    root->addWidget(commands);
+    root->addWidget(scroll, 1);
+    root->addWidget(w.panInfo);
+
+    // Status hints.
+    auto* hints = new StatusHints(w.panInfo);
+    const QString importaTariffa =
+        QStringLiteral("Importa i dati dal tariffario dei valori bollati.");
+    const QList<QPair<QWidget*, QString>> hinted = {
+        {w.cmdNuovo,
+         QStringLiteral("Prepara la schermata per la registrazione di una nuova distinta.")},
+        {w.cmdSalva, QStringLiteral("Salva o aggiorna la distinta.")},
+        {w.cmdTrova, QStringLiteral("Trova una distinta in archivio.")},
+        {w.cmdAnteprima, QStringLiteral("Visualizza l'anteprima di stampa della distinta.")},
+        {w.cmdStampa, QStringLiteral("Stampa la distinta.")},
+        {w.cmdPrimo, QStringLiteral("Visualizza la prima distinta in archivio.")},
+        {w.cmdIndietro, QStringLiteral("Visualizza la distinta precedente in archivio.")},
+        {w.cmdAvanti, QStringLiteral("Visualizza la distinta successiva in archivio.")},
+        {w.cmdUltimo, QStringLiteral("Visualizza l'ultima distinta in archivio.")},
+        {w.cmdEsporta, QStringLiteral("Esporta l'archivio in un file di Microsoft Excel.")},
+        {w.cmdDaSaldare, QStringLiteral("Visualizza l'elenco delle distinte non ancora saldate.")},
+        {w.cmdGuida,
+         QStringLiteral("Visualizza la pagina della guida in linea sensibile al contesto.")},
+        {w.cmdEsci, QStringLiteral("Esci da questa schermata di lavoro.")},
+        {w.impCliente, QStringLiteral("Importa i dati dall'archivio degli acquirenti.")},
+        {w.impData, QStringLiteral("Inserisci la data corrente.")},
+        {w.impNumerazione, QStringLiteral("Imposta il numero iniziale dal quale far partire la "
+                                          "numerazione automatica delle distinte.")},
+        {w.btnTotale, QStringLiteral("Calcola l'importo totale.")},
+        {w.chkSaldato, QStringLiteral("Spunta questa casella per indicare che l'acquirente ha "
+                                      "saldato la distinta.")},
+    };
+    for (const auto& [widget, hint] : hinted)
+        hints->addHint(widget, hint);
+    for (QToolButton* import : w.impBollato)
+        hints->addHint(import, importaTariffa);
+    for (QWidget* area : {screen, commands, content, form})
+        hints->addBackground(area);
+
+    // The Enter chain, down the form as the printed page reads.
+    QList<QWidget*> chain;
+    for (QLineEdit* f : w.txtRivRigo)
+        chain.append(f);
+    for (QLineEdit* f : w.txtAcqRigo)
+        chain.append(f);
+    chain << w.txtNumRic << w.txtData << w.txtNomeRiv << w.txtPagamento;
+    for (int i = 0; i < kLines; ++i)
+        chain << w.txtQuant[i] << w.txtDescrizione[i] << w.txtUnitario[i] << w.txtImporto[i];
+    chain << w.btnTotale;
+    for (qsizetype i = 0; i + 1 < chain.size(); ++i)
+        setEnterNext(chain[i], chain[i + 1]);
+
+    return w;
+}

@@ -1,0 +1,50 @@
+#include "distinte/ui/TfrmCalendario.h"
+
+#include "common/Dates.h"
+
+#include <QCalendarWidget>
+#include <QDate>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+const QString TfrmCalendario::kTagData = QStringLiteral("ricevute_data");
+
+TfrmCalendario::TfrmCalendario(Services&, QWidget* owner) : DialogBase(owner) {
+    setObjectName(QStringLiteral("TfrmCalendario"));
+    setWindowTitle(QStringLiteral(" Importazione data"));
+
+    auto* title = new QLabel(QStringLiteral("Importare una data:"), this);
+    m_calendar = new QCalendarWidget(this);
+    m_calendar->setObjectName(QStringLiteral("calAppuntamenti"));
+    m_calendar->setFirstDayOfWeek(Qt::Monday);
+    m_calendar->setSelectedDate(QDate::currentDate());
+
+    auto* importa = new QPushButton(QStringLiteral("Importa"), this);
+    importa->setObjectName(QStringLiteral("btnImportaData"));
+    auto* annulla = new QPushButton(QStringLiteral("Annulla"), this);
+    annulla->setObjectName(QStringLiteral("btnAnnulla"));
+    connect(importa, &QPushButton::clicked, this, &TfrmCalendario::btnImportaDataClick);
+    connect(annulla, &QPushButton::clicked, this, &QDialog::reject);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(importa);
+    buttons->addWidget(annulla);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(title);
+    layout->addWidget(m_calendar);
+    layout->addLayout(buttons);
+}
+
+void TfrmCalendario::btnImportaDataClick() {
+    if (routingTag() != kTagData || parentWidget() == nullptr)
+        return;
+    auto* target = parentWidget()->findChild<QLineEdit*>(QStringLiteral("txtData"));
+    if (target == nullptr)
+        return;
+    target->setText(dates::dateText(m_calendar->selectedDate()));
+    accept();
+}

@@ -1,0 +1,228 @@
+#include "distinte/ui/TfrmMenuRicevute.h"
+
+#include "app/ui/EnterChain.h"
+#include "app/ui/KeyFilters.h"
+#include "app/ui/LinkFeedback.h"
+#include "app/ui/NumberSettings.h"
+#include "app/ui/ScreenRouter.h"
+#include "app/ui/Services.h"
+#include "common/Dates.h"
+#include "common/TextRules.h"
+#include "distinte/YearChoice.h"
+#include "distinte/ui/PictureButton.h"
+
+#include <QCloseEvent>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QShowEvent>
+#include <QStyle>
+#include <QToolButton>
+#include <QVBoxLayout>
+#include <optional>
+
+namespace {
+
+const QString kTagAvvio = QStringLiteral("avvio");
+const QString kTagRicevute = QStringLiteral("ricevute");
+const QString kTagStatistiche = QStringLiteral("statistiche");
+const QString kTagRiepLavoro = QStringLiteral("rieplavoro");
+
+std::optional<MainScreen> screenForTag(const QString& tag) {
+    if (tag == kTagAvvio)
+        return MainScreen::Avvio;
+    if (tag == kTagRicevute)
+        return MainScreen::Ricevute;
+    if (tag == kTagStatistiche)
+        return MainScreen::Statistiche;
+    if (tag == kTagRiepLavoro)
+        return MainScreen::MenuRiepLavoro;
+    return std::nullopt;
+}
+
+QLabel* makeLink(QWidget* parent, const QString& name, const QString& text) {
+    auto* link = new QLabel(text, parent);
+    link->setObjectName(name);
+    QFont font(QStringLiteral("Verdana"), 12, QFont::Bold);
+    font.setUnderline(true);
+    link->setFont(font);
+    return link;
+}
+
+} // namespace
+
+TfrmMenuRicevute::TfrmMenuRicevute(Services& services, ScreenRouter& router, QWidget* parent)
+    : QWidget(parent), m_services(services), m_router(router) {
+    applyNumberSettings();
+    setObjectName(QStringLiteral("TfrmMenuRicevute"));
+    setWindowTitle(QStringLiteral(" Vellarmo - Emissione Distinte"));
+    setAutoFillBackground(true);
+    QPalette background = palette();
+    background.setColor(QPalette::Window, Qt::white);
+    setPalette(background);
+
+    m_lblMemory = new QLabel(kTagAvvio, this);
+    m_lblMemory->setObjectName(QStringLiteral("lblMemory"));
+    m_lblMemory->hide();
+
+    auto* heading = new QLabel(QStringLiteral("Distinte valori bollati"), this);
+    heading->setObjectName(QStringLiteral("intAnnoPreventivi"));
+    heading->setStyleSheet(QStringLiteral("background-color: black; color: white; padding: 8px;"));
+    heading->setFont(QFont(QStringLiteral("Verdana"), 16, QFont::Bold));
+
+    auto* info = new QLabel(
+        QStringLiteral(
+            "In questo ambiente è possibile gestire le distinte da rilasciare agli acquirenti."),
+        this);
+    info->setObjectName(QStringLiteral("lblInfo"));
+    info->setFont(QFont(QStringLiteral("Verdana"), 11));
+    info->setWordWrap(true);
+
+    auto* annoTitle = new QLabel(QStringLiteral("Anno:"), this);
+    annoTitle->setObjectName(QStringLiteral("titAnnoPreventivi"));
+    annoTitle->setFont(QFont(QStringLiteral("Verdana"), 20, QFont::Bold));
+    m_txtAnno = new QLineEdit(this);
+    m_txtAnno->setObjectName(QStringLiteral("txtAnnoPreventivi"));
+    m_txtAnno->setFont(QFont(QStringLiteral("Verdana"), 14, QFont::Bold));
+    m_txtAnno->setMaxLength(4);
+    m_txtAnno->setAlignment(Qt::AlignCenter);
+    m_txtAnno->setFixedWidth(90);
+    installKeyFilter(m_txtAnno, KeyFilterKind::Digits);
+    auto* apri = new QPushButton(QStringLiteral("Apri"), this);
+    apri->setObjectName(QStringLiteral("btnApriPreventivi"));
+    apri->setFont(QFont(QStringLiteral("Verdana"), 12, QFont::Bold));
+    apri->setMinimumWidth(110);
+    apri->setCursor(Qt::PointingHandCursor);
+    connect(apri, &QPushButton::clicked, this, &TfrmMenuRicevute::btnApriPreventiviClick);
+    setEnterNext(m_txtAnno, apri);
+    // A focused button takes Enter as a click, as the year's Enter leads here.
+    setEnterAction(apri, [this] { btnApriPreventiviClick(); });
+
+    QStyle* st = style();
+    auto* lnkStatistiche = makeLink(this, QStringLiteral("lnkStatistiche"),
+                                    QStringLiteral("Grafici statistici incassi"));
+    auto* imgStatistiche = makePictureButton(this, QStringLiteral("imgStatistiche"),
+                                             st->standardIcon(QStyle::SP_FileDialogDetailedView));
+    auto* lnkRiepIncassi = makeLink(this, QStringLiteral("lnkRiepIncassi"),
+                                    QStringLiteral("Riepilogo incassi per intervalli"));
+    auto* imgRiepIncassi = makePictureButton(this, QStringLiteral("imgRiepIncassi"),
+                                             st->standardIcon(QStyle::SP_FileDialogListView));
+    auto* lnkWeb =
+        makeLink(this, QStringLiteral("lnkWeb"), QStringLiteral("Imposta logo rivenditore"));
+    auto* imgEmail = makePictureButton(this, QStringLiteral("imgEmail"),
+                                       st->standardIcon(QStyle::SP_DesktopIcon));
+    auto* imgGuida =
+        makePictureButton(this, QStringLiteral("imgGuida"),
+                          st->standardIcon(QStyle::SP_DialogHelpButton), QStringLiteral("Guida"));
+    auto* imgEsci =
+        makePictureButton(this, QStringLiteral("imgEsci"),
+                          st->standardIcon(QStyle::SP_DialogCloseButton), QStringLiteral("Esci"));
+
+    const auto toStatistiche = [this] { closeTowards(kTagStatistiche); };
+    const auto toRiepilogo = [this] { closeTowards(kTagRiepLavoro); };
+    applyLinkFeedback(lnkStatistiche, toStatistiche);
+    applyLinkFeedback(lnkRiepIncassi, toRiepilogo);
+    // The logo screen and the help topic come with their own screens.
+    applyLinkFeedback(lnkWeb, {});
+    connect(imgStatistiche, &QToolButton::clicked, this, toStatistiche);
+    connect(imgRiepIncassi, &QToolButton::clicked, this, toRiepilogo);
+    connect(imgEsci, &QToolButton::clicked, this, &QWidget::close);
+
+    auto* yearRow = new QHBoxLayout;
+    yearRow->addWidget(annoTitle);
+    yearRow->addSpacing(12);
+    yearRow->addWidget(m_txtAnno);
+    yearRow->addSpacing(12);
+    yearRow->addWidget(apri);
+    yearRow->addStretch();
+
+    auto* links = new QGridLayout;
+    links->setHorizontalSpacing(12);
+    links->setVerticalSpacing(10);
+    const QList<QPair<QToolButton*, QLabel*>> rows = {
+        {imgStatistiche, lnkStatistiche}, {imgRiepIncassi, lnkRiepIncassi}, {imgEmail, lnkWeb}};
+    for (int i = 0; i < rows.size(); ++i) {
+        links->addWidget(rows[i].first, i, 0);
+        links->addWidget(rows[i].second, i, 1);
+    }
+    links->setColumnStretch(2, 1);
+
+    auto* panel = new QWidget(this);
+    panel->setObjectName(QStringLiteral("pnlAnno"));
+    panel->setMaximumWidth(720);
+    auto* panelLayout = new QVBoxLayout(panel);
+    panelLayout->setSpacing(18);
+    panelLayout->addWidget(heading);
+    panelLayout->addWidget(info);
+    panelLayout->addLayout(yearRow);
+    panelLayout->addSpacing(18);
+    panelLayout->addLayout(links);
+
+    auto* bottom = new QHBoxLayout;
+    bottom->addStretch();
+    bottom->addWidget(imgGuida);
+    bottom->addWidget(imgEsci);
+
+    auto* centre = new QHBoxLayout;
+    centre->addStretch();
+    centre->addWidget(panel, 1);
+    centre->addStretch();
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addStretch(1);
+    layout->addLayout(centre);
+    layout->addStretch(2);
+    layout->addLayout(bottom);
+}
+
+void TfrmMenuRicevute::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    // Restoring a minimised window shows it again without a new visit.
+    if (event->spontaneous())
+        return;
+    m_txtAnno->setText(dates::currentYear());
+    m_lblMemory->setText(kTagAvvio);
+    m_txtAnno->setFocus();
+}
+
+void TfrmMenuRicevute::btnApriPreventiviClick() {
+    const QString typed = m_txtAnno->text();
+    if (!yearchoice::isAcceptedYear(typed)) {
+        m_services.messages.notice(this, MessageBoxes::Icon::Warning, yearchoice::kYearWarning);
+        m_txtAnno->setFocus();
+        return;
+    }
+    QWidget* editor = m_router.screen(MainScreen::Ricevute);
+    if (editor == nullptr)
+        return;
+    const QString year = text::trimmed(typed);
+    if (auto* lblFile = editor->findChild<QLabel*>(QStringLiteral("lblFile")))
+        lblFile->setText(yearchoice::archivePath(m_services.folder, year));
+    editor->setWindowTitle(yearchoice::editorCaption(year));
+    closeTowards(kTagRicevute);
+}
+
+void TfrmMenuRicevute::closeTowards(const QString& tag) {
+    const std::optional<MainScreen> target = screenForTag(tag);
+    if (!target || m_router.screen(*target) == nullptr)
+        return;
+    m_lblMemory->setText(tag);
+    close();
+}
+
+void TfrmMenuRicevute::closeEvent(QCloseEvent* event) {
+    const std::optional<MainScreen> target = screenForTag(text::trimmed(m_lblMemory->text()));
+    if (target && m_router.switchTo(*target, this)) {
+        event->accept();
+        return;
+    }
+    // A screen that is not there cannot be shown: go back to the main menu
+    // instead, or stay when even that is missing.
+    m_lblMemory->setText(kTagAvvio);
+    if (m_router.switchTo(MainScreen::Avvio, this))
+        event->accept();
+    else
+        event->ignore();
+}

@@ -1,0 +1,104 @@
+#include "distinte/ui/TfrmNumerazione.h"
+
+#include "app/ui/EnterChain.h"
+#include "app/ui/FieldHighlight.h"
+#include "app/ui/KeyFilters.h"
+#include "app/ui/Services.h"
+#include "common/TextRules.h"
+#include "distinte/Impostazioni.h"
+#include "distinte/Numerazione.h"
+
+#include <QEvent>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QShowEvent>
+#include <QVBoxLayout>
+
+const QString TfrmNumerazione::kTagDistinte = QStringLiteral("distinte");
+const QString TfrmNumerazione::kNotSaved = QStringLiteral(
+    "Attenzione: non è stato possibile salvare il numero iniziale delle distinte.\n\r\n\r"
+    "Accertarsi di possedere i privilegi di scrittura nella cartella di installazione del "
+    "programma.");
+
+TfrmNumerazione::TfrmNumerazione(Services& services, QWidget* owner)
+    : DialogBase(owner), m_services(services) {
+    setObjectName(QStringLiteral("TfrmNumerazione"));
+    setWindowTitle(QStringLiteral(" Impostazione inizio numerazione documenti"));
+
+    auto* group = new QGroupBox(QStringLiteral(" Inizia numerazione da: "), this);
+    m_txtInizio = new QLineEdit(QStringLiteral("1"), group);
+    m_txtInizio->setObjectName(QStringLiteral("txtInizio"));
+    m_txtInizio->setAlignment(Qt::AlignCenter);
+    m_txtInizio->setFont(QFont(QStringLiteral("Verdana"), 12, QFont::Bold));
+    m_txtInizio->setMaxLength(5);
+    m_txtInizio->setFixedWidth(140);
+    installKeyFilter(m_txtInizio, KeyFilterKind::Digits);
+    createFocusRectangle(m_txtInizio, QStringLiteral("effInizio"));
+    m_txtInizio->installEventFilter(this);
+    auto* groupLayout = new QHBoxLayout(group);
+    groupLayout->setContentsMargins(16, 16, 16, 16);
+    groupLayout->addStretch();
+    groupLayout->addWidget(m_txtInizio);
+    groupLayout->addStretch();
+
+    auto* istruzioni = new QLabel(
+        QStringLiteral("Utilizzare questa funzione per far partire la numerazione automatica dei "
+                       "documenti da un numero superiore a 1.\n\nAttenzione: la numerazione "
+                       "automatica funziona solo se si preme il pulsante \"Nuovo\" prima di "
+                       "compilare il documento."),
+        this);
+    istruzioni->setObjectName(QStringLiteral("imgIstruzioni"));
+    istruzioni->setWordWrap(true);
+    istruzioni->setFixedWidth(360);
+
+    auto* applica = new QPushButton(QStringLiteral("Applica e chiudi"), this);
+    applica->setObjectName(QStringLiteral("btnApplica"));
+    auto* annulla = new QPushButton(QStringLiteral("Annulla"), this);
+    annulla->setObjectName(QStringLiteral("btnAnnulla"));
+    connect(applica, &QPushButton::clicked, this, &TfrmNumerazione::btnApplicaClick);
+    connect(annulla, &QPushButton::clicked, this, &QDialog::reject);
+    setEnterNext(m_txtInizio, applica);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(applica);
+    buttons->addWidget(annulla);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(istruzioni);
+    layout->addWidget(group);
+    layout->addLayout(buttons);
+}
+
+void TfrmNumerazione::showEvent(QShowEvent* event) {
+    DialogBase::showEvent(event);
+    if (event->spontaneous())
+        return;
+    if (routingTag() == kTagDistinte)
+        m_txtInizio->setText(Impostazioni(m_services.folder).numberingStart());
+    if (text::trimmed(m_txtInizio->text()).isEmpty())
+        m_txtInizio->setText(QStringLiteral("1"));
+    m_txtInizio->setFocus();
+}
+
+bool TfrmNumerazione::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == m_txtInizio && event->type() == QEvent::FocusOut)
+        txtInizioExit();
+    return DialogBase::eventFilter(watched, event);
+}
+
+void TfrmNumerazione::txtInizioExit() {
+    m_txtInizio->setText(numerazione::normalizedStartInput(m_txtInizio->text()));
+}
+
+void TfrmNumerazione::btnApplicaClick() {
+    // Clicking normally moves the focus here first; a click that does not
+    // (a button pressed without taking the focus) still stores a clean number.
+    txtInizioExit();
+    if (routingTag() == kTagDistinte &&
+        !Impostazioni(m_services.folder).setNumberingStart(text::trimmed(m_txtInizio->text())))
+        m_services.messages.notice(this, MessageBoxes::Icon::Warning, kNotSaved);
+    accept();
+}

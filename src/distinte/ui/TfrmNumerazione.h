@@ -1,0 +1,32 @@
+#pragma once
+
+#include "app/ui/DialogBase.h"
+
+class QLineEdit;
+struct Services;
+
+// " Impostazione inizio numerazione documenti": shows and sets the number
+// from which the automatic numbering of distinte starts. With the routing tag
+// "distinte" it reads the stored start when shown and "Applica e chiudi"
+// stores the field; "Annulla" closes without storing anything.
+class TfrmNumerazione : public DialogBase {
+    Q_OBJECT
+
+public:
+    TfrmNumerazione(Services& services, QWidget* owner);
+
+    static const QString kTagDistinte;
+    // Shown when the start cannot be stored (read-only folder).
+    static const QString kNotSaved;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void txtInizioExit();
+    void btnApplicaClick();
+
+    Services& m_services;
+    QLineEdit* m_txtInizio;
+};

@@ -1,0 +1,300 @@
+#include "distinte/ui/TfrmRicevute.h"
+
+#include "app/ui/EnterChain.h"
+#include "app/ui/NumberSettings.h"
+#include "app/ui/ScreenRouter.h"
+#include "app/ui/Services.h"
+#include "common/Amounts.h"
+#include "common/Dates.h"
+#include "distinte/DistintaForm.h"
+#include "distinte/Impostazioni.h"
+#include "distinte/Numerazione.h"
+#include "distinte/SaveChecks.h"
+#include "distinte/ui/TfrmCalendario.h"
+#include "distinte/ui/TfrmNumerazione.h"
+
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QShowEvent>
+#include <QToolButton>
+
+const QString TfrmRicevute::kAccessFailure = QStringLiteral(
+    "Attenzione: il sistema non permette di accedere all'archivio.\n\r\n\rAccertarsi di possedere "
+    "i privilegi di scrittura nella cartella di installazione del programma.");
+const QString TfrmRicevute::kEmptyArchive =
+    QStringLiteral("L'archivio non contiene nessuna scheda.");
+const QString TfrmRicevute::kRewritten =
+    QStringLiteral("Le modifiche apportate alla scheda corrente sono state salvate in archivio.");
+const QString TfrmRicevute::kAppended =
+    QStringLiteral("La scheda corrente è stata inserita in archivio.");
+const QString TfrmRicevute::kResellerNotSaved = QStringLiteral(
+    "Attenzione: non è stato possibile salvare i dati del rivenditore.\n\r\n\rAccertarsi di "
+    "possedere i privilegi di scrittura nella cartella di installazione del programma.");
+
+namespace {
+
+bool isModifierOnly(int key) {
+    switch (key) {
+    case Qt::Key_Shift:
+    case Qt::Key_Control:
+    case Qt::Key_Alt:
+    case Qt::Key_AltGr:
+    case Qt::Key_Meta:
+    case Qt::Key_CapsLock:
+    case Qt::Key_NumLock:
+        return true;
+    default:
+        return false;
+    }
+}
+
+} // namespace
+
+TfrmRicevute::TfrmRicevute(Services& services, ScreenRouter& router, QWidget* parent)
+    : QWidget(parent), m_services(services), m_router(router) {
+    applyNumberSettings();
+    setObjectName(QStringLiteral("TfrmRicevute"));
+    setWindowTitle(QStringLiteral(" Vellarmo - Emissione Distinte anno "));
+    m_w = RicevuteWidgets::build(this);
+
+    connect(m_w.cmdNuovo, &QToolButton::clicked, this, &TfrmRicevute::cmdNuovoClick);
+    connect(m_w.cmdSalva, &QToolButton::clicked, this, &TfrmRicevute::cmdSalvaClick);
+    connect(m_w.cmdPrimo, &QToolButton::clicked, this,
+            [this] { navigate(DistintaArchive::Step::First); });
+    connect(m_w.cmdIndietro, &QToolButton::clicked, this,
+            [this] { navigate(DistintaArchive::Step::Previous); });
+    connect(m_w.cmdAvanti, &QToolButton::clicked, this,
+            [this] { navigate(DistintaArchive::Step::Next); });
+    connect(m_w.cmdUltimo, &QToolButton::clicked, this,
+            [this] { navigate(DistintaArchive::Step::Last); });
+    connect(m_w.cmdEsci, &QToolButton::clicked, this, &QWidget::close);
+    connect(m_w.btnTotale, &QPushButton::clicked, this, &TfrmRicevute::btnTotaleClick);
+    setEnterAction(m_w.btnTotale, [this] { btnTotaleClick(); });
+    connect(m_w.impData, &QToolButton::clicked, this, &TfrmRicevute::impDataClick);
+    connect(m_w.impNumerazione, &QToolButton::clicked, this, &TfrmRicevute::impNumerazioneClick);
+    // Search, preview, print, export, unpaid list, help and the buyer and
+    // tariff imports are wired by the screens that carry them out.
+
+    // Installed after the key filters and the Enter chain, so this screen
+    // sees every key first: typing in a quantity or unit value makes the
+    // line amount and the total stale before anything else happens.
+    for (int i = 0; i < RicevuteWidgets::kLines; ++i) {
+        m_w.txtQuant[i]->installEventFilter(this);
+        m_w.txtUnitario[i]->installEventFilter(this);
+    }
+    m_w.txtData->installEventFilter(this);
+}
+
+QString TfrmRicevute::archivePath() const {
+    return m_w.lblFile->text();
+}
+
+Ricevuta TfrmRicevute::distintaOnScreen() const {
+    Ricevuta d;
+    d.numRic = m_w.txtNumRic->text();
+    d.data = m_w.txtData->text();
+    d.nomeRiv = m_w.txtNomeRiv->text();
+    d.pagamento = m_w.txtPagamento->text();
+    for (int i = 0; i < RicevuteWidgets::kPartyLines; ++i) {
+        d.rivRigo[i] = m_w.txtRivRigo[i]->text();
+        d.acqRigo[i] = m_w.txtAcqRigo[i]->text();
+    }
+    for (int i = 0; i < RicevuteWidgets::kLines; ++i) {
+        d.quant[i] = m_w.txtQuant[i]->text();
+        d.descrizione[i] = m_w.txtDescrizione[i]->text();
+        d.unitario[i] = m_w.txtUnitario[i]->text();
+        d.importo[i] = m_w.txtImporto[i]->text();
+    }
+    d.totale = m_w.txtTotale->text();
+    d.saldato = distintaform::paidFlag(m_w.chkSaldato->isChecked());
+    return d;
+}
+
+void TfrmRicevute::loadDistinta(const Ricevuta& d) {
+    m_w.txtNumRic->setText(d.numRic);
+    m_w.txtData->setText(d.data);
+    m_w.txtNomeRiv->setText(d.nomeRiv);
+    m_w.txtPagamento->setText(d.pagamento);
+    for (int i = 0; i < RicevuteWidgets::kPartyLines; ++i) {
+        m_w.txtRivRigo[i]->setText(d.rivRigo[i]);
+        m_w.txtAcqRigo[i]->setText(d.acqRigo[i]);
+    }
+    for (int i = 0; i < RicevuteWidgets::kLines; ++i) {
+        m_w.txtQuant[i]->setText(d.quant[i]);
+        m_w.txtDescrizione[i]->setText(d.descrizione[i]);
+        m_w.txtUnitario[i]->setText(d.unitario[i]);
+        m_w.txtImporto[i]->setText(d.importo[i]);
+    }
+    m_w.txtTotale->setText(d.totale);
+    m_w.chkSaldato->setChecked(
+        distintaform::paidBoxAfterLoad(d.saldato, m_w.chkSaldato->isChecked()));
+}
+
+void TfrmRicevute::showStored(const Ricevuta& distinta, qint64 position) {
+    loadDistinta(distinta);
+    m_w.lblPosizione->setText(QString::number(position));
+}
+
+void TfrmRicevute::clearDistinta() {
+    loadDistinta(distintaform::cleared(distintaOnScreen()));
+    m_w.lblPosizione->clear();
+}
+
+void TfrmRicevute::showAccessFailure(bool asError) {
+    m_services.messages.notice(
+        this, asError ? MessageBoxes::Icon::Error : MessageBoxes::Icon::Warning, kAccessFailure);
+}
+
+void TfrmRicevute::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    // Restoring a minimised window is not a new visit from the menu.
+    if (event->spontaneous())
+        return;
+    const DatiRivenditore dati = Impostazioni(m_services.folder).rivenditore();
+    for (int i = 0; i < DatiRivenditore::kLines; ++i)
+        m_w.txtRivRigo[i]->setText(dati.righe[i]);
+    m_w.txtNomeRiv->setText(dati.nome);
+    clearDistinta();
+}
+
+void TfrmRicevute::closeEvent(QCloseEvent* event) {
+    DatiRivenditore dati;
+    for (int i = 0; i < DatiRivenditore::kLines; ++i)
+        dati.righe[i] = m_w.txtRivRigo[i]->text();
+    dati.nome = m_w.txtNomeRiv->text();
+    if (!Impostazioni(m_services.folder).setRivenditore(dati))
+        m_services.messages.notice(this, MessageBoxes::Icon::Warning, kResellerNotSaved);
+    m_router.switchTo(MainScreen::Avvio, this);
+    event->accept();
+}
+
+void TfrmRicevute::cmdNuovoClick() {
+    m_w.lblInizio->setText(
+        numerazione::startOrDefault(Impostazioni(m_services.folder).numberingStart()));
+    const std::optional<qint64> count = DistintaArchive(archivePath()).count();
+    if (!count) {
+        showAccessFailure(true);
+        return;
+    }
+    clearDistinta();
+    const std::optional<QString> number =
+        numerazione::proposedNumber(m_w.lblInizio->text(), *count);
+    if (!number) {
+        showAccessFailure(true);
+        return;
+    }
+    m_w.txtNumRic->setText(*number);
+    m_w.txtData->setText(dates::todayText());
+    m_w.txtAcqRigo[0]->setFocus();
+}
+
+void TfrmRicevute::cmdSalvaClick() {
+    // The field being edited runs its leave rule first, as when the user
+    // clicks elsewhere; the rule is run here too in case the window is not
+    // active and no focus change is delivered.
+    QWidget* editing = focusWidget();
+    m_w.btnFocus->setFocus();
+    for (int i = 0; i < RicevuteWidgets::kLines; ++i)
+        if (editing == m_w.txtUnitario[i])
+            txtUnitarioExit(i);
+
+    btnTotaleClick();
+
+    const Ricevuta distinta = distintaOnScreen();
+    if (const auto problem = savechecks::firstProblem(distinta)) {
+        m_services.messages.notice(this, MessageBoxes::Icon::Warning, problem->message);
+        if (auto* field = findChild<QWidget*>(problem->control))
+            field->setFocus();
+        return;
+    }
+    const DistintaArchive::Saved saved =
+        DistintaArchive(archivePath()).save(distinta, m_w.lblPosizione->text());
+    if (!saved.ok) {
+        showAccessFailure(false);
+        return;
+    }
+    m_w.lblPosizione->setText(QString::number(saved.position));
+    m_services.messages.notice(this, MessageBoxes::Icon::Information,
+                               saved.appended ? kAppended : kRewritten);
+}
+
+void TfrmRicevute::navigate(DistintaArchive::Step step) {
+    const DistintaArchive::Move move =
+        DistintaArchive(archivePath()).move(step, m_w.lblPosizione->text());
+    switch (move.kind) {
+    case DistintaArchive::Move::Failed:
+        showAccessFailure(step != DistintaArchive::Step::First);
+        break;
+    case DistintaArchive::Move::Nothing:
+        break;
+    case DistintaArchive::Move::Empty:
+        if (move.clearPosition)
+            m_w.lblPosizione->clear();
+        m_services.messages.notice(this, MessageBoxes::Icon::Information, kEmptyArchive);
+        break;
+    case DistintaArchive::Move::Loaded:
+        showStored(move.distinta, move.position);
+        break;
+    }
+}
+
+void TfrmRicevute::btnTotaleClick() {
+    amounts::DistintaLines lines = distintaform::stampLines(distintaOnScreen());
+    amounts::computeTotal(lines);
+    for (int i = 0; i < RicevuteWidgets::kLines; ++i) {
+        m_w.txtQuant[i]->setText(lines.quant[i]);
+        m_w.txtImporto[i]->setText(lines.importo[i]);
+    }
+    m_w.txtTotale->setText(lines.totale);
+}
+
+void TfrmRicevute::impDataClick() {
+    m_w.txtData->setText(dates::todayText());
+}
+
+void TfrmRicevute::impNumerazioneClick() {
+    TfrmNumerazione dialog(m_services, this);
+    dialog.setRoutingTag(TfrmNumerazione::kTagDistinte);
+    m_services.dialogs.exec(&dialog);
+}
+
+void TfrmRicevute::openCalendar() {
+    TfrmCalendario dialog(m_services, this);
+    dialog.setRoutingTag(TfrmCalendario::kTagData);
+    m_services.dialogs.exec(&dialog);
+}
+
+void TfrmRicevute::txtUnitarioExit(int line) {
+    QLineEdit* field = m_w.txtUnitario[line];
+    field->setText(amounts::normalizeAmount(field->text(), amounts::AmountKind::UnitValue));
+}
+
+bool TfrmRicevute::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == m_w.txtData && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Backspace || key == Qt::Key_Delete) {
+            m_w.txtData->clear();
+            return true;
+        }
+        if (key == Qt::Key_Return || key == Qt::Key_Enter || isModifierOnly(key))
+            return false;
+        openCalendar();
+        return true;
+    }
+    for (int i = 0; i < RicevuteWidgets::kLines; ++i) {
+        if (watched != m_w.txtQuant[i] && watched != m_w.txtUnitario[i])
+            continue;
+        if (event->type() == QEvent::KeyPress) {
+            m_w.txtImporto[i]->clear();
+            m_w.txtTotale->clear();
+        } else if (event->type() == QEvent::FocusOut && watched == m_w.txtUnitario[i]) {
+            txtUnitarioExit(i);
+        }
+        break;
+    }
+    return QWidget::eventFilter(watched, event);
+}
