@@ -36,6 +36,8 @@ QFont reportFont(const ReportFont& font) {
     }
     // Printed widths must not depend on the screen's hinting.
     f.setHintingPreference(QFont::PreferNoHinting);
+    // Letters as typed: no ligatures (a PDF would hold "ﬁ" for "fi").
     f.setKerning(false);
+    f.setStyleStrategy(QFont::PreferNoShaping);
     return f;
 }

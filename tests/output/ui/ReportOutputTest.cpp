@@ -1,0 +1,219 @@
+#include "output/ui/ReportOutput.h"
+
+#include "output/ListReport.h"
+#include "output/ui/ListPrinter.h"
+#include "output/ui/ReportFonts.h"
+#include "output/ui/ReportPainter.h"
+#include "output/ui/ReportPreviewDialog.h"
+#include "support/FakeServices.h"
+#include "support/PdfCapture.h"
+#include "support/TestFolder.h"
+
+#include <QAction>
+#include <QDate>
+#include <QFileInfo>
+#include <QFontInfo>
+#include <QPrintPreviewWidget>
+#include <gtest/gtest.h>
+
+namespace {
+
+const QString kToday = QDate::currentDate().toString(QStringLiteral("dd/MM/yyyy"));
+
+// FakeServices with the printer chooser replaced.
+struct PrintingServices {
+    explicit PrintingServices(const TestFolder& dir, PrintDialogs& printers)
+        : fake(dir.folder()), services{dir.folder(), fake.messages, fake.dialogs,
+                                       fake.files,   printers,      fake.opener} {}
+    FakeServices fake;
+    Services services;
+};
+
+QStringList numberedLines(int count) {
+    QStringList lines;
+    for (int i = 1; i <= count; ++i)
+        lines << QStringLiteral("riga %1 [x]").arg(i, 4, 10, QLatin1Char('0'));
+    return lines;
+}
+
+int pageCount(const QString& text) {
+    return int(text.count(QLatin1Char('\f')));
+}
+
+TEST(ReportFonts, WindowsFontsResolveToFacesWithTheSameWidths) {
+    // Courier New must stay fixed-pitch, or the list columns would not line up.
+    EXPECT_TRUE(QFontInfo(reportFont({QStringLiteral("Courier New"), 8})).fixedPitch());
+    EXPECT_FALSE(QFontInfo(reportFont({QStringLiteral("Arial"), 8})).fixedPitch());
+}
+
+TEST(ReportPainter, CutsAtTheRightEdgeAndKeepsWhatFits) {
+    const ReportFont courier{QStringLiteral("Courier New"), 8};
+    // A distinta summary line of 149 characters fits the list memo whole.
+    const QString summary = QString(149, QLatin1Char('8'));
+    EXPECT_EQ(ReportPainter::visiblePart(summary, courier, 273), summary);
+    // About 161 characters of Courier New 8 pt fit in 273 mm; 200 do not.
+    const QString longer = QString(200, QLatin1Char('x'));
+    const int shown = int(ReportPainter::visiblePart(longer, courier, 273).size());
+    EXPECT_GE(shown, 160);
+    EXPECT_LE(shown, 162);
+    EXPECT_EQ(ReportPainter::visiblePart(QString(), courier, 10), QString());
+}
+
+class ListPrinting : public ::testing::Test {
+protected:
+    void SetUp() override {
+        if (!havePdfTools())
+            GTEST_SKIP() << "pdftotext is not installed";
+    }
+    // Prints through printList into a PDF and returns its text.
+    QString print(const QString& title, const QStringList& lines, bool layout = false) {
+        const QString pdf = dir.file(QStringLiteral("list.pdf"));
+        PrintToPdf printers(pdf);
+        PrintingServices s(dir, printers);
+        EXPECT_TRUE(printList(s.services, nullptr, title, lines));
+        EXPECT_EQ(printers.calls, 1);
+        EXPECT_TRUE(s.fake.messages.shown.isEmpty());
+        return pdfText(pdf, layout).value_or(QString());
+    }
+    TestFolder dir;
+};
+
+TEST_F(ListPrinting, ThreeLinesOnOnePageBetweenTitleAndDateBar) {
+    const QString text =
+        print(QStringLiteral("Riepilogo distinte in archivio"),
+              {QStringLiteral("prima"), QStringLiteral("seconda [DATE]"), QStringLiteral("terza")});
+    EXPECT_EQ(pageCount(text), 1);
+    const QStringList order = {QStringLiteral("Riepilogo distinte in archivio"),
+                               QStringLiteral("prima"), QStringLiteral("seconda [DATE]"),
+                               QStringLiteral("terza"),
+                               QStringLiteral("Stampa eseguita in data ") + kToday};
+    qsizetype at = 0;
+    for (const QString& expected : order) {
+        const qsizetype found = text.indexOf(expected, at);
+        ASSERT_GE(found, 0) << expected.toStdString() << "\n" << text.toStdString();
+        at = found + expected.size();
+    }
+}
+
+TEST_F(ListPrinting, TwoHundredLinesRunOverPagesWithTitleAndDateBarOnce) {
+    const QStringList lines = numberedLines(200);
+    const QString text = print(QStringLiteral("Riepilogo dati anagrafici"), lines);
+    EXPECT_GE(pageCount(text), 4);
+    EXPECT_EQ(text.count(QStringLiteral("Riepilogo dati anagrafici")), 1);
+    EXPECT_EQ(text.count(QStringLiteral("Stampa eseguita in data")), 1);
+    EXPECT_LT(text.indexOf(QStringLiteral("Riepilogo dati anagrafici")),
+              text.indexOf(QStringLiteral("riga 0001")));
+    EXPECT_GT(text.indexOf(QStringLiteral("Stampa eseguita in data")),
+              text.indexOf(QStringLiteral("riga 0200 [x]")));
+    // The date bar is on the last page.
+    EXPECT_EQ(text.left(text.indexOf(QStringLiteral("Stampa eseguita"))).count(QLatin1Char('\f')),
+              pageCount(text) - 1);
+    for (const QString& line : lines)
+        EXPECT_TRUE(text.contains(line)) << line.toStdString();
+}
+
+TEST_F(ListPrinting, EmptyListGivesTitleAndDateBarOnly) {
+    const QString text = print(QStringLiteral("Riepilogo questioni in sospeso"), {});
+    EXPECT_EQ(pageCount(text), 1);
+    EXPECT_EQ(text.simplified(), QStringLiteral("Riepilogo questioni in sospeso Stampa eseguita "
+                                                "in data ") +
+                                     kToday);
+}
+
+TEST_F(ListPrinting, SummaryLineOf149CharactersStaysOnOnePrintedLine) {
+    const QString line = QStringLiteral("%1 | 03/04/2023 | ").arg(15, 5) +
+                         QString(123, QLatin1Char('A')) + QStringLiteral("|FINE");
+    ASSERT_EQ(line.size(), 149);
+    const QString text = print(QStringLiteral("Titolo"), {line}, true);
+    // pdftotext does not keep runs of blanks; compare the words of each line.
+    QStringList printed;
+    for (const QString& l : text.split(QLatin1Char('\n')))
+        printed << l.simplified();
+    EXPECT_TRUE(printed.contains(line.simplified())) << text.toStdString();
+}
+
+TEST(ListPrinter, CancelledPrinterDialogPrintsNothingAndSaysNothing) {
+    TestFolder dir;
+    FakeServices fake(dir.folder());
+    EXPECT_FALSE(printList(fake.services, nullptr, QStringLiteral("T"), {QStringLiteral("x")}));
+    EXPECT_EQ(fake.printers.chosen.size(), 1);
+    EXPECT_TRUE(fake.messages.shown.isEmpty());
+}
+
+TEST(ListPrinter, PrinterFailureIsReportedWithTheWarning) {
+    TestFolder dir;
+    PrintToPdf printers(dir.file(QStringLiteral("no/such/folder/list.pdf")));
+    PrintingServices s(dir, printers);
+    EXPECT_FALSE(printList(s.services, nullptr, QStringLiteral("T"), {QStringLiteral("x")}));
+    ASSERT_EQ(s.fake.messages.shown.size(), 1);
+    EXPECT_EQ(s.fake.messages.shown[0].icon, MessageBoxes::Icon::Warning);
+    EXPECT_EQ(s.fake.messages.shown[0].text,
+              QStringLiteral("Attenzione: la stampa non è andata a buon fine.\n\r\n\rSi consiglia "
+                             "di verificare che la stampante sia configurata correttamente."));
+}
+
+class PreviewDialog : public ::testing::Test {
+protected:
+    PreparedReport report =
+        listreport::prepared(QStringLiteral("Anteprima"), numberedLines(3), QDate(2023, 4, 3));
+    TestFolder dir;
+};
+
+TEST_F(PreviewDialog, OffersOnlyPrintZoomFullScreenPdfAndCloseAt100Percent) {
+    FakeServices fake(dir.folder());
+    ReportPreviewDialog preview(fake.services, report, dir.file(QStringLiteral("a.pdf")), nullptr);
+    QStringList names;
+    for (QAction* a : preview.findChildren<QAction*>())
+        if (!a->objectName().isEmpty() && a->objectName().startsWith(QStringLiteral("act")))
+            names << a->objectName();
+    names.sort();
+    EXPECT_EQ(names, (QStringList{"actChiudi", "actSalvaPdf", "actSchermoIntero", "actStampa",
+                                  "actZoom100", "actZoomMeno", "actZoomPiu"}));
+    EXPECT_DOUBLE_EQ(preview.previewWidget()->zoomFactor(), 1.0);
+    preview.findChild<QAction*>(QStringLiteral("actZoomPiu"))->trigger();
+    EXPECT_GT(preview.previewWidget()->zoomFactor(), 1.0);
+    preview.findChild<QAction*>(QStringLiteral("actZoom100"))->trigger();
+    EXPECT_DOUBLE_EQ(preview.previewWidget()->zoomFactor(), 1.0);
+}
+
+TEST_F(PreviewDialog, SavesThePagesAsPdfUnderTheChosenName) {
+    if (!havePdfTools())
+        GTEST_SKIP() << "pdftotext is not installed";
+    FakeServices fake(dir.folder());
+    const QString proposed = dir.file(QStringLiteral("Distinta n. 15.pdf"));
+    ReportPreviewDialog preview(fake.services, report, proposed, nullptr);
+    // A name typed without extension gets ".pdf".
+    fake.files.names = {dir.file(QStringLiteral("copia"))};
+    preview.findChild<QAction*>(QStringLiteral("actSalvaPdf"))->trigger();
+    EXPECT_TRUE(fake.messages.shown.isEmpty());
+    const auto text = pdfText(dir.file(QStringLiteral("copia.pdf")));
+    ASSERT_TRUE(text);
+    EXPECT_TRUE(text->contains(QStringLiteral("riga 0003 [x]")));
+
+    // Cancelling the file dialog writes nothing.
+    preview.findChild<QAction*>(QStringLiteral("actSalvaPdf"))->trigger();
+    EXPECT_FALSE(QFileInfo::exists(proposed));
+}
+
+TEST_F(PreviewDialog, PdfThatCannotBeWrittenGivesAWarningAndKeepsTheOldFile) {
+    FakeServices fake(dir.folder());
+    ReportPreviewDialog preview(fake.services, report, QString(), nullptr);
+    fake.files.names = {dir.file(QStringLiteral("no/such/folder/a.pdf"))};
+    preview.findChild<QAction*>(QStringLiteral("actSalvaPdf"))->trigger();
+    ASSERT_EQ(fake.messages.texts(), QStringList{ReportPreviewDialog::kPdfFailed});
+    EXPECT_EQ(fake.messages.shown[0].icon, MessageBoxes::Icon::Warning);
+}
+
+TEST_F(PreviewDialog, PrintsThroughThePrinterDialog) {
+    if (!havePdfTools())
+        GTEST_SKIP() << "pdftotext is not installed";
+    const QString pdf = dir.file(QStringLiteral("printed.pdf"));
+    PrintToPdf printers(pdf);
+    PrintingServices s(dir, printers);
+    ReportPreviewDialog preview(s.services, report, QString(), nullptr);
+    preview.findChild<QAction*>(QStringLiteral("actStampa"))->trigger();
+    EXPECT_EQ(printers.calls, 1);
+    EXPECT_TRUE(pdfText(pdf).value_or(QString()).contains(QStringLiteral("Anteprima")));
+}
+
+} // namespace

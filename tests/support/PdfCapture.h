@@ -1,0 +1,26 @@
+#pragma once
+
+#include "app/ui/Services.h"
+
+#include <QString>
+#include <optional>
+
+// A printer chooser that confirms and sends the print into a PDF file, so a
+// test can read back what went to paper.
+class PrintToPdf final : public PrintDialogs {
+public:
+    explicit PrintToPdf(const QString& path) : m_path(path) {}
+    bool choosePrinter(QWidget* parent, QPrinter* printer) override;
+
+    int calls = 0;
+
+private:
+    QString m_path;
+};
+
+// The text of a PDF file as pdftotext reads it (pages separated by form
+// feeds), or nothing when pdftotext is not installed or fails.
+std::optional<QString> pdfText(const QString& pdfPath, bool keepLayout = false);
+
+// True when pdftotext can be run; tests that read PDFs skip without it.
+bool havePdfTools();
