@@ -1,0 +1,54 @@
+#pragma once
+
+#include "app/ui/ScreenRouter.h"
+#include "app/ui/Services.h"
+
+#include <functional>
+#include <memory>
+#include <vector>
+
+class QWidget;
+class TfrmAvvio;
+class TfrmCambiaPassword;
+class TfrmPassword;
+
+// The program's single-instance screens for one run: created once, in
+// start-up order (the password screen first, then the main menu, the
+// change-password screen and the work screens of WorkScreens.cpp), kept for
+// the whole run and destroyed together. Ending the program hides every screen
+// and calls the end handler; runProgram makes that quit the event loop.
+class Program {
+public:
+    explicit Program(Services& services);
+    ~Program();
+    Program(const Program&) = delete;
+    Program& operator=(const Program&) = delete;
+
+    Services& services() { return m_services; }
+    ScreenRouter& router() { return m_router; }
+    TfrmPassword* password() const { return m_password; }
+    TfrmAvvio* mainMenu() const { return m_mainMenu; }
+    TfrmCambiaPassword* changePassword() const { return m_changePassword; }
+
+    // Keeps a work screen for the whole run and lets the router switch to it.
+    void addMainScreen(MainScreen id, std::unique_ptr<QWidget> screen);
+
+    // Shows the password screen.
+    void start();
+    // Hides every screen and calls the end handler; later calls do nothing.
+    void end();
+    bool ended() const { return m_ended; }
+    void setEndHandler(std::function<void()> handler) { m_endHandler = std::move(handler); }
+
+private:
+    QWidget* keep(std::unique_ptr<QWidget> screen);
+
+    Services& m_services;
+    ScreenRouter m_router;
+    std::vector<std::unique_ptr<QWidget>> m_screens; // in creation order
+    TfrmPassword* m_password = nullptr;
+    TfrmAvvio* m_mainMenu = nullptr;
+    TfrmCambiaPassword* m_changePassword = nullptr;
+    std::function<void()> m_endHandler;
+    bool m_ended = false;
+};

@@ -1,0 +1,141 @@
+#include "app/ui/TfrmAvvio.h"
+
+#include "app/ui/MakerLinks.h"
+#include "app/ui/NumberSettings.h"
+#include "app/ui/OpenURL.h"
+#include "app/ui/PictureButton.h"
+#include "app/ui/Pictures.h"
+#include "app/ui/TfrmInfo.h"
+#include "app/ui/TfrmSplash.h"
+
+#include <QCloseEvent>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QVBoxLayout>
+
+namespace {
+
+PictureButton* picture(QWidget* parent, const QString& name, const QPixmap& pixmap) {
+    auto* button = new PictureButton(pixmap, parent);
+    button->setObjectName(name);
+    button->setAlignment(Qt::AlignCenter);
+    return button;
+}
+
+} // namespace
+
+TfrmAvvio::TfrmAvvio(Services& services, ScreenRouter& router, QWidget* parent)
+    : QWidget(parent), m_services(services), m_router(router) {
+    applyNumberSettings();
+    setObjectName(QStringLiteral("frmAvvio"));
+    setWindowTitle(QStringLiteral(" Vellarmo"));
+    setAutoFillBackground(true);
+    QPalette background = palette();
+    background.setColor(QPalette::Window, QColor(0xF4F8FC));
+    setPalette(background);
+
+    using namespace pictures;
+    auto* imgInfo =
+        picture(this, QStringLiteral("imgInfo"), roundIcon(QStringLiteral("i"), kTeal, 48));
+    auto* imgGuida =
+        picture(this, QStringLiteral("imgGuida"), roundIcon(QStringLiteral("?"), kTeal, 48));
+    auto* imgTitolo = new QLabel(this);
+    imgTitolo->setObjectName(QStringLiteral("imgTitolo"));
+    imgTitolo->setPixmap(title(QStringLiteral("Vellarmo"), QSize(520, 96), 48));
+    imgTitolo->setAlignment(Qt::AlignCenter);
+    auto* imgSottotitolo = new QLabel(this);
+    imgSottotitolo->setObjectName(QStringLiteral("imgSottotitolo"));
+    imgSottotitolo->setPixmap(strip(
+        QStringLiteral("Software per compilare, stampare e archiviare le distinte di acquisto "
+                       "dei valori bollati, per tabaccherie e rivenditori autorizzati"),
+        QSize(900, 44), kNavy, 12));
+    imgSottotitolo->setAlignment(Qt::AlignCenter);
+
+    struct Column {
+        QString image, button, caption;
+        Area area;
+        QColor colour;
+        MainScreen target;
+    };
+    const Column columns[] = {
+        {QStringLiteral("imgAcquirenti"), QStringLiteral("btnAcquirenti"),
+         QStringLiteral("ARCHIVIO ACQUIRENTI"), Area::Buyers, kTeal, MainScreen::Anagrafica},
+        {QStringLiteral("imgBollati"), QStringLiteral("btnBollati"),
+         QStringLiteral("VALORI BOLLATI"), Area::Stamps, kCrimson, MainScreen::Prodotti},
+        {QStringLiteral("imgDistinte"), QStringLiteral("btnDistinte"),
+         QStringLiteral("EMISSIONE DISTINTE"), Area::Forms, kNavy, MainScreen::MenuRicevute},
+    };
+    auto* areas = new QHBoxLayout;
+    areas->addStretch(1);
+    for (const Column& column : columns) {
+        auto* image = picture(this, column.image, areaPicture(column.area, 180));
+        auto* button = picture(this, column.button, captionButton(column.caption, column.colour));
+        const MainScreen target = column.target;
+        connect(image, &PictureButton::clicked, this, [this, target] { openArea(target); });
+        connect(button, &PictureButton::clicked, this, [this, target] { openArea(target); });
+        auto* stack = new QVBoxLayout;
+        stack->setSpacing(16);
+        stack->addWidget(image);
+        stack->addWidget(button);
+        areas->addLayout(stack);
+        areas->addStretch(1);
+    }
+
+    auto* imgMarchio = picture(this, QStringLiteral("imgMarchio"), productLogo(56));
+    auto* imgSito = picture(this, QStringLiteral("imgSito"),
+                            strip(QStringLiteral("www.vellarmo.it"), QSize(360, 34), kTeal, 11));
+    auto* imgEsci =
+        picture(this, QStringLiteral("imgEsci"), roundIcon(QStringLiteral("×"), kCrimson, 56));
+
+    auto* top = new QHBoxLayout;
+    top->addWidget(imgInfo, 0, Qt::AlignTop);
+    top->addStretch(1);
+    top->addWidget(imgTitolo);
+    top->addStretch(1);
+    top->addWidget(imgGuida, 0, Qt::AlignTop);
+    auto* bottom = new QHBoxLayout;
+    bottom->addWidget(imgMarchio, 0, Qt::AlignBottom);
+    bottom->addStretch(1);
+    bottom->addWidget(imgSito, 0, Qt::AlignBottom);
+    bottom->addStretch(1);
+    bottom->addWidget(imgEsci, 0, Qt::AlignBottom);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(24, 18, 24, 18);
+    layout->addLayout(top);
+    layout->addWidget(imgSottotitolo);
+    layout->addStretch(1);
+    layout->addLayout(areas);
+    layout->addStretch(2);
+    layout->addLayout(bottom);
+
+    connect(imgInfo, &PictureButton::clicked, this, &TfrmAvvio::imgInfoClick);
+    connect(imgMarchio, &PictureButton::clicked, this, &TfrmAvvio::imgSplashClick);
+    connect(imgSito, &PictureButton::clicked, this, &TfrmAvvio::imgSitoClick);
+    connect(imgEsci, &PictureButton::clicked, this, &QWidget::close);
+    // imgGuida gets its action with the help window.
+}
+
+void TfrmAvvio::closeEvent(QCloseEvent* event) {
+    event->accept();
+    emit closed();
+}
+
+void TfrmAvvio::openArea(MainScreen area) {
+    m_router.switchTo(area, this);
+}
+
+void TfrmAvvio::imgInfoClick() {
+    TfrmInfo info(m_services, this);
+    m_services.dialogs.exec(&info);
+}
+
+void TfrmAvvio::imgSplashClick() {
+    TfrmSplash splash(m_services, this);
+    m_services.dialogs.exec(&splash);
+}
+
+void TfrmAvvio::imgSitoClick() {
+    TMisc(m_services.opener).Open(maker::webSite());
+}

@@ -1,0 +1,31 @@
+#pragma once
+
+#include "app/ui/ScreenRouter.h"
+#include "app/ui/Services.h"
+
+#include <QWidget>
+
+// The main menu: pictures that open the three work areas through the router,
+// the about and splash boxes, the maker's web site, and the exit. Closing it
+// in any way ends the program (it emits closed()).
+class TfrmAvvio : public QWidget {
+    Q_OBJECT
+
+public:
+    TfrmAvvio(Services& services, ScreenRouter& router, QWidget* parent = nullptr);
+
+signals:
+    void closed();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void openArea(MainScreen area);
+    void imgInfoClick();
+    void imgSplashClick();
+    void imgSitoClick();
+
+    Services& m_services;
+    ScreenRouter& m_router;
+};

@@ -1,0 +1,39 @@
+#pragma once
+
+#include "app/ui/Services.h"
+
+#include <QWidget>
+
+class QLineEdit;
+class QPushButton;
+
+// The change-password screen, reached from the password screen only. It
+// checks the old password, asks for the new one twice and stores it through
+// PasswordStore. Whenever it closes it emits closed(), and the password
+// screen comes back.
+class TfrmCambiaPassword : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit TfrmCambiaPassword(Services& services, QWidget* parent = nullptr);
+
+signals:
+    void closed();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    QLineEdit* addPasswordField(const QString& name, const QString& effName);
+    void updateOK();
+    void cmdOKClick();
+
+    Services& m_services;
+    QLineEdit* txtPasswordOld;
+    QLineEdit* txtPasswordNew;
+    QLineEdit* txtConferma;
+    QPushButton* cmdOK;
+    bool m_placed = false;
+};

@@ -1,0 +1,12 @@
+#pragma once
+
+#include "app/ui/DialogBase.h"
+#include "app/ui/Services.h"
+
+// The about box: the product, its version and the maker's links.
+class TfrmInfo : public DialogBase {
+    Q_OBJECT
+
+public:
+    TfrmInfo(Services& services, QWidget* owner);
+};

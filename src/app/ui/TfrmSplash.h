@@ -1,0 +1,12 @@
+#pragma once
+
+#include "app/ui/DialogBase.h"
+#include "app/ui/Services.h"
+
+// The splash box: the product picture and name large, with the maker's links.
+class TfrmSplash : public DialogBase {
+    Q_OBJECT
+
+public:
+    TfrmSplash(Services& services, QWidget* owner);
+};

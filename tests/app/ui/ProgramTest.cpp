@@ -1,0 +1,153 @@
+#include "app/ui/Program.h"
+
+#include "app/PasswordStore.h"
+#include "app/ui/TfrmAvvio.h"
+#include "app/ui/TfrmPassword.h"
+#include "support/ActiveWindow.h"
+#include "support/FakeServices.h"
+#include "support/TestFolder.h"
+
+#include <QApplication>
+#include <QDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+#include <gtest/gtest.h>
+
+namespace {
+
+class ProgramTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(PasswordStore(folder.folder()).write(PasswordStore::firstAccessPassword()));
+        program.setEndHandler([this] { ++ends; });
+        program.start();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(program.password()));
+    }
+
+    void logIn() {
+        auto* field = program.password()->findChild<QLineEdit*>(QStringLiteral("txtPassword"));
+        ASSERT_NE(field, nullptr);
+        QTest::keyClicks(field, QStringLiteral("aperturacassaz"));
+        QTest::keyClick(field, Qt::Key_Enter);
+        ASSERT_TRUE(program.mainMenu()->isVisible());
+    }
+
+    void clickMenu(const char* name) {
+        auto* picture = program.mainMenu()->findChild<QWidget*>(QString::fromLatin1(name));
+        ASSERT_NE(picture, nullptr) << name;
+        QTest::mouseClick(picture, Qt::LeftButton);
+    }
+
+    QList<QWidget*> visibleScreens() const {
+        QList<QWidget*> visible;
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (w->isVisible())
+                visible.append(w);
+        return visible;
+    }
+
+    TestFolder folder;
+    FakeServices fake{folder.folder()};
+    Program program{fake.services};
+    int ends = 0;
+};
+
+TEST_F(ProgramTest, StartsOnThePasswordScreenAndOpensTheMainMenu) {
+    EXPECT_EQ(visibleScreens(), QList<QWidget*>{program.password()});
+    EXPECT_EQ(program.password()->windowTitle(), QStringLiteral(" Vellarmo - Accesso"));
+    EXPECT_EQ(program.router().screen(MainScreen::Avvio), program.mainMenu());
+    logIn();
+    EXPECT_EQ(visibleScreens(), QList<QWidget*>{program.mainMenu()});
+    EXPECT_EQ(program.mainMenu()->windowTitle(), QStringLiteral(" Vellarmo"));
+    EXPECT_TRUE(program.mainMenu()->isMaximized());
+    EXPECT_EQ(ends, 0);
+}
+
+TEST_F(ProgramTest, MainMenuExitEndsAtOnceWithoutQuestions) {
+    logIn();
+    clickMenu("imgEsci");
+    EXPECT_TRUE(program.ended());
+    EXPECT_EQ(ends, 1);
+    EXPECT_TRUE(visibleScreens().isEmpty());
+    EXPECT_TRUE(fake.messages.shown.isEmpty());
+}
+
+TEST_F(ProgramTest, ClosingTheMainMenuFrameOrThePasswordScreenEnds) {
+    logIn();
+    program.mainMenu()->close();
+    EXPECT_EQ(ends, 1);
+    EXPECT_TRUE(visibleScreens().isEmpty());
+
+    Program second{fake.services};
+    int secondEnds = 0;
+    second.setEndHandler([&] { ++secondEnds; });
+    second.start();
+    second.password()->findChild<QPushButton*>(QStringLiteral("cmdEsci"))->click();
+    EXPECT_EQ(secondEnds, 1);
+    EXPECT_FALSE(second.password()->isVisible());
+}
+
+TEST_F(ProgramTest, MenuPicturesOpenBoxesAndTheSiteAndSkipAbsentScreens) {
+    logIn();
+    QStringList tags;
+    fake.dialogs.handlers = {
+        [&](QDialog* d) {
+            tags.append(d->findChild<QLabel*>(QStringLiteral("lblMemory"))->text());
+            return int(QDialog::Accepted);
+        },
+        [&](QDialog* d) {
+            // The maker's links in the splash box go through the open service.
+            QWidget* link = d->findChild<QLabel*>(QStringLiteral("lnkEmail"));
+            QTest::mouseClick(link, Qt::LeftButton, Qt::NoModifier, QPoint(2, 2));
+            return int(QDialog::Accepted);
+        }};
+    clickMenu("imgInfo");
+    clickMenu("imgMarchio");
+    EXPECT_EQ(fake.dialogs.opened,
+              (QStringList{QStringLiteral("frmInfo"), QStringLiteral("frmSplash")}));
+    EXPECT_EQ(tags, QStringList{QStringLiteral("lblMemory")});
+    clickMenu("imgSito");
+    EXPECT_EQ(fake.opener.opened, (QStringList{QStringLiteral("mailto:info@vellarmo.it"),
+                                               QStringLiteral("https://www.vellarmo.it")}));
+
+    // Help arrives with the help window; until then the picture does nothing.
+    clickMenu("imgGuida");
+    EXPECT_EQ(fake.dialogs.opened.size(), 2);
+    EXPECT_TRUE(program.mainMenu()->isVisible());
+    EXPECT_FALSE(program.ended());
+}
+
+TEST(MainMenu, AreaPicturesSwitchToTheirScreenOrDoNothingWhenItIsAbsent) {
+    TestFolder folder;
+    FakeServices fake{folder.folder()};
+    const struct {
+        const char* image;
+        const char* button;
+        MainScreen target;
+    } areas[] = {{"imgAcquirenti", "btnAcquirenti", MainScreen::Anagrafica},
+                 {"imgBollati", "btnBollati", MainScreen::Prodotti},
+                 {"imgDistinte", "btnDistinte", MainScreen::MenuRicevute}};
+    for (const auto& area : areas) {
+        for (const char* name : {area.image, area.button}) {
+            SCOPED_TRACE(name);
+            ScreenRouter router;
+            TfrmAvvio menu(fake.services, router);
+            router.add(MainScreen::Avvio, &menu);
+            router.switchTo(MainScreen::Avvio, nullptr);
+            auto* picture = menu.findChild<QWidget*>(QString::fromLatin1(name));
+            ASSERT_NE(picture, nullptr);
+            QTest::mouseClick(picture, Qt::LeftButton);
+            EXPECT_TRUE(menu.isVisible());
+
+            QWidget workScreen;
+            router.add(area.target, &workScreen);
+            QTest::mouseClick(picture, Qt::LeftButton);
+            EXPECT_TRUE(workScreen.isVisible());
+            EXPECT_FALSE(menu.isVisible());
+        }
+    }
+}
+
+} // namespace
