@@ -10,6 +10,7 @@
 #include "distinte/Impostazioni.h"
 #include "distinte/Numerazione.h"
 #include "distinte/SaveChecks.h"
+#include "distinte/ui/DistintaPrinting.h"
 #include "distinte/ui/TfrmCalendario.h"
 #include "distinte/ui/TfrmNumerazione.h"
 
@@ -76,6 +77,10 @@ TfrmRicevute::TfrmRicevute(Services& services, ScreenRouter& router, QWidget* pa
     setEnterAction(m_w.btnTotale, [this] { btnTotaleClick(); });
     connect(m_w.impData, &QToolButton::clicked, this, &TfrmRicevute::impDataClick);
     connect(m_w.impNumerazione, &QToolButton::clicked, this, &TfrmRicevute::impNumerazioneClick);
+    connect(m_w.cmdStampa, &QToolButton::clicked, this,
+            [this] { printDistinta(m_services, this, distintaOnScreen()); });
+    connect(m_w.cmdAnteprima, &QToolButton::clicked, this,
+            [this] { previewDistinta(m_services, this, distintaOnScreen()); });
     // Search, preview, print, export, unpaid list, help and the buyer and
     // tariff imports are wired by the screens that carry them out.
 
