@@ -1,19 +1,25 @@
 #include "app/ui/WorkScreens.h"
 
 #include "app/ui/Program.h"
+#include "distinte/ui/TfrmMenuRicevute.h"
+#include "distinte/ui/TfrmRicevute.h"
+#include "tariff/ui/TfrmProdotti.h"
 
 #include <memory>
 
-// Each work area adds one line here, in this order: buyers archive
+// One line per work area, in start-up order: buyers archive
 // (MainScreen::Anagrafica), distinte menu (MenuRicevute), distinta editor
 // (Ricevute), tariff list (Prodotti), income summary entry screen
-// (MenuRiepLavoro), income chart (Statistiche). For example:
-//
-//   program.addMainScreen(MainScreen::Ricevute,
-//                         std::make_unique<TfrmRicevute>(program.services(), program.router()));
-//
-// A screen created later may look up an earlier one with
-// program.router().screen(id).
+// (MenuRiepLavoro), income chart (Statistiche). A work area that joins the
+// program adds its line at its place in this order. A screen created later
+// may look up an earlier one with program.router().screen(id).
 void createWorkScreens(Program& program) {
-    (void)program;
+    Services& services = program.services();
+    ScreenRouter& router = program.router();
+    // MainScreen::Anagrafica goes here.
+    program.addMainScreen(MainScreen::MenuRicevute,
+                          std::make_unique<TfrmMenuRicevute>(services, router));
+    program.addMainScreen(MainScreen::Ricevute, std::make_unique<TfrmRicevute>(services, router));
+    program.addMainScreen(MainScreen::Prodotti, std::make_unique<TfrmProdotti>(services, router));
+    // MainScreen::MenuRiepLavoro and MainScreen::Statistiche go here.
 }

@@ -119,6 +119,22 @@ TEST_F(ProgramTest, MenuPicturesOpenBoxesAndTheSiteAndSkipAbsentScreens) {
     EXPECT_FALSE(program.ended());
 }
 
+TEST_F(ProgramTest, WorkAreasOpenFromTheMenuAndComeBackWhenClosed) {
+    logIn();
+    for (const auto& [picture, area] : {std::pair{"btnDistinte", MainScreen::MenuRicevute},
+                                        std::pair{"btnBollati", MainScreen::Prodotti}}) {
+        QWidget* screen = program.router().screen(area);
+        if (screen == nullptr)
+            continue;
+        SCOPED_TRACE(picture);
+        clickMenu(picture);
+        EXPECT_EQ(visibleScreens(), QList<QWidget*>{screen});
+        screen->close();
+        EXPECT_EQ(visibleScreens(), QList<QWidget*>{program.mainMenu()});
+    }
+    EXPECT_FALSE(program.ended());
+}
+
 TEST(MainMenu, AreaPicturesSwitchToTheirScreenOrDoNothingWhenItIsAbsent) {
     TestFolder folder;
     FakeServices fake{folder.folder()};
