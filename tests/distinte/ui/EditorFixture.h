@@ -1,0 +1,78 @@
+#pragma once
+
+#include "app/ui/ScreenRouter.h"
+#include "distinte/Ricevuta.h"
+#include "distinte/ui/TfrmRicevute.h"
+#include "support/FakeServices.h"
+#include "support/TestFolder.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTest>
+#include <QToolButton>
+#include <gtest/gtest.h>
+
+// A distinta editor on a fresh program folder, opened on the year 2024, with
+// a stand-in main menu to return to.
+struct EditorFixture {
+    EditorFixture() {
+        router.add(MainScreen::Avvio, &avvio);
+        router.add(MainScreen::Ricevute, &editor);
+        label("lblFile")->setText(archive());
+    }
+
+    QString archive() const { return dir.file(QStringLiteral("2024.ric")); }
+
+    template <typename T = QWidget> T* child(const QString& name) {
+        T* found = editor.findChild<T*>(name);
+        EXPECT_NE(found, nullptr) << name.toStdString();
+        return found;
+    }
+    QLineEdit* field(const QString& name) { return child<QLineEdit>(name); }
+    QLabel* label(const QString& name) { return child<QLabel>(name); }
+    QString text(const QString& name) { return field(name)->text(); }
+    void click(const QString& name) {
+        QTest::mouseClick(child<QAbstractButton>(name), Qt::LeftButton);
+    }
+
+    // Writes the archive with the given distinte.
+    void store(const QList<Ricevuta>& distinte) {
+        QByteArray bytes;
+        for (const Ricevuta& d : distinte)
+            bytes += d.encode();
+        dir.writeBytes(QStringLiteral("2024.ric"), bytes);
+    }
+
+    // The smallest distinta that can be saved.
+    void fillRequired() {
+        field(QStringLiteral("txtAcqRigo01"))->setText(QStringLiteral("Mario Bianchi"));
+        field(QStringLiteral("txtNumRic"))->setText(QStringLiteral("1"));
+        field(QStringLiteral("txtData"))->setText(QStringLiteral("05/03/2024"));
+        field(QStringLiteral("txtDescrizione01"))->setText(QStringLiteral("Marca da bollo"));
+        field(QStringLiteral("txtUnitario01"))->setText(QStringLiteral("16,00"));
+    }
+
+    QStringList messages() const { return fake.messages.texts(); }
+
+    TestFolder dir;
+    FakeServices fake{dir.folder()};
+    ScreenRouter router;
+    QWidget avvio;
+    TfrmRicevute editor{fake.services, router};
+};
+
+inline Ricevuta storedDistinta(const QString& number, const QString& paid = kSaldatoNo) {
+    Ricevuta d;
+    d.numRic = number;
+    d.data = QStringLiteral("01/02/2024");
+    d.acqRigo[0] = QStringLiteral("Acquirente ") + number;
+    d.rivRigo[0] = QStringLiteral("Rivendita ") + number;
+    d.nomeRiv = QStringLiteral("Titolare ") + number;
+    d.descrizione[0] = QStringLiteral("Francobollo");
+    d.unitario[0] = QStringLiteral("1,20");
+    d.importo[0] = QStringLiteral("1,20");
+    d.totale = QStringLiteral("1,20");
+    d.saldato = paid;
+    return d;
+}

@@ -1,0 +1,52 @@
+#include "distinte/ui/TfrmCalendario.h"
+
+#include "EditorFixture.h"
+#include "support/ActiveWindow.h"
+
+#include <QCalendarWidget>
+#include <QPushButton>
+#include <gtest/gtest.h>
+
+namespace {
+
+void pickAndImport(QDialog* dialog, QDate date) {
+    dialog->findChild<QCalendarWidget*>(QStringLiteral("calAppuntamenti"))->setSelectedDate(date);
+    QTest::mouseClick(dialog->findChild<QPushButton*>(QStringLiteral("btnImportaData")),
+                      Qt::LeftButton);
+}
+
+} // namespace
+
+TEST(TfrmCalendario, DateChosenFromTheEditorGoesIntoItsDateField) {
+    EditorFixture f;
+    ASSERT_TRUE(showActive(&f.editor));
+    f.field(QStringLiteral("txtData"))->setFocus();
+    int result = -1;
+    f.fake.dialogs.handlers.append([&result](QDialog* dialog) {
+        EXPECT_EQ(
+            dialog->findChild<QCalendarWidget*>(QStringLiteral("calAppuntamenti"))->selectedDate(),
+            QDate::currentDate());
+        pickAndImport(dialog, QDate(2024, 3, 5));
+        result = dialog->result();
+        return result;
+    });
+    QTest::keyClick(f.field(QStringLiteral("txtData")), Qt::Key_5);
+    EXPECT_EQ(f.text(QStringLiteral("txtData")), QStringLiteral("05/03/2024"));
+    EXPECT_EQ(result, QDialog::Accepted);
+}
+
+TEST(TfrmCalendario, WithoutItsTagImportDoesNothingAndStaysOpen) {
+    EditorFixture f;
+    f.field(QStringLiteral("txtData"))->setText(QStringLiteral("01/01/2024"));
+    TfrmCalendario calendar(f.fake.services, &f.editor);
+    EXPECT_EQ(calendar.routingTag(), QStringLiteral("lblMemory"));
+    calendar.show();
+    pickAndImport(&calendar, QDate(2024, 3, 5));
+    EXPECT_TRUE(calendar.isVisible());
+    EXPECT_EQ(f.text(QStringLiteral("txtData")), QStringLiteral("01/01/2024"));
+
+    QTest::mouseClick(calendar.findChild<QPushButton*>(QStringLiteral("btnAnnulla")),
+                      Qt::LeftButton);
+    EXPECT_FALSE(calendar.isVisible());
+    EXPECT_EQ(calendar.result(), QDialog::Rejected);
+}

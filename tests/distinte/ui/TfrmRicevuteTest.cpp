@@ -1,0 +1,412 @@
+#include "EditorFixture.h"
+#include "common/Dates.h"
+#include "distinte/Impostazioni.h"
+#include "support/ActiveWindow.h"
+#include "support/Unprivileged.h"
+
+#include <QApplication>
+#include <gtest/gtest.h>
+
+namespace {
+
+using Icon = MessageBoxes::Icon;
+
+QString numbered(const char* stem, int index) {
+    return QString::fromLatin1(stem) + QStringLiteral("%1").arg(index, 2, 10, QLatin1Char('0'));
+}
+
+QString focusName() {
+    QWidget* focus = QApplication::focusWidget();
+    return focus != nullptr ? focus->objectName() : QString();
+}
+
+} // namespace
+
+TEST(TfrmRicevute, SavingTwiceAppendsOnceThenRewrites) {
+    EditorFixture f;
+    ASSERT_TRUE(showActive(&f.editor));
+    f.fillRequired();
+    // Still being typed when Save is pressed: its leave rule runs first.
+    f.field(QStringLiteral("txtUnitario01"))->setText(QStringLiteral("2,5"));
+    f.field(QStringLiteral("txtUnitario01"))->setFocus();
+
+    f.click(QStringLiteral("cmdSalva"));
+    EXPECT_EQ(f.label(QStringLiteral("lblPosizione"))->text(), QStringLiteral("1"));
+    f.child<QCheckBox>(QStringLiteral("chkSaldato"))->setChecked(true);
+    f.click(QStringLiteral("cmdSalva"));
+
+    EXPECT_EQ(f.messages(), QStringList({TfrmRicevute::kAppended, TfrmRicevute::kRewritten}));
+    EXPECT_EQ(f.fake.messages.shown[1].icon, Icon::Information);
+    const QByteArray bytes = f.dir.readBytes(QStringLiteral("2024.ric"));
+    ASSERT_EQ(bytes.size(), Ricevuta::kRecordSize);
+    const Ricevuta saved = Ricevuta::decode(bytes);
+    EXPECT_EQ(saved.saldato, kSaldatoSi);
+    EXPECT_EQ(saved.unitario[0], QStringLiteral("2,50"));
+    EXPECT_EQ(saved.quant[0], QStringLiteral("1"));
+    EXPECT_EQ(saved.importo[0], QStringLiteral("2,50"));
+    EXPECT_EQ(saved.importo[9], QStringLiteral("0,00"));
+    EXPECT_EQ(saved.totale, QStringLiteral("2,50"));
+}
+
+// Each required field in turn: the warning, the focus on that field, and
+// nothing stored. The amounts are computed before the checks run.
+TEST(TfrmRicevute, RequiredFieldsAreCheckedInOrderWithTheFocusOnEach) {
+    EditorFixture f;
+    ASSERT_TRUE(showActive(&f.editor));
+    f.field(QStringLiteral("txtQuant02"))->setText(QStringLiteral("3"));
+    f.field(QStringLiteral("txtUnitario02"))->setText(QStringLiteral("0,10"));
+
+    const struct {
+        const char* fill;
+        const char* value;
+        const char* focus;
+    } steps[] = {
+        {nullptr, nullptr, "txtAcqRigo01"},
+        {"txtAcqRigo01", "Mario Bianchi", "txtNumRic"},
+        {"txtNumRic", "12", "txtData"},
+        {"txtData", "30/02/2024", "txtData"},
+        {"txtData", "29/02/2024", "txtDescrizione01"},
+        {"txtDescrizione01", "Marca da bollo", "txtUnitario01"},
+    };
+    for (const auto& step : steps) {
+        if (step.fill != nullptr)
+            f.field(QString::fromLatin1(step.fill))->setText(QString::fromUtf8(step.value));
+        f.fake.messages.shown.clear();
+        f.click(QStringLiteral("cmdSalva"));
+        ASSERT_EQ(f.fake.messages.shown.size(), 1) << step.focus;
+        EXPECT_EQ(f.fake.messages.shown[0].icon, Icon::Warning);
+        EXPECT_EQ(focusName(), QString::fromLatin1(step.focus));
+    }
+    EXPECT_EQ(f.messages().constFirst(),
+              QStringLiteral("Attenzione: per salvare la scheda è necessario compilare il valore "
+                             "unitario dei valori bollati acquistati (1° rigo)."));
+    EXPECT_EQ(f.text(QStringLiteral("txtImporto02")), QStringLiteral("0,30"));
+    EXPECT_EQ(f.label(QStringLiteral("txtTotale"))->text(), QStringLiteral("0,30"));
+    EXPECT_FALSE(f.dir.exists(QStringLiteral("2024.ric")));
+}
+
+TEST(TfrmRicevute, NewProposesStartPlusStoredCountAndToday) {
+    EditorFixture f;
+    ASSERT_TRUE(Impostazioni(f.dir.folder()).setNumberingStart(QStringLiteral("50")));
+    QList<Ricevuta> twelve;
+    for (int n = 1; n <= 12; ++n)
+        twelve.append(storedDistinta(QString::number(n)));
+    f.store(twelve);
+    ASSERT_TRUE(showActive(&f.editor));
+    f.click(QStringLiteral("cmdUltimo"));
+
+    f.click(QStringLiteral("cmdNuovo"));
+    EXPECT_EQ(f.text(QStringLiteral("txtNumRic")), QStringLiteral("62"));
+    EXPECT_EQ(f.text(QStringLiteral("txtData")), dates::todayText());
+    EXPECT_EQ(f.label(QStringLiteral("lblInizio"))->text(), QStringLiteral("50"));
+    EXPECT_EQ(f.label(QStringLiteral("lblPosizione"))->text(), QString());
+    EXPECT_EQ(f.text(QStringLiteral("txtAcqRigo01")), QString());
+    EXPECT_EQ(f.label(QStringLiteral("txtTotale"))->text(), QStringLiteral("---"));
+    EXPECT_EQ(focusName(), QStringLiteral("txtAcqRigo01"));
+    EXPECT_TRUE(f.messages().isEmpty());
+}
+
+TEST(TfrmRicevute, NewOnAMissingArchiveCreatesItAndProposesOne) {
+    EditorFixture f;
+    f.editor.show();
+    f.click(QStringLiteral("cmdNuovo"));
+    EXPECT_EQ(f.text(QStringLiteral("txtNumRic")), QStringLiteral("1"));
+    EXPECT_TRUE(f.dir.exists(QStringLiteral("2024.ric")));
+}
+
+TEST(TfrmRicevute, NewWithAStartThatIsNotANumberShowsTheAccessError) {
+    EditorFixture f;
+    ASSERT_TRUE(Impostazioni(f.dir.folder()).setNumberingStart(QStringLiteral("dieci")));
+    f.editor.show();
+    f.field(QStringLiteral("txtAcqRigo01"))->setText(QStringLiteral("Mario"));
+    f.click(QStringLiteral("cmdNuovo"));
+    ASSERT_EQ(f.fake.messages.shown.size(), 1);
+    EXPECT_EQ(f.fake.messages.shown[0].icon, Icon::Error);
+    EXPECT_EQ(f.messages().constFirst(), TfrmRicevute::kAccessFailure);
+    EXPECT_EQ(f.text(QStringLiteral("txtAcqRigo01")), QString()); // cleared before the failure
+    EXPECT_EQ(f.text(QStringLiteral("txtNumRic")), QString());
+}
+
+TEST(TfrmRicevute, NavigationStopsQuietlyAtBothEnds) {
+    EditorFixture f;
+    f.store({storedDistinta(QStringLiteral("1")), storedDistinta(QStringLiteral("2")),
+             storedDistinta(QStringLiteral("3"))});
+    f.editor.show();
+    const auto position = [&f] { return f.label(QStringLiteral("lblPosizione"))->text(); };
+
+    const struct {
+        const char* command;
+        const char* position;
+    } steps[] = {
+        {"cmdAvanti", "1"}, {"cmdIndietro", "1"}, {"cmdAvanti", "2"}, {"cmdUltimo", "3"},
+        {"cmdAvanti", "3"}, {"cmdIndietro", "2"}, {"cmdPrimo", "1"},  {"cmdIndietro", "1"},
+    };
+    for (const auto& step : steps) {
+        f.click(QString::fromLatin1(step.command));
+        EXPECT_EQ(position(), QString::fromLatin1(step.position)) << step.command;
+        EXPECT_EQ(f.text(QStringLiteral("txtNumRic")), QString::fromLatin1(step.position));
+    }
+    // From an empty screen Previous, like Next, shows the first distinta.
+    f.click(QStringLiteral("cmdNuovo"));
+    f.click(QStringLiteral("cmdIndietro"));
+    EXPECT_EQ(position(), QStringLiteral("1"));
+    EXPECT_EQ(f.text(QStringLiteral("txtAcqRigo01")), QStringLiteral("Acquirente 1"));
+    EXPECT_EQ(f.text(QStringLiteral("txtNomeRiv")), QStringLiteral("Titolare 1"));
+    EXPECT_TRUE(f.messages().isEmpty());
+}
+
+TEST(TfrmRicevute, NavigationInAnEmptyArchiveSaysSo) {
+    EditorFixture f;
+    f.editor.show();
+    f.label(QStringLiteral("lblPosizione"))->setText(QStringLiteral("4"));
+    for (const char* command : {"cmdPrimo", "cmdUltimo", "cmdIndietro"})
+        f.click(QString::fromLatin1(command));
+    EXPECT_EQ(f.label(QStringLiteral("lblPosizione"))->text(), QStringLiteral("4"));
+    f.click(QStringLiteral("cmdAvanti"));
+    EXPECT_EQ(f.label(QStringLiteral("lblPosizione"))->text(), QString());
+    EXPECT_EQ(f.messages(), QStringList(4, TfrmRicevute::kEmptyArchive));
+    for (const auto& shown : f.fake.messages.shown)
+        EXPECT_EQ(shown.icon, Icon::Information);
+}
+
+TEST(TfrmRicevute, UnknownPaidFlagLeavesTheBoxAsItWas) {
+    EditorFixture f;
+    f.store({storedDistinta(QStringLiteral("1"), kSaldatoSi),
+             storedDistinta(QStringLiteral("2"), QStringLiteral("X")),
+             storedDistinta(QStringLiteral("3"), kSaldatoNo),
+             storedDistinta(QStringLiteral("4"), QString())});
+    f.editor.show();
+    auto* paid = f.child<QCheckBox>(QStringLiteral("chkSaldato"));
+    const bool expected[] = {true, true, false, false};
+    for (bool state : expected) {
+        f.click(QStringLiteral("cmdAvanti"));
+        EXPECT_EQ(paid->isChecked(), state) << f.text(QStringLiteral("txtNumRic")).toStdString();
+    }
+}
+
+TEST(TfrmRicevute, EnterFollowsTheFormDownToTheTotalButton) {
+    EditorFixture f;
+    ASSERT_TRUE(showActive(&f.editor));
+    QStringList expected;
+    for (int i = 1; i <= 5; ++i)
+        expected << numbered("txtRivRigo", i);
+    for (int i = 1; i <= 5; ++i)
+        expected << numbered("txtAcqRigo", i);
+    expected << QStringLiteral("txtNumRic") << QStringLiteral("txtData")
+             << QStringLiteral("txtNomeRiv") << QStringLiteral("txtPagamento");
+    for (int i = 1; i <= 10; ++i)
+        expected << numbered("txtQuant", i) << numbered("txtDescrizione", i)
+                 << numbered("txtUnitario", i) << numbered("txtImporto", i);
+    expected << QStringLiteral("btnTotale");
+
+    f.field(QStringLiteral("txtRivRigo01"))->setFocus();
+    QStringList visited{focusName()};
+    for (qsizetype i = 1; i < expected.size(); ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        visited << focusName();
+    }
+    EXPECT_EQ(visited, expected);
+    EXPECT_TRUE(f.fake.dialogs.opened.isEmpty()); // Enter in the date opens no calendar
+
+    // Enter on the total button computes the total.
+    f.field(QStringLiteral("txtUnitario10"))->setText(QStringLiteral("4,00"));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    EXPECT_EQ(f.label(QStringLiteral("txtTotale"))->text(), QStringLiteral("4,00"));
+}
+
+TEST(TfrmRicevute, TypingInAQuantityOrUnitValueEmptiesTheLineAmountAndTotal) {
+    EditorFixture f;
+    ASSERT_TRUE(showActive(&f.editor));
+    auto* amount = f.field(QStringLiteral("txtImporto03"));
+    auto* total = f.label(QStringLiteral("txtTotale"));
+    const struct {
+        const char* field;
+        Qt::Key key;
+        const char* after;
+        const char* focus;
+    } cases[] = {
+        {"txtQuant03", Qt::Key_2, "2", "txtQuant03"},
+        {"txtQuant03", Qt::Key_Tab, "", "txtQuant03"},
+        {"txtQuant03", Qt::Key_A, "", "txtQuant03"},
+        {"txtQuant03", Qt::Key_Return, "", "txtDescrizione03"},
+        {"txtUnitario03", Qt::Key_Comma, ",", "txtUnitario03"},
+        {"txtUnitario03", Qt::Key_Tab, "", "txtUnitario03"},
+    };
+    for (const auto& c : cases) {
+        auto* field = f.field(QString::fromLatin1(c.field));
+        field->clear();
+        field->setFocus();
+        amount->setText(QStringLiteral("6,00"));
+        total->setText(QStringLiteral("6,00"));
+        QTest::keyClick(field, c.key);
+        SCOPED_TRACE(std::string(c.field) + " key " + std::to_string(c.key));
+        EXPECT_EQ(field->text(), QString::fromLatin1(c.after));
+        EXPECT_EQ(amount->text(), QString());
+        EXPECT_EQ(total->text(), QString());
+        EXPECT_EQ(focusName(), QString::fromLatin1(c.focus));
+    }
+}
+
+TEST(TfrmRicevute, LeavingAUnitValueNormalisesIt) {
+    EditorFixture f;
+    ASSERT_TRUE(showActive(&f.editor));
+    auto* unit = f.field(QStringLiteral("txtUnitario01"));
+    unit->setFocus();
+    QTest::keyClicks(unit, QStringLiteral("2,999"));
+    QTest::keyClick(unit, Qt::Key_Return);
+    EXPECT_EQ(unit->text(), QStringLiteral("3,00"));
+}
+
+TEST(TfrmRicevute, DateFieldOpensTheCalendarOnAnyKeyButDeleteAndBackspace) {
+    EditorFixture f;
+    ASSERT_TRUE(showActive(&f.editor));
+    auto* date = f.field(QStringLiteral("txtData"));
+    date->setText(QStringLiteral("01/01/2024"));
+    date->setFocus();
+
+    QString tag;
+    f.fake.dialogs.handlers.append([&tag](QDialog* dialog) {
+        tag = dialog->findChild<QLabel*>(QStringLiteral("lblMemory"))->text();
+        return int(QDialog::Rejected);
+    });
+    QTest::keyClick(date, Qt::Key_X);
+    EXPECT_EQ(f.fake.dialogs.opened, QStringList{QStringLiteral("TfrmCalendario")});
+    EXPECT_EQ(tag, QStringLiteral("ricevute_data"));
+    EXPECT_EQ(date->text(), QStringLiteral("01/01/2024"));
+
+    QTest::keyClick(date, Qt::Key_Tab);
+    EXPECT_EQ(f.fake.dialogs.opened.size(), 2);
+    EXPECT_EQ(focusName(), QStringLiteral("txtData"));
+
+    QTest::keyClick(date, Qt::Key_Backspace);
+    EXPECT_EQ(date->text(), QString());
+    date->setText(QStringLiteral("01/01/2024"));
+    QTest::keyClick(date, Qt::Key_Delete);
+    EXPECT_EQ(date->text(), QString());
+    EXPECT_EQ(f.fake.dialogs.opened.size(), 2);
+}
+
+TEST(TfrmRicevute, ResellerDataIsReadOnShowAndWrittenOnClose) {
+    EditorFixture f;
+    DatiRivenditore dati;
+    dati.righe = {QStringLiteral("Tabaccheria n. 7"), QStringLiteral("Via Po 3"), QString(),
+                  QString(), QStringLiteral("Torino")};
+    dati.nome = QStringLiteral("Anna Rossi");
+    ASSERT_TRUE(Impostazioni(f.dir.folder()).setRivenditore(dati));
+    f.store({storedDistinta(QStringLiteral("1"))});
+
+    f.router.switchTo(MainScreen::Ricevute, &f.avvio);
+    EXPECT_EQ(f.text(QStringLiteral("txtRivRigo01")), QStringLiteral("Tabaccheria n. 7"));
+    EXPECT_EQ(f.text(QStringLiteral("txtRivRigo05")), QStringLiteral("Torino"));
+    EXPECT_EQ(f.text(QStringLiteral("txtNomeRiv")), QStringLiteral("Anna Rossi"));
+
+    // An old distinta on screen hands its reseller data to the settings.
+    f.click(QStringLiteral("cmdPrimo"));
+    f.field(QStringLiteral("txtRivRigo02"))->setText(QStringLiteral("  Via Dora 9  "));
+    f.click(QStringLiteral("cmdEsci"));
+
+    const DatiRivenditore written = Impostazioni(f.dir.folder()).rivenditore();
+    EXPECT_EQ(written.righe[0], QStringLiteral("Rivendita 1"));
+    EXPECT_EQ(written.righe[1], QStringLiteral("Via Dora 9"));
+    EXPECT_EQ(written.righe[4], QString());
+    EXPECT_EQ(written.nome, QStringLiteral("Titolare 1"));
+    EXPECT_TRUE(f.avvio.isVisible());
+    EXPECT_FALSE(f.editor.isVisible());
+    EXPECT_TRUE(f.messages().isEmpty());
+}
+
+TEST(TfrmRicevute, ClosingInAReadOnlyFolderWarnsThatTheResellerDataWasNotSaved) {
+    EditorFixture f;
+    ASSERT_TRUE(Impostazioni(f.dir.folder()).setNumberingStart(QStringLiteral("5")));
+    const QByteArray before = f.dir.readBytes(QStringLiteral("Impostazioni.ini"));
+    f.router.switchTo(MainScreen::Ricevute, &f.avvio);
+    f.field(QStringLiteral("txtNomeRiv"))->setText(QStringLiteral("Anna Rossi"));
+    {
+        ReadOnlyScope readOnly({f.dir.path(), f.dir.file(QStringLiteral("Impostazioni.ini"))});
+        f.editor.close();
+    }
+    ASSERT_EQ(f.fake.messages.shown.size(), 1);
+    EXPECT_EQ(f.fake.messages.shown[0].icon, Icon::Warning);
+    EXPECT_EQ(f.messages().constFirst(),
+              QStringLiteral("Attenzione: non è stato possibile salvare i dati del rivenditore."
+                             "\n\r\n\rAccertarsi di possedere i privilegi di scrittura nella "
+                             "cartella di installazione del programma."));
+    EXPECT_TRUE(f.avvio.isVisible());
+    EXPECT_FALSE(f.editor.isVisible());
+    EXPECT_EQ(f.dir.readBytes(QStringLiteral("Impostazioni.ini")), before);
+}
+
+// Every control lands at its offset in the stored record, as length byte
+// and Windows-1252 text.
+TEST(TfrmRicevute, SavedRecordHasEveryControlAtItsOffset) {
+    EditorFixture f;
+    f.editor.show();
+    struct Expected {
+        QString control;
+        int offset;
+        QString text;
+    };
+    QList<Expected> table = {
+        {QStringLiteral("txtNumRic"), 0, QStringLiteral("123")},
+        {QStringLiteral("txtData"), 31, QStringLiteral("05/03/2024")},
+        {QStringLiteral("txtNomeRiv"), 42, QStringLiteral("Nome Rivendita")},
+        {QStringLiteral("txtPagamento"), 163, QStringLiteral("Contanti")},
+    };
+    for (int i = 1; i <= 5; ++i) {
+        table.append(
+            {numbered("txtRivRigo", i), 284 + 121 * (i - 1), QStringLiteral("Riv %1").arg(i)});
+        table.append(
+            {numbered("txtAcqRigo", i), 889 + 121 * (i - 1), QStringLiteral("Città %1").arg(i)});
+    }
+    for (int i = 1; i <= 10; ++i) {
+        table.append({numbered("txtQuant", i), 1494 + 6 * (i - 1), QString::number(i)});
+        table.append({numbered("txtDescrizione", i), 1554 + 121 * (i - 1),
+                      QStringLiteral("Valore %1").arg(i)});
+        table.append(
+            {numbered("txtUnitario", i), 2764 + 11 * (i - 1), QStringLiteral("%1,00").arg(i)});
+    }
+    for (const Expected& e : table)
+        f.field(e.control)->setText(e.text);
+    f.click(QStringLiteral("cmdSalva"));
+
+    int total = 0;
+    for (int i = 1; i <= 10; ++i) {
+        table.append(
+            {numbered("txtImporto", i), 2874 + 16 * (i - 1), QStringLiteral("%1,00").arg(i * i)});
+        total += i * i;
+    }
+    const QByteArray bytes = f.dir.readBytes(QStringLiteral("2024.ric"));
+    ASSERT_EQ(bytes.size(), 3053);
+    for (const Expected& e : table) {
+        const QByteArray text = e.text.toLatin1(); // Windows-1252 agrees for these letters
+        EXPECT_EQ(int(quint8(bytes[e.offset])), text.size()) << e.control.toStdString();
+        EXPECT_EQ(bytes.mid(e.offset + 1, text.size()), text) << e.control.toStdString();
+    }
+    EXPECT_EQ(bytes.mid(3034, 7), QByteArray("\x06") + QByteArray::number(total) + ",00");
+    EXPECT_EQ(bytes.mid(3050, 3), QByteArray("\x02No"));
+}
+
+TEST(TfrmRicevute, ArchiveThatCannotBeWrittenGivesTheAccessMessage) {
+    EditorFixture f;
+    f.store({storedDistinta(QStringLiteral("1"))});
+    f.editor.show();
+    f.fillRequired();
+    {
+        ReadOnlyScope readOnly({f.archive()});
+        f.click(QStringLiteral("cmdSalva"));
+        f.click(QStringLiteral("cmdPrimo"));
+        f.click(QStringLiteral("cmdAvanti"));
+    }
+    EXPECT_EQ(f.messages(), QStringList(3, TfrmRicevute::kAccessFailure));
+    EXPECT_EQ(TfrmRicevute::kAccessFailure,
+              QStringLiteral("Attenzione: il sistema non permette di accedere all'archivio.\n\r\n\r"
+                             "Accertarsi di possedere i privilegi di scrittura nella cartella di "
+                             "installazione del programma."));
+    const auto& shown = f.fake.messages.shown;
+    EXPECT_EQ(shown[0].icon, Icon::Warning); // Save
+    EXPECT_EQ(shown[1].icon, Icon::Warning); // First
+    EXPECT_EQ(shown[2].icon, Icon::Error);   // Next
+    EXPECT_EQ(f.label(QStringLiteral("lblPosizione"))->text(), QString());
+    EXPECT_EQ(f.text(QStringLiteral("txtAcqRigo01")), QStringLiteral("Mario Bianchi"));
+    EXPECT_EQ(f.dir.readBytes(QStringLiteral("2024.ric")).size(), Ricevuta::kRecordSize);
+}
