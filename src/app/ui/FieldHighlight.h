@@ -12,7 +12,8 @@ class QWidget;
 // removed by hand; calling one again on the same field replaces the colours.
 
 // Styled kind: flat background, sky-blue border, `normal` background while
-// the field is left, yellow while it has the focus.
+// the field is left, yellow while it has the focus. The field's style sheet
+// belongs to the highlight from then on: set its font with setFont().
 void applyStyledHighlight(QLineEdit* field, const QColor& normal = QColor(0xF0F8FF));
 void applyStyledHighlight(QTextEdit* field, const QColor& normal = QColor(0xF0F8FF));
 void applyStyledHighlight(QPlainTextEdit* field, const QColor& normal = QColor(0xF0F8FF));

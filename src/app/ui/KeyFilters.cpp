@@ -46,5 +46,8 @@ private:
 } // namespace
 
 void installKeyFilter(QLineEdit* field, KeyFilterKind kind) {
+    // Composed characters arrive from an input method, not as key presses;
+    // digits and the comma never need one.
+    field->setAttribute(Qt::WA_InputMethodEnabled, false);
     new KeyFilter(field, kind);
 }
