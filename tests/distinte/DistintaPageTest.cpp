@@ -203,9 +203,14 @@ TEST(DistintaPage, EmptyDistintaKeepsTheFixedTextsAndIsOneA4Page) {
 
     const PreparedReport prepared = prepareReport(page);
     ASSERT_EQ(prepared.pages.size(), 1);
-    const QRectF printable(QPointF(0, 0), page.page.printableSize());
-    for (const ReportObject& o : prepared.pages[0].objects)
-        EXPECT_TRUE(printable.contains(o.rect.normalized())) << o.name.toStdString();
+    const QSizeF printable = page.page.printableSize();
+    for (const ReportObject& o : prepared.pages[0].objects) {
+        SCOPED_TRACE(o.name.toStdString());
+        EXPECT_GE(o.rect.left(), 0);
+        EXPECT_GE(o.rect.top(), 0);
+        EXPECT_LE(o.rect.right(), printable.width());
+        EXPECT_LE(o.rect.bottom(), printable.height());
+    }
 }
 
 TEST(ReportPicture, FitsItsAreaKeepingProportionsAtTheTopLeft) {
