@@ -13,7 +13,12 @@ void setFixedFrame(QWidget* window) {
 }
 
 void fixSizeAndCentre(QWidget* window, QWidget* owner) {
-    const QSize size = window->layout() != nullptr ? window->sizeHint() : window->size();
+    // A size the screen fixed itself stays; otherwise the layout decides.
+    const bool fixed =
+        window->minimumSize() == window->maximumSize() && !window->minimumSize().isEmpty();
+    QSize size = window->size();
+    if (!fixed && window->layout() != nullptr)
+        size = window->sizeHint().expandedTo(window->minimumSize());
     window->setFixedSize(size);
     QRect area;
     if (owner != nullptr && owner->window()->isVisible())

@@ -8,6 +8,6 @@ class QWidget;
 void setFixedFrame(QWidget* window);
 
 // Fixes the window's size to its layout's size hint (or its current size
-// when it has no layout) and centres it over `owner`'s window, or on the
-// screen when `owner` is null.
+// when it has no layout or the window fixed its size already) and centres it
+// over `owner`'s window, or on the screen when `owner` is null.
 void fixSizeAndCentre(QWidget* window, QWidget* owner);

@@ -46,4 +46,18 @@ TEST(DialogBase, EnterInAFieldPressesNoButtonAndEscapeDoesNotClose) {
     EXPECT_EQ(clicks, 1);
 }
 
+TEST(DialogBase, KeepsASizeTheScreenFixedAndCentresOnItsOwner) {
+    QWidget owner;
+    owner.setGeometry(100, 100, 800, 600);
+    ASSERT_TRUE(showActive(&owner));
+    DialogBase dialog(&owner);
+    auto* layout = new QVBoxLayout(&dialog);
+    layout->addWidget(new QLineEdit(&dialog));
+    dialog.setFixedSize(420, 260);
+    dialog.show();
+    EXPECT_EQ(dialog.size(), QSize(420, 260));
+    EXPECT_LE((dialog.frameGeometry().center() - owner.frameGeometry().center()).manhattanLength(),
+              4);
+}
+
 } // namespace
