@@ -4,6 +4,7 @@
 #include "distinte/Ricevuta.h"
 
 #include <QString>
+#include <QStringList>
 #include <random>
 
 // Makes believable archives for timing and manual testing: distinte with
