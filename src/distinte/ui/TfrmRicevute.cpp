@@ -13,6 +13,7 @@
 #include "distinte/ui/DistintaPrinting.h"
 #include "distinte/ui/TfrmCalendario.h"
 #include "distinte/ui/TfrmNumerazione.h"
+#include "tariff/ui/TfrmTrovaServizi.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -81,6 +82,10 @@ TfrmRicevute::TfrmRicevute(Services& services, ScreenRouter& router, QWidget* pa
             [this] { printDistinta(m_services, this, distintaOnScreen()); });
     connect(m_w.cmdAnteprima, &QToolButton::clicked, this,
             [this] { previewDistinta(m_services, this, distintaOnScreen()); });
+    for (int i = 0; i < RicevuteWidgets::kLines; ++i) {
+        connect(m_w.impBollato[i], &QToolButton::clicked, this,
+                [this, i] { TfrmTrovaServizi::openForLine(m_services, this, i + 1); });
+    }
     // Search, preview, print, export, unpaid list, help and the buyer and
     // tariff imports are wired by the screens that carry them out.
 

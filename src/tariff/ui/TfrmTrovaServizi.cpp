@@ -25,16 +25,32 @@ QLineEdit* hiddenField(const QString& name, QWidget* parent) {
     return field;
 }
 
+constexpr int kLines = 10;
+
+QString twoDigits(int line) {
+    return QStringLiteral("%1").arg(line, 2, 10, QLatin1Char('0'));
+}
+
 // The editor line a routing tag names (1 ... 10), or 0 for any other text;
 // the comparison is exact, letter case included.
 int lineOfTag(const QString& tag) {
-    for (int line = 1; line <= 10; ++line) {
-        if (tag == QStringLiteral("rigo_%1").arg(line, 2, 10, QLatin1Char('0')))
+    for (int line = 1; line <= kLines; ++line) {
+        if (tag == TfrmTrovaServizi::tagOfLine(line))
             return line;
     }
     return 0;
 }
 } // namespace
+
+QString TfrmTrovaServizi::tagOfLine(int line) {
+    return QStringLiteral("rigo_") + twoDigits(line);
+}
+
+void TfrmTrovaServizi::openForLine(Services& services, QWidget* editor, int line) {
+    TfrmTrovaServizi dialog(services, editor);
+    dialog.setRoutingTag(tagOfLine(line));
+    services.dialogs.exec(&dialog);
+}
 
 TfrmTrovaServizi::TfrmTrovaServizi(Services& services, QWidget* owner)
     : DialogBase(owner), m_services(services), m_owner(owner) {
@@ -141,7 +157,7 @@ void TfrmTrovaServizi::writeIntoOwner() {
     const int line = lineOfTag(routingTag());
     if (line == 0 || m_owner.isNull())
         return;
-    const QString suffix = QStringLiteral("%1").arg(line, 2, 10, QLatin1Char('0'));
+    const QString suffix = twoDigits(line);
     auto* descrizione = m_owner->findChild<QLineEdit*>(QStringLiteral("txtDescrizione") + suffix);
     auto* unitario = m_owner->findChild<QLineEdit*>(QStringLiteral("txtUnitario") + suffix);
     if (descrizione != nullptr)

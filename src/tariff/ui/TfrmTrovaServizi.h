@@ -20,6 +20,12 @@ class TfrmTrovaServizi : public DialogBase {
 public:
     TfrmTrovaServizi(Services& services, QWidget* owner);
 
+    // The routing tag of stamp line 1 ... 10: "rigo_01" ... "rigo_10".
+    static QString tagOfLine(int line);
+    // What the editor's import button of stamp line `line` (1 ... 10) does:
+    // opens the import over `editor` with that line's tag and waits for it.
+    static void openForLine(Services& services, QWidget* editor, int line);
+
 private:
     void loadList();
     void pickSelected();

@@ -1,0 +1,79 @@
+#include "app/ui/ScreenRouter.h"
+#include "distinte/ui/TfrmRicevute.h"
+#include "support/FakeServices.h"
+#include "support/TestFolder.h"
+#include "tariff/TariffEntry.h"
+#include "tariff/TariffFile.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTest>
+#include <QToolButton>
+#include <gtest/gtest.h>
+
+namespace {
+
+QString two(int i) {
+    return QStringLiteral("%1").arg(i, 2, 10, QLatin1Char('0'));
+}
+
+// Every text of the editor's edit fields and labels, by object name.
+QMap<QString, QString> textsOf(const QWidget& editor) {
+    QMap<QString, QString> out;
+    for (const QLineEdit* field : editor.findChildren<QLineEdit*>())
+        out.insert(field->objectName(), field->text());
+    for (const QLabel* label : editor.findChildren<QLabel*>()) {
+        if (!label->objectName().isEmpty())
+            out.insert(label->objectName(), label->text());
+    }
+    return out;
+}
+
+} // namespace
+
+TEST(TariffImportIntoEditor, LineSevenGetsDescriptionAndUnitValueAndNothingElseChanges) {
+    TestFolder dir;
+    FakeServices fake(dir.folder());
+    ScreenRouter router;
+    TfrmRicevute editor(fake.services, router);
+    ASSERT_TRUE(tariff::writeTariffFile(dir.file(tariff::tariffFileName()),
+                                        {tariff::makeEntry(u"Cartolina", u"0,95"),
+                                         tariff::makeEntry(u"Marca da bollo", u"16,00")})
+                    .ok);
+
+    // Every line filled and the total computed, so that any stray write shows.
+    for (int i = 1; i <= 10; ++i) {
+        editor.findChild<QLineEdit*>(QStringLiteral("txtQuant") + two(i))->setText(two(i));
+        editor.findChild<QLineEdit*>(QStringLiteral("txtDescrizione") + two(i))
+            ->setText(QStringLiteral("Voce ") + two(i));
+        editor.findChild<QLineEdit*>(QStringLiteral("txtUnitario") + two(i))
+            ->setText(QStringLiteral("1,00"));
+    }
+    QTest::mouseClick(editor.findChild<QPushButton*>(QStringLiteral("btnTotale")), Qt::LeftButton);
+    QMap<QString, QString> expected = textsOf(editor);
+    ASSERT_EQ(expected.value(QStringLiteral("txtTotale")), QStringLiteral("55,00"));
+
+    QString tag;
+    fake.dialogs.handlers.append([&tag](QDialog* dialog) {
+        tag = dialog->findChild<QLabel*>(QStringLiteral("lblMemory"))->text();
+        auto* list = dialog->findChild<QListWidget*>(QStringLiteral("lstRecords"));
+        dialog->show();
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                          list->visualItemRect(list->item(1)).center());
+        QTest::mouseClick(dialog->findChild<QPushButton*>(QStringLiteral("btnImporta")),
+                          Qt::LeftButton);
+        return dialog->result();
+    });
+    QTest::mouseClick(editor.findChild<QToolButton*>(QStringLiteral("impBollato07")),
+                      Qt::LeftButton);
+
+    EXPECT_EQ(fake.dialogs.opened, QStringList{QStringLiteral("TfrmTrovaServizi")});
+    EXPECT_EQ(tag, QStringLiteral("rigo_07"));
+    expected[QStringLiteral("txtDescrizione07")] = QStringLiteral("Marca da bollo");
+    expected[QStringLiteral("txtUnitario07")] = QStringLiteral("16,00");
+    EXPECT_EQ(textsOf(editor), expected);
+    EXPECT_EQ(expected.value(QStringLiteral("txtImporto07")), QStringLiteral("7,00"));
+    EXPECT_TRUE(fake.messages.shown.isEmpty());
+}
