@@ -26,6 +26,7 @@ const QColor kWhite(0xFFFFFF);
 const QColor kBeige(0xF5F5DC);
 const QColor kMaroon(0x800000);
 const QColor kHeading(0x1F3A68);
+const QColor kDesk(0xE4E7EB);
 // Wide enough for 40 characters of a 120-character line; the form itself
 // stops growing on very wide screens, so the lines stay readable.
 constexpr int kFormMaximumWidth = 1500;
@@ -73,6 +74,13 @@ QLabel* makeHidden(QWidget* parent, const QString& name, const QString& text) {
     return label;
 }
 
+// The green import arrows, small enough to keep the rows as tall as a field.
+QToolButton* makeArrow(QWidget* parent, const QString& name) {
+    QToolButton* arrow = makePictureButton(parent, name, greenArrowIcon());
+    arrow->setIconSize(QSize(20, 20));
+    return arrow;
+}
+
 QIcon standard(QWidget* screen, QStyle::StandardPixmap pixmap) {
     return screen->style()->standardIcon(pixmap);
 }
@@ -86,16 +94,19 @@ RicevuteWidgets RicevuteWidgets::build(QWidget* screen) {
     scroll->setObjectName(QStringLiteral("sfoSchermata"));
     scroll->setWidgetResizable(true);
     scroll->setFrameShape(QFrame::NoFrame);
+    // The distinta sits like a sheet of paper on a grey desk.
     auto* content = new QWidget;
     content->setObjectName(QStringLiteral("bkgSchermata"));
     content->setAutoFillBackground(true);
-    QPalette white = content->palette();
-    white.setColor(QPalette::Window, kWhite);
-    content->setPalette(white);
+    QPalette desk = content->palette();
+    desk.setColor(QPalette::Window, kDesk);
+    content->setPalette(desk);
     scroll->setWidget(content);
-    auto* form = new QWidget(content);
+    auto* form = new QFrame(content);
     form->setObjectName(QStringLiteral("shpDistinta"));
     form->setMaximumWidth(kFormMaximumWidth);
+    form->setStyleSheet(
+        QStringLiteral("#shpDistinta { background-color: white; border: 1px solid #B0B0B0; }"));
 
     // Hidden state and the invisible focus sink.
     w.lblFile = makeHidden(screen, QStringLiteral("lblFile"), QString());
@@ -125,7 +136,7 @@ RicevuteWidgets RicevuteWidgets::build(QWidget* screen) {
         w.txtAcqRigo[i] = makeField(form, numbered("txtAcqRigo", i), 120, Qt::AlignLeft);
         buyer->addWidget(w.txtAcqRigo[i], i + 1, 0);
     }
-    w.impCliente = makePictureButton(form, QStringLiteral("impCliente"), greenArrowIcon());
+    w.impCliente = makeArrow(form, QStringLiteral("impCliente"));
     buyer->addWidget(w.impCliente, 1, 1);
 
     // Number, date, reseller name and payment.
@@ -140,7 +151,7 @@ RicevuteWidgets RicevuteWidgets::build(QWidget* screen) {
     w.txtData = makeField(form, QStringLiteral("txtData"), 10, Qt::AlignHCenter, kWhite);
     w.txtData->setReadOnly(true);
     w.txtData->setFixedWidth(150);
-    w.impData = makePictureButton(form, QStringLiteral("impData"), greenArrowIcon());
+    w.impData = makeArrow(form, QStringLiteral("impData"));
     w.txtNomeRiv = makeField(form, QStringLiteral("txtNomeRiv"), 120, Qt::AlignLeft, kWhite);
     w.txtPagamento = makeField(form, QStringLiteral("txtPagamento"), 120, Qt::AlignLeft, kWhite);
     details->addWidget(makeCaption(form, QStringLiteral("Distinta n.")), 0, 0);
@@ -178,7 +189,7 @@ RicevuteWidgets RicevuteWidgets::build(QWidget* screen) {
         w.txtQuant[i]->setFixedWidth(90);
         installKeyFilter(w.txtQuant[i], KeyFilterKind::Digits);
         w.txtDescrizione[i] = makeField(form, numbered("txtDescrizione", i), 120, Qt::AlignLeft);
-        w.impBollato[i] = makePictureButton(form, numbered("impBollato", i), greenArrowIcon());
+        w.impBollato[i] = makeArrow(form, numbered("impBollato", i));
         w.txtUnitario[i] = makeField(form, numbered("txtUnitario", i), 10, Qt::AlignRight);
         w.txtUnitario[i]->setFixedWidth(150);
         installKeyFilter(w.txtUnitario[i], KeyFilterKind::Amount);
@@ -223,13 +234,16 @@ RicevuteWidgets RicevuteWidgets::build(QWidget* screen) {
     formLayout->setSpacing(14);
     formLayout->addLayout(top);
     formLayout->addLayout(lines);
-    formLayout->addStretch();
 
-    auto* centre = new QHBoxLayout(content);
-    centre->setContentsMargins(0, 0, 0, 0);
+    auto* centre = new QHBoxLayout;
     centre->addStretch();
     centre->addWidget(form, 1);
     centre->addStretch();
+    auto* desktop = new QVBoxLayout(content);
+    desktop->setContentsMargins(8, 6, 8, 6);
+    desktop->addStretch();
+    desktop->addLayout(centre);
+    desktop->addStretch();
 
     // Commands above the form.
     auto* commands = new QWidget(screen);
@@ -328,7 +342,7 @@ RicevuteWidgets RicevuteWidgets::build(QWidget* screen) {
         hints->addHint(widget, hint);
     for (QToolButton* import : w.impBollato)
         hints->addHint(import, importaTariffa);
-    for (QWidget* area : {screen, commands, content, form})
+    for (QWidget* area : {screen, commands, content, static_cast<QWidget*>(form)})
         hints->addBackground(area);
 
     // The Enter chain, down the form as the printed page reads.

@@ -12,6 +12,7 @@
 #include "distinte/ui/PictureButton.h"
 
 #include <QCloseEvent>
+#include <QFrame>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -60,7 +61,7 @@ TfrmMenuRicevute::TfrmMenuRicevute(Services& services, ScreenRouter& router, QWi
     setWindowTitle(QStringLiteral(" Vellarmo - Emissione Distinte"));
     setAutoFillBackground(true);
     QPalette background = palette();
-    background.setColor(QPalette::Window, Qt::white);
+    background.setColor(QPalette::Window, QColor(0xE4E7EB));
     setPalette(background);
 
     m_lblMemory = new QLabel(kTagAvvio, this);
@@ -149,10 +150,13 @@ TfrmMenuRicevute::TfrmMenuRicevute(Services& services, ScreenRouter& router, QWi
     }
     links->setColumnStretch(2, 1);
 
-    auto* panel = new QWidget(this);
+    auto* panel = new QFrame(this);
     panel->setObjectName(QStringLiteral("pnlAnno"));
     panel->setMaximumWidth(720);
+    panel->setStyleSheet(
+        QStringLiteral("#pnlAnno { background-color: white; border: 1px solid #B0B0B0; }"));
     auto* panelLayout = new QVBoxLayout(panel);
+    panelLayout->setContentsMargins(24, 24, 24, 24);
     panelLayout->setSpacing(18);
     panelLayout->addWidget(heading);
     panelLayout->addWidget(info);
