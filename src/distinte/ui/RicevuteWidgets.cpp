@@ -3,9 +3,10 @@
 #include "app/ui/EnterChain.h"
 #include "app/ui/FieldHighlight.h"
 #include "app/ui/KeyFilters.h"
+#include "app/ui/Pictures.h"
 #include "app/ui/StatusHints.h"
 #include "distinte/Ricevuta.h"
-#include "distinte/ui/PictureButton.h"
+#include "distinte/ui/DistinteButtons.h"
 
 #include <QCheckBox>
 #include <QFrame>
@@ -25,7 +26,7 @@ namespace {
 const QColor kWhite(0xFFFFFF);
 const QColor kBeige(0xF5F5DC);
 const QColor kMaroon(0x800000);
-const QColor kHeading(0x1F3A68);
+
 const QColor kDesk(0xE4E7EB);
 // Wide enough for 40 characters of a 120-character line; the form itself
 // stops growing on very wide screens, so the lines stay readable.
@@ -56,8 +57,8 @@ QLabel* makeHeading(QWidget* parent, const QString& name, const QString& text) {
     heading->setObjectName(name);
     heading->setFont(verdana(10));
     heading->setAlignment(Qt::AlignCenter);
-    heading->setStyleSheet(
-        QStringLiteral("background-color: %1; color: white; padding: 3px;").arg(kHeading.name()));
+    heading->setStyleSheet(QStringLiteral("background-color: %1; color: white; padding: 3px;")
+                               .arg(pictures::kNavy.name()));
     return heading;
 }
 
@@ -274,8 +275,18 @@ RicevuteWidgets RicevuteWidgets::build(QWidget* screen) {
     w.lblPosizione->setFrameShape(QFrame::StyledPanel);
     w.cmdEsporta = command("cmdEsporta", QStyle::SP_DriveHDIcon, "Esporta");
     w.cmdDaSaldare = command("cmdDaSaldare", QStyle::SP_MessageBoxWarning, "Da saldare");
-    w.cmdGuida = command("cmdGuida", QStyle::SP_DialogHelpButton, "Guida");
-    w.cmdEsci = command("cmdEsci", QStyle::SP_DialogCloseButton, "Esci");
+    // Help and exit look as they do on the main menu.
+    w.cmdGuida =
+        makePictureButton(commands, QStringLiteral("cmdGuida"),
+                          QIcon(pictures::roundIcon(QStringLiteral("?"), pictures::kTeal, 56)),
+                          QStringLiteral("Guida"));
+    w.cmdEsci =
+        makePictureButton(commands, QStringLiteral("cmdEsci"),
+                          QIcon(pictures::roundIcon(QStringLiteral("×"), pictures::kCrimson, 56)),
+                          QStringLiteral("Esci"));
+
+    w.cmdGuida->setIconSize(QSize(34, 34));
+    w.cmdEsci->setIconSize(QSize(34, 34));
 
     auto* bar = new QHBoxLayout(commands);
     bar->setContentsMargins(12, 4, 12, 4);

@@ -4,12 +4,13 @@
 #include "app/ui/KeyFilters.h"
 #include "app/ui/LinkFeedback.h"
 #include "app/ui/NumberSettings.h"
+#include "app/ui/Pictures.h"
 #include "app/ui/ScreenRouter.h"
 #include "app/ui/Services.h"
 #include "common/Dates.h"
 #include "common/TextRules.h"
 #include "distinte/YearChoice.h"
-#include "distinte/ui/PictureButton.h"
+#include "distinte/ui/DistinteButtons.h"
 
 #include <QCloseEvent>
 #include <QFrame>
@@ -114,12 +115,15 @@ TfrmMenuRicevute::TfrmMenuRicevute(Services& services, ScreenRouter& router, QWi
         makeLink(this, QStringLiteral("lnkWeb"), QStringLiteral("Imposta logo rivenditore"));
     auto* imgEmail = makePictureButton(this, QStringLiteral("imgEmail"),
                                        st->standardIcon(QStyle::SP_DesktopIcon));
+    // Help and exit look as they do on the main menu.
     auto* imgGuida =
         makePictureButton(this, QStringLiteral("imgGuida"),
-                          st->standardIcon(QStyle::SP_DialogHelpButton), QStringLiteral("Guida"));
+                          QIcon(pictures::roundIcon(QStringLiteral("?"), pictures::kTeal, 56)));
     auto* imgEsci =
         makePictureButton(this, QStringLiteral("imgEsci"),
-                          st->standardIcon(QStyle::SP_DialogCloseButton), QStringLiteral("Esci"));
+                          QIcon(pictures::roundIcon(QStringLiteral("×"), pictures::kCrimson, 56)));
+    imgGuida->setIconSize(QSize(48, 48));
+    imgEsci->setIconSize(QSize(48, 48));
 
     const auto toStatistiche = [this] { closeTowards(kTagStatistiche); };
     const auto toRiepilogo = [this] { closeTowards(kTagRiepLavoro); };

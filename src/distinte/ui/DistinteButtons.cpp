@@ -1,4 +1,4 @@
-#include "distinte/ui/PictureButton.h"
+#include "distinte/ui/DistinteButtons.h"
 
 #include <QPainter>
 #include <QPainterPath>
