@@ -40,13 +40,20 @@ QString numbered(const char* stem, int index) {
     return QString::fromLatin1(stem) + QStringLiteral("%1").arg(index + 1, 2, 10, QLatin1Char('0'));
 }
 
-QLineEdit* makeField(QWidget* parent, const QString& name, int maxLength, Qt::Alignment alignment,
-                     const QColor& normal = QColor(0xF0F8FF)) {
+QLineEdit* makePlainField(QWidget* parent, const QString& name, int maxLength,
+                          Qt::Alignment alignment) {
     auto* field = new QLineEdit(parent);
     field->setObjectName(name);
     field->setMaxLength(maxLength);
     field->setAlignment(alignment | Qt::AlignVCenter);
     field->setFont(verdana(12));
+    return field;
+}
+
+// A field with the styled focus highlight over `normal`.
+QLineEdit* makeField(QWidget* parent, const QString& name, int maxLength, Qt::Alignment alignment,
+                     const QColor& normal = QColor(0xF0F8FF)) {
+    QLineEdit* field = makePlainField(parent, name, maxLength, alignment);
     applyStyledHighlight(field, normal);
     return field;
 }
@@ -194,7 +201,8 @@ RicevuteWidgets RicevuteWidgets::build(QWidget* screen) {
         w.txtUnitario[i] = makeField(form, numbered("txtUnitario", i), 10, Qt::AlignRight);
         w.txtUnitario[i]->setFixedWidth(150);
         installKeyFilter(w.txtUnitario[i], KeyFilterKind::Amount);
-        w.txtImporto[i] = makeField(form, numbered("txtImporto", i), 15, Qt::AlignRight);
+        // Computed amounts never turn yellow: no focus highlight.
+        w.txtImporto[i] = makePlainField(form, numbered("txtImporto", i), 15, Qt::AlignRight);
         w.txtImporto[i]->setFixedWidth(170);
         applyReadOnlyStyle(w.txtImporto[i], kBeige);
         QPalette maroon = w.txtImporto[i]->palette();

@@ -410,3 +410,31 @@ TEST(TfrmRicevute, ArchiveThatCannotBeWrittenGivesTheAccessMessage) {
     EXPECT_EQ(f.text(QStringLiteral("txtAcqRigo01")), QStringLiteral("Mario Bianchi"));
     EXPECT_EQ(f.dir.readBytes(QStringLiteral("2024.ric")).size(), Ricevuta::kRecordSize);
 }
+
+// The background each kind of field shows, left and focused.
+TEST(TfrmRicevute, FieldColoursFollowTheFormKindOfEachField) {
+    EditorFixture f;
+    ASSERT_TRUE(showActive(&f.editor));
+    const auto background = [&f](const char* name) {
+        return f.field(QString::fromLatin1(name))->styleSheet();
+    };
+    const struct {
+        const char* field;
+        const char* normal;
+        const char* focused;
+    } cases[] = {
+        {"txtNumRic", "#ffffff", "#ffff00"},    {"txtData", "#ffffff", "#ffff00"},
+        {"txtNomeRiv", "#ffffff", "#ffff00"},   {"txtPagamento", "#ffffff", "#ffff00"},
+        {"txtRivRigo01", "#f0f8ff", "#ffff00"}, {"txtQuant05", "#f0f8ff", "#ffff00"},
+        {"txtImporto03", "#f5f5dc", "#f5f5dc"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_TRUE(background(c.field).contains(QLatin1String(c.normal))) << c.field;
+        f.field(QString::fromLatin1(c.field))->setFocus();
+        EXPECT_TRUE(background(c.field).contains(QLatin1String(c.focused))) << c.field;
+        f.field(QStringLiteral("txtDescrizione10"))->setFocus();
+        EXPECT_TRUE(background(c.field).contains(QLatin1String(c.normal))) << c.field;
+    }
+    EXPECT_TRUE(f.field(QStringLiteral("txtImporto03"))->isReadOnly());
+    EXPECT_TRUE(f.field(QStringLiteral("txtData"))->isReadOnly());
+}
