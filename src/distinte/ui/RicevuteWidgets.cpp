@@ -363,6 +363,10 @@ RicevuteWidgets RicevuteWidgets::build(QWidget* screen) {
         hints->addHint(import, importaTariffa);
     for (QWidget* area : {screen, commands, content, static_cast<QWidget*>(form)})
         hints->addBackground(area);
+    // The headings and captions are part of the background too.
+    for (QLabel* label : form->findChildren<QLabel*>())
+        if (label != w.txtTotale)
+            hints->addBackground(label);
 
     // The Enter chain, down the form as the printed page reads.
     QList<QWidget*> chain;

@@ -21,6 +21,7 @@ TfrmCalendario::TfrmCalendario(Services&, QWidget* owner) : DialogBase(owner) {
     m_calendar->setObjectName(QStringLiteral("calAppuntamenti"));
     m_calendar->setFirstDayOfWeek(Qt::Monday);
     m_calendar->setSelectedDate(QDate::currentDate());
+    m_calendar->setVerticalHeaderFormat(QCalendarWidget::NoVerticalHeader);
 
     auto* importa = new QPushButton(QStringLiteral("Importa"), this);
     importa->setObjectName(QStringLiteral("btnImportaData"));
@@ -28,6 +29,8 @@ TfrmCalendario::TfrmCalendario(Services&, QWidget* owner) : DialogBase(owner) {
     annulla->setObjectName(QStringLiteral("btnAnnulla"));
     connect(importa, &QPushButton::clicked, this, &TfrmCalendario::btnImportaDataClick);
     connect(annulla, &QPushButton::clicked, this, &QDialog::reject);
+    // A double click on a day (or Enter in the calendar) imports it, as "Importa" does.
+    connect(m_calendar, &QCalendarWidget::activated, this, &TfrmCalendario::btnImportaDataClick);
 
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();

@@ -2,6 +2,7 @@
 
 #include "EditorFixture.h"
 #include "distinte/Impostazioni.h"
+#include "support/Unprivileged.h"
 
 #include <QPushButton>
 #include <gtest/gtest.h>
@@ -71,4 +72,23 @@ TEST(TfrmNumerazione, StartTypedInTheDialogIsUsedByTheNextNew) {
     });
     f.click(QStringLiteral("cmdNuovo"));
     EXPECT_EQ(f.text(QStringLiteral("txtNumRic")), QStringLiteral("102"));
+}
+
+TEST(TfrmNumerazione, StartThatCannotBeStoredIsReported) {
+    EditorFixture f;
+    ASSERT_TRUE(Impostazioni(f.dir.folder()).setNumberingStart(QStringLiteral("40")));
+    f.editor.show();
+    {
+        ReadOnlyScope readOnly({f.dir.path(), f.dir.file(QStringLiteral("Impostazioni.ini"))});
+        openNumbering(f, [](QDialog* dialog, QLineEdit* start) {
+            start->setText(QStringLiteral("90"));
+            press(dialog, "btnApplica");
+        });
+    }
+    EXPECT_EQ(f.messages(),
+              QStringList{QStringLiteral(
+                  "Attenzione: non è stato possibile salvare il numero iniziale delle distinte."
+                  "\n\r\n\rAccertarsi di possedere i privilegi di scrittura nella cartella di "
+                  "installazione del programma.")});
+    EXPECT_EQ(Impostazioni(f.dir.folder()).numberingStart(), QStringLiteral("40"));
 }
