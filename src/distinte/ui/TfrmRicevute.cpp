@@ -86,8 +86,8 @@ TfrmRicevute::TfrmRicevute(Services& services, ScreenRouter& router, QWidget* pa
         connect(m_w.impBollato[i], &QToolButton::clicked, this,
                 [this, i] { TfrmTrovaServizi::openForLine(m_services, this, i + 1); });
     }
-    // Search, preview, print, export, unpaid list, help and the buyer and
-    // tariff imports are wired by the screens that carry them out.
+    // Search, export, unpaid list, help and the buyer import are wired by
+    // the screens that carry them out.
 
     // Installed after the key filters and the Enter chain, so this screen
     // sees every key first: typing in a quantity or unit value makes the
