@@ -438,3 +438,17 @@ TEST(TfrmRicevute, FieldColoursFollowTheFormKindOfEachField) {
     EXPECT_TRUE(f.field(QStringLiteral("txtImporto03"))->isReadOnly());
     EXPECT_TRUE(f.field(QStringLiteral("txtData"))->isReadOnly());
 }
+
+// Each field takes no more characters than its record field keeps.
+TEST(TfrmRicevute, FieldLengthsMatchTheRecordCapacities) {
+    EditorFixture f;
+    const RecordLayout& layout = Ricevuta::layout();
+    for (int i = 0; i < layout.fieldCount(); ++i) {
+        const QString name = QString::fromLatin1(layout.field(i).name);
+        if (name == QStringLiteral("Totale") || name == QStringLiteral("Saldato"))
+            continue; // a label and a check box
+        auto* field = f.field(QStringLiteral("txt") + name);
+        ASSERT_NE(field, nullptr);
+        EXPECT_EQ(field->maxLength(), layout.field(i).capacity) << name.toStdString();
+    }
+}
