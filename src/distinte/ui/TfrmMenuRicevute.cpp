@@ -10,6 +10,7 @@
 #include "common/Dates.h"
 #include "common/TextRules.h"
 #include "distinte/YearChoice.h"
+#include "distinte/ui/DistintaPrinting.h"
 #include "distinte/ui/DistinteButtons.h"
 
 #include <QCloseEvent>
@@ -129,8 +130,9 @@ TfrmMenuRicevute::TfrmMenuRicevute(Services& services, ScreenRouter& router, QWi
     const auto toRiepilogo = [this] { closeTowards(kTagRiepLavoro); };
     applyLinkFeedback(lnkStatistiche, toStatistiche);
     applyLinkFeedback(lnkRiepIncassi, toRiepilogo);
-    // The logo screen and the help topic come with their own screens.
-    applyLinkFeedback(lnkWeb, {});
+    const auto toLogo = [this] { openLogoDialog(m_services, this); };
+    applyLinkFeedback(lnkWeb, toLogo);
+    connect(imgEmail, &QToolButton::clicked, this, toLogo);
     connect(imgStatistiche, &QToolButton::clicked, this, toStatistiche);
     connect(imgRiepIncassi, &QToolButton::clicked, this, toRiepilogo);
     connect(imgEsci, &QToolButton::clicked, this, &QWidget::close);

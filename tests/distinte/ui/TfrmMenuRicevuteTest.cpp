@@ -90,3 +90,14 @@ TEST(TfrmMenuRicevute, LinkToAScreenNotYetThereLeavesTheMenuOpen) {
     EXPECT_TRUE(chart.isVisible());
     EXPECT_FALSE(f.menu.isVisible());
 }
+
+TEST(TfrmMenuRicevute, LogoLinkAndPictureOpenTheLogoScreen) {
+    MenuFixture f;
+    f.router.switchTo(MainScreen::MenuRicevute, &f.avvio);
+    QTest::mouseClick(f.menu.findChild<QWidget*>(QStringLiteral("lnkWeb")), Qt::LeftButton);
+    QTest::mouseClick(f.menu.findChild<QWidget*>(QStringLiteral("imgEmail")), Qt::LeftButton);
+    EXPECT_EQ(f.fake.dialogs.opened,
+              (QStringList{QStringLiteral("TfrmLogo"), QStringLiteral("TfrmLogo")}));
+    EXPECT_TRUE(f.menu.isVisible());
+    EXPECT_EQ(f.tag(), QStringLiteral("avvio"));
+}
