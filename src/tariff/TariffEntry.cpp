@@ -22,10 +22,11 @@ QString entryName(QStringView entry) {
     return text::trimmed(entry.left(kNameWidth));
 }
 
-QString entryPrice(QStringView entry) {
+QString entryPrice(QStringView entry, qsizetype width) {
     if (entry.size() <= kPriceStart)
         return QString();
-    return text::trimmed(entry.sliced(kPriceStart));
+    const QStringView rest = entry.sliced(kPriceStart);
+    return text::trimmed(width < 0 ? rest : rest.left(width));
 }
 
 } // namespace tariff

@@ -22,8 +22,14 @@ QString makeEntry(QStringView name, QStringView price);
 // The name of a line: its first 50 characters, trimmed.
 QString entryName(QStringView entry);
 
-// The price of a line: everything from character 64 on, trimmed; empty for
-// a line shorter than that.
-QString entryPrice(QStringView entry);
+// The price of a line: from character 64 on, at most `width` characters
+// (all the rest when `width` is negative), trimmed; empty for a line shorter
+// than that. The screens read a fixed span of their own: see the widths below.
+QString entryPrice(QStringView entry, qsizetype width = -1);
+
+// The spans the screens read a price from: the modify dialog characters
+// 64 - 93, the import screen characters 64 - 77.
+constexpr qsizetype kEditPriceSpan = 30;
+constexpr qsizetype kImportPriceSpan = 14;
 
 } // namespace tariff

@@ -51,3 +51,13 @@ TEST(TariffEntry, ShortOrHandWrittenLinesSplitByPosition) {
         EXPECT_EQ(entryPrice(c.line), c.price);
     }
 }
+
+TEST(TariffEntry, ScreensReadThePriceFromTheirOwnSpan) {
+    // A hand-edited line with text after the price: the import screen reads
+    // characters 64 - 77, the modify dialog 64 - 93.
+    const QString line = QString(50, u'n') + QStringLiteral("    Prezzo: \u20AC 1,20") +
+                         QString(9, u' ') + QStringLiteral("nota a mano che continua");
+    EXPECT_EQ(entryPrice(line, kImportPriceSpan), QStringLiteral("1,20"));
+    EXPECT_EQ(entryPrice(line, kEditPriceSpan), QStringLiteral("1,20         nota a mano che"));
+    EXPECT_EQ(entryPrice(line), QStringLiteral("1,20         nota a mano che continua"));
+}

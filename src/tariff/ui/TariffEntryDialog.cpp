@@ -56,6 +56,11 @@ TariffEntryDialog::TariffEntryDialog(Services& services, QWidget* owner, const Q
     m_txtPrezzo->setFont(fieldFont());
     m_txtPrezzo->setFixedWidth(m_txtPrezzo->fontMetrics().horizontalAdvance(u'0') * 12);
     installKeyFilter(m_txtPrezzo, KeyFilterKind::Amount);
+    // The length limit stops typing only: a longer price put there by the
+    // program stays whole, and the user can shorten it but not lengthen it.
+    connect(m_txtPrezzo, &QLineEdit::textEdited, this, [this](const QString& typed) {
+        m_txtPrezzo->setMaxLength(qMax(kPriceLength, static_cast<int>(typed.size())));
+    });
     m_txtPrezzo->installEventFilter(this);
     priceRow->addWidget(m_txtPrezzo);
     priceRow->addStretch();
@@ -93,8 +98,13 @@ bool TariffEntryDialog::eventFilter(QObject* watched, QEvent* event) {
     return DialogBase::eventFilter(watched, event);
 }
 
+void TariffEntryDialog::showPrice(const QString& price) {
+    m_txtPrezzo->setMaxLength(qMax(kPriceLength, static_cast<int>(price.size())));
+    m_txtPrezzo->setText(price);
+}
+
 void TariffEntryDialog::normalisePrice() {
-    m_txtPrezzo->setText(amounts::normalizeAmount(m_txtPrezzo->text(), amounts::AmountKind::Price));
+    showPrice(amounts::normalizeAmount(m_txtPrezzo->text(), amounts::AmountKind::Price));
 }
 
 void TariffEntryDialog::apply() {
@@ -104,11 +114,9 @@ void TariffEntryDialog::apply() {
         m_txtNomeVoce->setFocus(Qt::OtherFocusReason);
         return;
     }
-    // The price goes in normalised even when the field was never left; it is
-    // taken from the text rather than the field, whose length limit could
-    // cut the cents off a long price.
-    const QString price = amounts::normalizeAmount(m_txtPrezzo->text(), amounts::AmountKind::Price);
-    m_txtPrezzo->setText(price);
+    // The price goes in normalised even when the field was never left.
+    normalisePrice();
+    const QString price = text::trimmed(m_txtPrezzo->text());
     m_entry = tariff::makeEntry(name, price);
     accept();
 }

@@ -27,6 +27,9 @@ protected:
 
     QLineEdit* nameField() const { return m_txtNomeVoce; }
     QLineEdit* priceField() const { return m_txtPrezzo; }
+    // Puts a price into the price field whole, even one longer than the
+    // field lets the user type.
+    void showPrice(const QString& price);
 
     void showEvent(QShowEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;

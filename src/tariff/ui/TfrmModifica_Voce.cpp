@@ -12,5 +12,5 @@ TfrmModifica_Voce::TfrmModifica_Voce(Services& services, QWidget* owner)
 
 void TfrmModifica_Voce::setEntry(const QString& entry) {
     nameField()->setText(tariff::entryName(entry));
-    priceField()->setText(tariff::entryPrice(entry));
+    showPrice(tariff::entryPrice(entry, tariff::kEditPriceSpan));
 }

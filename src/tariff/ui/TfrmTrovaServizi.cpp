@@ -133,7 +133,7 @@ void TfrmTrovaServizi::pickSelected() {
     if (row.isEmpty())
         return;
     m_txtNome->setText(tariff::entryName(row));
-    m_txtPrezzoUni->setText(tariff::entryPrice(row));
+    m_txtPrezzoUni->setText(tariff::entryPrice(row, tariff::kImportPriceSpan));
     m_icoMano->show();
 }
 

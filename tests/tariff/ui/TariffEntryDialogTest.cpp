@@ -36,7 +36,7 @@ TEST(TariffEntryDialog, EnterMovesAlongTheFieldsAndLeavingThePriceNormalisesIt) 
     };
     const Case cases[] = {{"2,8", "2,80"},  {"3", "3,00"},     {",5", "0,50"},
                           {"12,", "12,00"}, {"", "0,00"},      {"2,999", "3,00"},
-                          {"1a2", "12,00"}, {"1,2,3", "0,00"}, {"12345678", "1234567"}};
+                          {"1a2", "12,00"}, {"1,2,3", "0,00"}, {"12345678", "1234567,00"}};
     TestFolder dir;
     FakeServices fake(dir.folder());
     for (const Case& c : cases) {
@@ -71,7 +71,7 @@ TEST(TariffEntryDialog, ApplyBuildsTheEntryFromTheNormalisedPrice) {
     EXPECT_EQ(dialog.entry(), QStringLiteral("Francobollo posta prioritaria") + QString(21, u' ') +
                                   QStringLiteral("    Prezzo: \u20AC 2,80"));
 
-    // A price too long for the field's display still keeps its cents.
+    // A price longer than the field lets the user type still keeps its cents.
     TfrmAggiungi_Voce wide(fake.services, nullptr);
     const Fields w = shown(wide);
     w.nome->setText(QString(50, u'N'));
@@ -88,6 +88,12 @@ TEST(TariffEntryDialog, BlankNameIsRefusedAndTheDialogStaysOpen) {
     const Fields f = shown(dialog);
     EXPECT_EQ(f.nome->text(), QStringLiteral("Marca da bollo"));
     EXPECT_EQ(f.prezzo->text(), QStringLiteral("16,00"));
+
+    // A stored price longer than the field's typing limit is shown whole.
+    TfrmModifica_Voce wide(fake.services, nullptr);
+    wide.setEntry(tariff::makeEntry(u"Bollo", u"1234567,00"));
+    EXPECT_EQ(wide.findChild<QLineEdit*>(QStringLiteral("txtPrezzo"))->text(),
+              QStringLiteral("1234567,00"));
 
     f.nome->setText(QStringLiteral("   "));
     QTest::mouseClick(f.applica, Qt::LeftButton);
