@@ -4,6 +4,10 @@
 #include "common/IniFile.h"
 #include "common/TextRules.h"
 
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
 namespace {
 
 const QString kSection = QStringLiteral("Accesso");
@@ -31,4 +35,20 @@ bool PasswordStore::write(const QString& password) {
 
 QString PasswordStore::normalised(const QString& typed) {
     return text::trimmed(text::asciiUpper(typed));
+}
+
+bool PasswordStore::provideKeyFile(const ProgramFolder& dataFolder,
+                                   const ProgramFolder& programFolder) {
+    const QString target = dataFolder.file(fileName());
+    const QString delivered = programFolder.file(fileName());
+    if (QFileInfo::exists(target) || !QFileInfo(delivered).isFile())
+        return true;
+    QFile source(delivered);
+    if (!source.open(QIODevice::ReadOnly))
+        return false;
+    const QByteArray bytes = source.readAll();
+    // Written whole or not at all: a half-written key file would lock the
+    // user out.
+    QSaveFile copy(target);
+    return copy.open(QIODevice::WriteOnly) && copy.write(bytes) == bytes.size() && copy.commit();
 }

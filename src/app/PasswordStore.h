@@ -29,6 +29,14 @@ public:
     // What a typed password is compared as: upper-cased, then trimmed.
     static QString normalised(const QString& typed);
 
+    // A data folder other than the program's own starts without a key file:
+    // it gets a copy of the one delivered beside the program, so that the
+    // first-access password opens it too and a later change stays with the
+    // data. An existing key file is never touched, and nothing happens when
+    // the program has no key file either. False only when a needed copy
+    // could not be written.
+    static bool provideKeyFile(const ProgramFolder& dataFolder, const ProgramFolder& programFolder);
+
 private:
     QString m_path;
 };

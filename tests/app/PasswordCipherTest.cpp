@@ -3,6 +3,7 @@
 #include "app/PasswordStore.h"
 #include "common/IniFile.h"
 #include "support/TestFolder.h"
+#include "support/Unprivileged.h"
 
 #include <QRegularExpression>
 #include <gtest/gtest.h>
@@ -75,6 +76,42 @@ TEST(PasswordStore, NonHexValueIsAReadError) {
     folder.writeBytes(PasswordStore::fileName(), "[Accesso]\r\nValore=15XZ\r\n");
     QString read;
     EXPECT_FALSE(PasswordStore(folder.folder()).read(&read));
+}
+
+TEST(PasswordStore, DataFolderGetsTheDeliveredKeyFileOnlyWhenItHasNone) {
+    TestFolder program;
+    TestFolder data;
+    ASSERT_TRUE(PasswordStore(program.folder()).write(PasswordStore::firstAccessPassword()));
+    const QByteArray delivered = program.readBytes(PasswordStore::fileName());
+
+    EXPECT_TRUE(PasswordStore::provideKeyFile(data.folder(), program.folder()));
+    EXPECT_EQ(data.readBytes(PasswordStore::fileName()), delivered);
+    QString read;
+    ASSERT_TRUE(PasswordStore(data.folder()).read(&read));
+    EXPECT_EQ(read, QStringLiteral("APERTURACASSAZ"));
+
+    // A password changed in the data folder is never undone by the next start.
+    ASSERT_TRUE(PasswordStore(data.folder()).write(QStringLiteral("nuova")));
+    const QByteArray changed = data.readBytes(PasswordStore::fileName());
+    EXPECT_TRUE(PasswordStore::provideKeyFile(data.folder(), program.folder()));
+    EXPECT_EQ(data.readBytes(PasswordStore::fileName()), changed);
+
+    // Nothing delivered, nothing to copy; the same folder is left alone.
+    TestFolder empty;
+    EXPECT_TRUE(PasswordStore::provideKeyFile(empty.folder(), TestFolder().folder()));
+    EXPECT_FALSE(empty.exists(PasswordStore::fileName()));
+    EXPECT_TRUE(PasswordStore::provideKeyFile(program.folder(), program.folder()));
+    EXPECT_EQ(program.readBytes(PasswordStore::fileName()), delivered);
+}
+
+TEST(PasswordStore, UnwritableDataFolderIsReported) {
+    TestFolder program;
+    TestFolder data;
+    ASSERT_TRUE(PasswordStore(program.folder()).write(PasswordStore::firstAccessPassword()));
+    // The delivered key file stays readable; only the data folder is locked.
+    ReadOnlyScope readOnly({data.path(), program.file(PasswordStore::fileName())});
+    EXPECT_FALSE(PasswordStore::provideKeyFile(data.folder(), program.folder()));
+    EXPECT_FALSE(data.exists(PasswordStore::fileName()));
 }
 
 } // namespace
