@@ -2,6 +2,7 @@
 
 #include "app/ui/EnterChain.h"
 #include "app/ui/KeyFilters.h"
+#include "app/ui/Pictures.h"
 #include "app/ui/Services.h"
 #include "common/Amounts.h"
 #include "common/TextRules.h"
@@ -32,9 +33,12 @@ TariffEntryDialog::TariffEntryDialog(Services& services, QWidget* owner, const Q
     setWindowTitle(caption);
 
     auto* layout = new QVBoxLayout(this);
-    auto* istruzioni = new QLabel(
-        QStringLiteral("Indicare il nome e il prezzo unitario del valore bollato"), this);
+    const QString instructions =
+        QStringLiteral("Indicare il nome e il prezzo unitario del valore bollato");
+    auto* istruzioni = new QLabel(this);
     istruzioni->setObjectName(QStringLiteral("lblIstruzioni"));
+    istruzioni->setPixmap(pictures::strip(instructions, QSize(480, 34), pictures::kTeal, 10));
+    istruzioni->setAccessibleName(instructions);
     layout->addWidget(istruzioni);
 
     m_txtNomeVoce = new QLineEdit(this);

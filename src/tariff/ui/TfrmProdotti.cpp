@@ -1,6 +1,8 @@
 #include "tariff/ui/TfrmProdotti.h"
 
 #include "app/ui/NumberSettings.h"
+#include "app/ui/PictureButton.h"
+#include "app/ui/Pictures.h"
 #include "app/ui/ScreenRouter.h"
 #include "app/ui/Services.h"
 #include "app/ui/StatusHints.h"
@@ -13,7 +15,6 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QListWidget>
-#include <QPushButton>
 #include <QVBoxLayout>
 
 namespace {
@@ -28,12 +29,24 @@ const QString kCannotSave =
     QStringLiteral("Attenzione: il sistema non permette di salvare i dati.\n\r\n\r"
                    "Accertarsi che il file non sia già aperto.");
 
-QPushButton* command(const QString& name, const QString& caption, QWidget* parent) {
-    auto* button = new QPushButton(caption, parent);
+// A command drawn as a picture; its caption stays readable as its accessible
+// name.
+PictureButton* command(const QString& name, const QPixmap& picture, const QString& caption,
+                       QWidget* parent) {
+    auto* button = new PictureButton(picture, parent);
     button->setObjectName(name);
-    button->setCursor(Qt::PointingHandCursor);
-    button->setAutoDefault(false);
+    button->setAccessibleName(caption);
+    button->setAlignment(Qt::AlignCenter);
     return button;
+}
+
+QLabel* heading(const QString& name, const QPixmap& picture, const QString& text, QWidget* parent) {
+    auto* label = new QLabel(parent);
+    label->setObjectName(name);
+    label->setPixmap(picture);
+    label->setAccessibleName(text);
+    label->setAlignment(Qt::AlignCenter);
+    return label;
 }
 } // namespace
 
@@ -43,29 +56,29 @@ TfrmProdotti::TfrmProdotti(Services& services, ScreenRouter& router, QWidget* pa
     setObjectName(QStringLiteral("TfrmProdotti"));
     setWindowTitle(QStringLiteral(" Vellarmo - Tariffario Valori Bollati"));
 
+    using namespace pictures;
     auto* layout = new QVBoxLayout(this);
     auto* header = new QHBoxLayout;
-    auto* titolo = new QLabel(QStringLiteral("TARIFFARIO VALORI BOLLATI"), this);
-    titolo->setObjectName(QStringLiteral("titTariffario"));
-    QFont big = titolo->font();
-    big.setBold(true);
-    big.setPointSizeF(big.pointSizeF() * 1.8);
-    titolo->setFont(big);
+    const QString titleText = QStringLiteral("TARIFFARIO VALORI BOLLATI");
+    auto* titolo = heading(QStringLiteral("titTariffario"), title(titleText, QSize(720, 64), 30),
+                           titleText, this);
+    auto* btnGuida = command(QStringLiteral("btnGuida"), roundIcon(QStringLiteral("?"), kTeal, 48),
+                             QStringLiteral("Guida"), this);
+    // As wide as the help icon, so that the heading sits in the middle.
+    header->addSpacing(48);
+    header->addStretch();
     header->addWidget(titolo);
     header->addStretch();
-    auto* btnGuida = command(QStringLiteral("btnGuida"), QStringLiteral("?"), this);
-    header->addWidget(btnGuida);
+    header->addWidget(btnGuida, 0, Qt::AlignTop);
     layout->addLayout(header);
 
-    auto* istruzioni = new QLabel(
+    const QString instructions =
         QStringLiteral("Creare un tariffario personalizzato dei valori bollati da richiamare "
                        "durante la compilazione delle distinte. Con i pulsanti in basso si "
                        "aggiungono, modificano o eliminano le voci, oppure si stampa l'intero "
-                       "elenco."),
-        this);
-    istruzioni->setObjectName(QStringLiteral("lblIstruzioni"));
-    istruzioni->setWordWrap(true);
-    layout->addWidget(istruzioni);
+                       "elenco.");
+    layout->addWidget(heading(QStringLiteral("intTariffario"),
+                              strip(instructions, QSize(900, 64), kTeal, 11), instructions, this));
 
     m_lstRecords = new QListWidget(this);
     m_lstRecords->setObjectName(QStringLiteral("lstRecords"));
@@ -77,17 +90,20 @@ TfrmProdotti::TfrmProdotti(Services& services, ScreenRouter& router, QWidget* pa
     m_lstRecords->setMinimumWidth(900);
     layout->addWidget(m_lstRecords, 1);
 
+    const auto captioned = [this](const char* name, const QString& caption, const QColor& colour) {
+        return command(QString::fromLatin1(name), captionButton(caption, colour, QSize(210, 50)),
+                       caption, this);
+    };
+    auto* cmdAggiungi = captioned("cmdAggiungi", QStringLiteral("Aggiungi voce"), kTeal);
+    auto* cmdModifica = captioned("cmdModifica", QStringLiteral("Modifica voce"), kTeal);
+    auto* cmdElimina = captioned("cmdElimina", QStringLiteral("Elimina voce"), kTeal);
+    auto* cmdStampa = captioned("cmdStampa", QStringLiteral("Stampa elenco"), kTeal);
+    auto* cmdApplica = captioned("cmdApplica", QStringLiteral("Applica e chiudi"), kNavy);
     auto* commands = new QHBoxLayout;
-    auto* cmdAggiungi =
-        command(QStringLiteral("cmdAggiungi"), QStringLiteral("Aggiungi voce"), this);
-    auto* cmdModifica =
-        command(QStringLiteral("cmdModifica"), QStringLiteral("Modifica voce"), this);
-    auto* cmdElimina = command(QStringLiteral("cmdElimina"), QStringLiteral("Elimina voce"), this);
-    auto* cmdStampa = command(QStringLiteral("cmdStampa"), QStringLiteral("Stampa elenco"), this);
-    auto* cmdApplica =
-        command(QStringLiteral("cmdApplica"), QStringLiteral("Applica e chiudi"), this);
-    for (QPushButton* b : {cmdAggiungi, cmdModifica, cmdElimina, cmdStampa, cmdApplica})
+    commands->addStretch();
+    for (PictureButton* b : {cmdAggiungi, cmdModifica, cmdElimina, cmdStampa, cmdApplica})
         commands->addWidget(b);
+    commands->addStretch();
     layout->addLayout(commands);
 
     m_panInfo = new QLabel(QStringLiteral("Pronto per aggiungere una nuova voce..."), this);
@@ -106,11 +122,11 @@ TfrmProdotti::TfrmProdotti(Services& services, ScreenRouter& router, QWidget* pa
     hints->addHint(btnGuida, QStringLiteral("Visualizza la guida in linea."));
     hints->addBackground(this);
 
-    connect(cmdAggiungi, &QPushButton::clicked, this, &TfrmProdotti::addEntry);
-    connect(cmdModifica, &QPushButton::clicked, this, &TfrmProdotti::modifyEntry);
-    connect(cmdElimina, &QPushButton::clicked, this, &TfrmProdotti::deleteEntry);
-    connect(cmdStampa, &QPushButton::clicked, this, &TfrmProdotti::printEntries);
-    connect(cmdApplica, &QPushButton::clicked, this, &QWidget::close);
+    connect(cmdAggiungi, &PictureButton::clicked, this, &TfrmProdotti::addEntry);
+    connect(cmdModifica, &PictureButton::clicked, this, &TfrmProdotti::modifyEntry);
+    connect(cmdElimina, &PictureButton::clicked, this, &TfrmProdotti::deleteEntry);
+    connect(cmdStampa, &PictureButton::clicked, this, &TfrmProdotti::printEntries);
+    connect(cmdApplica, &PictureButton::clicked, this, &QWidget::close);
 }
 
 QStringList TfrmProdotti::rows() const {

@@ -1,5 +1,6 @@
 #include "tariff/ui/TfrmTrovaServizi.h"
 
+#include "app/ui/Pictures.h"
 #include "app/ui/Services.h"
 #include "common/TextRules.h"
 #include "tariff/TariffEntry.h"
@@ -58,17 +59,20 @@ TfrmTrovaServizi::TfrmTrovaServizi(Services& services, QWidget* owner)
     setWindowTitle(QStringLiteral(" Importazione dati da tariffario valori bollati"));
 
     auto* layout = new QVBoxLayout(this);
-    auto* titolo = new QLabel(QStringLiteral("IMPORTA DATI DA TARIFFARIO"), this);
+    // Heading and instruction are pictures; their texts stay readable as
+    // accessible names.
+    const QString titleText = QStringLiteral("IMPORTA DATI DA TARIFFARIO");
+    auto* titolo = new QLabel(this);
     titolo->setObjectName(QStringLiteral("titImporta"));
-    QFont big = titolo->font();
-    big.setBold(true);
-    big.setPointSizeF(big.pointSizeF() * 1.6);
-    titolo->setFont(big);
+    titolo->setPixmap(pictures::title(titleText, QSize(780, 52), 24));
+    titolo->setAccessibleName(titleText);
     layout->addWidget(titolo);
-    auto* istruzioni = new QLabel(
-        QStringLiteral("Selezionare una voce dall'elenco e premere il pulsante Importa dati."),
-        this);
+    const QString instructions =
+        QStringLiteral("Selezionare una voce dall'elenco e premere il pulsante Importa dati.");
+    auto* istruzioni = new QLabel(this);
     istruzioni->setObjectName(QStringLiteral("lblIstruzioni"));
+    istruzioni->setPixmap(pictures::strip(instructions, QSize(780, 34), pictures::kTeal, 11));
+    istruzioni->setAccessibleName(instructions);
     layout->addWidget(istruzioni);
 
     m_lstRecords = new QListWidget(this);

@@ -33,7 +33,7 @@ protected:
     QString file() const { return dir.file(tariff::tariffFileName()); }
     QListWidget* list() { return screen.findChild<QListWidget*>(QStringLiteral("lstRecords")); }
     void click(const char* name) {
-        auto* button = screen.findChild<QPushButton*>(QString::fromLatin1(name));
+        auto* button = screen.findChild<QWidget*>(QString::fromLatin1(name));
         ASSERT_NE(button, nullptr) << name;
         QTest::mouseClick(button, Qt::LeftButton);
     }
@@ -254,7 +254,7 @@ TEST_F(TfrmProdottiTest, CommandsShowTheirHintsInTheStatusLine) {
         QApplication::sendEvent(command, &enter);
         EXPECT_EQ(panInfo->text(), hint);
     }
-    QTest::mouseClick(screen.findChild<QPushButton*>(QStringLiteral("btnGuida")), Qt::LeftButton);
+    click("btnGuida");
     QTest::mouseMove(&screen, QPoint(1, 1));
     EXPECT_EQ(panInfo->text(), QString());
     // The help button opens nothing yet.
