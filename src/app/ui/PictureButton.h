@@ -1,6 +1,10 @@
 #pragma once
 
+#include <QIcon>
 #include <QLabel>
+#include <QString>
+
+class QToolButton;
 
 // A clickable picture (the `img`, `btn` and `imp` controls drawn as
 // pictures): shows a pixmap with the hand cursor and reports a click when the
@@ -17,3 +21,10 @@ signals:
 protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
 };
+
+// A clickable picture drawn as a flat tool button, for screens whose pictures
+// come with a caption under them or must act as buttons (commands, import
+// arrows, help and exit): the hand cursor, an optional caption, and no place
+// in the Tab order, so the focus stays in the fields.
+QToolButton* makePictureButton(QWidget* parent, const QString& objectName, const QIcon& icon,
+                               const QString& caption = QString());

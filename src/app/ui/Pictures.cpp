@@ -174,4 +174,52 @@ QPixmap roundIcon(const QString& glyph, const QColor& colour, int side) {
     return pixmap;
 }
 
+QPixmap importArrow(int side) {
+    QPixmap pixmap = transparent(QSize(side, side));
+    QPainter p(&pixmap);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.scale(side / 32.0, side / 32.0);
+    QPainterPath arrow;
+    arrow.moveTo(3, 16);
+    arrow.lineTo(15, 5);
+    arrow.lineTo(15, 11);
+    arrow.lineTo(29, 11);
+    arrow.lineTo(29, 21);
+    arrow.lineTo(15, 21);
+    arrow.lineTo(15, 27);
+    arrow.closeSubpath();
+    p.setPen(QPen(QColor(0x006400), 1.5));
+    p.setBrush(QColor(0x32CD32));
+    p.drawPath(arrow);
+    return pixmap;
+}
+
+QPixmap handWithCoin(int side) {
+    QPixmap pixmap = transparent(QSize(side, side));
+    QPainter p(&pixmap);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.scale(side / 32.0, side / 32.0);
+    // The coin, resting on the palm.
+    p.setPen(QPen(QColor(0x8B6508), 1.2));
+    p.setBrush(QColor(0xFFC125));
+    p.drawEllipse(QRectF(10, 2, 14, 14));
+    p.setFont(boldFont(7, QStringLiteral("Arial")));
+    p.setPen(QColor(0x8B6508));
+    p.drawText(QRectF(10, 2, 14, 14), Qt::AlignCenter, QStringLiteral("€"));
+    // The open hand: palm, thumb and the cuff of the sleeve.
+    p.setPen(QPen(QColor(0x8B5A2B), 1.2));
+    p.setBrush(QColor(0xF1C27D));
+    QPainterPath hand;
+    hand.moveTo(4, 18);
+    hand.lineTo(26, 18);
+    hand.quadTo(30, 18, 29, 21);
+    hand.quadTo(24, 28, 14, 28);
+    hand.lineTo(6, 28);
+    hand.closeSubpath();
+    p.drawPath(hand);
+    p.setBrush(kNavy);
+    p.drawRect(QRectF(1, 18, 5, 11));
+    return pixmap;
+}
+
 } // namespace pictures

@@ -35,4 +35,10 @@ QPixmap areaPicture(Area area, int side);
 // A round badge with a short glyph ("i", "?", "×"), for info, help and exit.
 QPixmap roundIcon(const QString& glyph, const QColor& colour, int side);
 
+// The green arrow of the import buttons, pointing into the field on its left.
+QPixmap importArrow(int side);
+
+// A hand holding a coin: the list of what is still to be paid.
+QPixmap handWithCoin(int side);
+
 } // namespace pictures

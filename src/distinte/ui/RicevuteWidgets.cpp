@@ -3,10 +3,10 @@
 #include "app/ui/EnterChain.h"
 #include "app/ui/FieldHighlight.h"
 #include "app/ui/KeyFilters.h"
+#include "app/ui/PictureButton.h"
 #include "app/ui/Pictures.h"
 #include "app/ui/StatusHints.h"
 #include "distinte/Ricevuta.h"
-#include "distinte/ui/DistinteButtons.h"
 
 #include <QCheckBox>
 #include <QFrame>
@@ -84,7 +84,7 @@ QLabel* makeHidden(QWidget* parent, const QString& name, const QString& text) {
 
 // The green import arrows, small enough to keep the rows as tall as a field.
 QToolButton* makeArrow(QWidget* parent, const QString& name) {
-    QToolButton* arrow = makePictureButton(parent, name, greenArrowIcon());
+    QToolButton* arrow = makePictureButton(parent, name, QIcon(pictures::importArrow(32)));
     arrow->setIconSize(QSize(20, 20));
     return arrow;
 }
@@ -282,7 +282,9 @@ RicevuteWidgets RicevuteWidgets::build(QWidget* screen) {
     w.lblPosizione->setMinimumWidth(70);
     w.lblPosizione->setFrameShape(QFrame::StyledPanel);
     w.cmdEsporta = command("cmdEsporta", QStyle::SP_DriveHDIcon, "Esporta");
-    w.cmdDaSaldare = command("cmdDaSaldare", QStyle::SP_MessageBoxWarning, "Da saldare");
+    w.cmdDaSaldare =
+        makePictureButton(commands, QStringLiteral("cmdDaSaldare"),
+                          QIcon(pictures::handWithCoin(32)), QStringLiteral("Da saldare"));
     // Help and exit look as they do on the main menu.
     w.cmdGuida =
         makePictureButton(commands, QStringLiteral("cmdGuida"),

@@ -4,6 +4,7 @@
 #include "app/ui/KeyFilters.h"
 #include "app/ui/LinkFeedback.h"
 #include "app/ui/NumberSettings.h"
+#include "app/ui/PictureButton.h"
 #include "app/ui/Pictures.h"
 #include "app/ui/ScreenRouter.h"
 #include "app/ui/Services.h"
@@ -11,7 +12,6 @@
 #include "common/TextRules.h"
 #include "distinte/YearChoice.h"
 #include "distinte/ui/DistintaPrinting.h"
-#include "distinte/ui/DistinteButtons.h"
 
 #include <QCloseEvent>
 #include <QFrame>

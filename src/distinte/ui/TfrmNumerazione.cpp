@@ -3,6 +3,7 @@
 #include "app/ui/EnterChain.h"
 #include "app/ui/FieldHighlight.h"
 #include "app/ui/KeyFilters.h"
+#include "app/ui/Pictures.h"
 #include "app/ui/Services.h"
 #include "common/TextRules.h"
 #include "distinte/Impostazioni.h"
@@ -62,7 +63,12 @@ TfrmNumerazione::TfrmNumerazione(Services& services, QWidget* owner)
     connect(annulla, &QPushButton::clicked, this, &QDialog::reject);
     setEnterNext(m_txtInizio, applica);
 
+    auto* logo = new QLabel(this);
+    logo->setObjectName(QStringLiteral("imgLogo"));
+    logo->setPixmap(pictures::productLogo(64));
+
     auto* buttons = new QHBoxLayout;
+    buttons->addWidget(logo);
     buttons->addStretch();
     buttons->addWidget(applica);
     buttons->addWidget(annulla);

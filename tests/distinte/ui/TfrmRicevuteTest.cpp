@@ -435,6 +435,11 @@ TEST(TfrmRicevute, FieldColoursFollowTheFormKindOfEachField) {
         f.field(QStringLiteral("txtDescrizione10"))->setFocus();
         EXPECT_TRUE(background(c.field).contains(QLatin1String(c.normal))) << c.field;
     }
+    // Computed amounts and the total are written in maroon.
+    EXPECT_EQ(f.field(QStringLiteral("txtImporto03"))->palette().color(QPalette::Text),
+              QColor(0x800000));
+    EXPECT_TRUE(
+        f.label(QStringLiteral("txtTotale"))->styleSheet().contains(QLatin1String("#800000")));
     EXPECT_TRUE(f.field(QStringLiteral("txtImporto03"))->isReadOnly());
     EXPECT_TRUE(f.field(QStringLiteral("txtData"))->isReadOnly());
 }
