@@ -2,6 +2,7 @@
 
 #include "app/ui/ScreenRouter.h"
 #include "support/FakeServices.h"
+#include "support/PdfCapture.h"
 #include "support/TestFolder.h"
 #include "support/Unprivileged.h"
 #include "tariff/TariffEntry.h"
@@ -166,12 +167,29 @@ TEST_F(TfrmProdottiTest, CommandsWarnWithoutEntriesOrSelection) {
     EXPECT_TRUE(fake.dialogs.opened.isEmpty());
 }
 
-TEST_F(TfrmProdottiTest, PrintingHandsTheRowsToThePrinter) {
+TEST_F(TfrmProdottiTest, PrintsTheRowsInOrderUnderTheListTitle) {
+    if (!havePdfTools())
+        GTEST_SKIP() << "pdftotext is not installed";
     dir.writeBytes(tariff::tariffFileName(), kTwoEntries);
-    openScreen();
-    click("cmdStampa");
-    EXPECT_EQ(fake.printers.chosen.size(), 1);
+    const QString pdf = dir.file(QStringLiteral("tariffario.pdf"));
+    PrintToPdf printers(pdf);
+    Services toPdf{fake.services.folder, fake.messages, fake.dialogs,
+                   fake.files,           printers,      fake.opener};
+    TfrmProdotti printing(toPdf, router);
+    printing.show();
+    QTest::mouseClick(printing.findChild<QWidget*>(QStringLiteral("cmdStampa")), Qt::LeftButton);
+
+    EXPECT_EQ(printers.calls, 1);
     EXPECT_TRUE(fake.messages.shown.isEmpty());
+    const auto text = pdfText(pdf);
+    ASSERT_TRUE(text);
+    const qsizetype title = text->indexOf(QStringLiteral("Tariffario valori bollati"));
+    const qsizetype first = text->indexOf(QStringLiteral("Marca da bollo"));
+    const qsizetype second = text->indexOf(QStringLiteral("Cartolina"));
+    EXPECT_NE(title, -1);
+    EXPECT_LT(title, first);
+    EXPECT_LT(first, second);
+    EXPECT_TRUE(text->contains(QStringLiteral("Prezzo: \u20AC 16,00")));
 }
 
 TEST_F(TfrmProdottiTest, DeletingTheOnlyEntryLeavesAnEmptyFile) {
