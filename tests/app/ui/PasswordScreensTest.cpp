@@ -206,6 +206,8 @@ TEST_F(PasswordScreensTest, UnwritableKeyFileKeepsTheOldPassword) {
 
     in<QPushButton>(&change, "cmdEsci")->click();
     EXPECT_TRUE(password.isVisible());
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&password));
+    EXPECT_TRUE(txtPassword()->hasFocus());
     logIn(QStringLiteral("aperturacassaz"));
     EXPECT_TRUE(mainMenu.isVisible());
 }
