@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/ui/Services.h"
+#include "support/FakeServices.h"
 
 #include <QString>
 #include <optional>
@@ -16,6 +17,16 @@ public:
 
 private:
     QString m_path;
+};
+
+// The fake services of a program folder, with printing going to a PDF file.
+struct PrintingServices {
+    PrintingServices(const ProgramFolder& folder, const QString& pdfPath)
+        : fake(folder), printers(pdfPath), services{folder,     fake.messages, fake.dialogs,
+                                                    fake.files, printers,      fake.opener} {}
+    FakeServices fake;
+    PrintToPdf printers;
+    Services services;
 };
 
 // The text of a PDF file as pdftotext reads it (pages separated by form

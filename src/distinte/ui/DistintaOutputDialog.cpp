@@ -1,7 +1,6 @@
 #include "distinte/ui/DistintaOutputDialog.h"
 
 #include "app/ui/Services.h"
-#include "common/TextRules.h"
 #include "distinte/DistintaPage.h"
 #include "distinte/ui/LogoPicture.h"
 #include "output/ui/ReportPicture.h"
@@ -10,7 +9,6 @@
 #include <QLabel>
 #include <QPixmap>
 #include <QPushButton>
-#include <QRegularExpression>
 #include <QVBoxLayout>
 #include <exception>
 
@@ -65,16 +63,6 @@ PreparedReport DistintaOutputDialog::preparedPage() const {
     Report page = distintapage::filled(m_ricevuta);
     page.findObject(u"imgLogo")->picture = reportPicture(m_logo);
     return prepareReport(page);
-}
-
-QString DistintaOutputDialog::pdfFileName() const {
-    static const QRegularExpression unsafe(QStringLiteral("[\\\\/:*?\"<>|\\x00-\\x1f]"));
-    QString name = QStringLiteral("Distinta n. ") + text::trimmed(m_ricevuta.numRic);
-    const QString date = text::trimmed(m_ricevuta.data);
-    if (!date.isEmpty())
-        name += QStringLiteral(" del ") + date;
-    name.replace(unsafe, QStringLiteral("-"));
-    return m_services.folder.file(name + QStringLiteral(".pdf"));
 }
 
 void DistintaOutputDialog::run() {

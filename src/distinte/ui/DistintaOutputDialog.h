@@ -24,8 +24,6 @@ public:
     QImage logo() const { return m_logo; }
     // The page as "Stampa" / "Mostra anteprima" fills it.
     PreparedReport preparedPage() const;
-    // A file name for saving the page, from the distinta's number and date.
-    QString pdfFileName() const;
 
 protected:
     DistintaOutputDialog(Services& services, const Ricevuta& ricevuta, QWidget* owner,

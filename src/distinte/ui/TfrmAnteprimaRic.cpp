@@ -21,7 +21,7 @@ TfrmAnteprimaRic::TfrmAnteprimaRic(Services& services, const Ricevuta& ricevuta,
 }
 
 bool TfrmAnteprimaRic::produce(const PreparedReport& page) {
-    ReportPreviewDialog preview(services(), page, pdfFileName(), this);
+    ReportPreviewDialog preview(services(), page, this);
     services().dialogs.exec(&preview);
     return true;
 }

@@ -3,7 +3,7 @@
 #include "distinte/ui/DistintaOutputDialog.h"
 
 // " Anteprima di stampa": shows the distinta in the preview window, from
-// which it can be printed or saved as PDF.
+// which it can be printed.
 class TfrmAnteprimaRic : public DistintaOutputDialog {
     Q_OBJECT
 

@@ -4,19 +4,14 @@
 #include "output/ui/ReportOutput.h"
 
 #include <QAction>
-#include <QFileInfo>
 #include <QPrintPreviewWidget>
 #include <QPrinter>
 #include <QToolBar>
 #include <QVBoxLayout>
 
-const QString ReportPreviewDialog::kPdfFailed =
-    QStringLiteral("Attenzione: il file PDF non è stato salvato.\n\r\n\rAccertarsi di possedere i "
-                   "privilegi di scrittura nella cartella scelta.");
-
 ReportPreviewDialog::ReportPreviewDialog(Services& services, const PreparedReport& report,
-                                         const QString& pdfFileName, QWidget* owner)
-    : QDialog(owner), m_services(services), m_report(report), m_pdfFileName(pdfFileName),
+                                         QWidget* owner)
+    : QDialog(owner), m_services(services), m_report(report),
       m_printer(new QPrinter(QPrinter::HighResolution)) {
     setObjectName(QStringLiteral("frmAnteprima"));
     setWindowTitle(QStringLiteral(" Anteprima di stampa"));
@@ -46,10 +41,6 @@ ReportPreviewDialog::ReportPreviewDialog(Services& services, const PreparedRepor
     connect(addTool(QStringLiteral("actSchermoIntero"), QStringLiteral("Schermo intero"),
                     QKeySequence(Qt::Key_F11)),
             &QAction::triggered, this, &ReportPreviewDialog::toggleFullScreen);
-    m_tools->addSeparator();
-    connect(
-        addTool(QStringLiteral("actSalvaPdf"), QStringLiteral("Salva PDF..."), QKeySequence::Save),
-        &QAction::triggered, this, &ReportPreviewDialog::savePdf);
     m_tools->addSeparator();
     connect(addTool(QStringLiteral("actChiudi"), QStringLiteral("Chiudi"), QKeySequence()),
             &QAction::triggered, this, &QDialog::reject);
@@ -83,18 +74,6 @@ void ReportPreviewDialog::printReport() {
     if (reportoutput::print(m_services.printers, this, m_report) ==
         reportoutput::PrintResult::Failed)
         m_services.messages.notice(this, MessageBoxes::Icon::Warning, reportoutput::kPrintFailed);
-}
-
-void ReportPreviewDialog::savePdf() {
-    QString path =
-        m_services.files.saveFileName(this, QStringLiteral("Salva in formato PDF"), m_pdfFileName,
-                                      QStringLiteral("Documento PDF (*.pdf)"));
-    if (path.isEmpty())
-        return;
-    if (QFileInfo(path).suffix().isEmpty())
-        path += QStringLiteral(".pdf");
-    if (!reportoutput::writePdf(m_report, path, QFileInfo(m_pdfFileName).completeBaseName()))
-        m_services.messages.notice(this, MessageBoxes::Icon::Warning, kPdfFailed);
 }
 
 void ReportPreviewDialog::toggleFullScreen() {

@@ -47,15 +47,6 @@ Ricevuta filledDistinta() {
     return r;
 }
 
-// FakeServices with the printer chooser replaced.
-struct PrintingServices {
-    PrintingServices(const TestFolder& dir, PrintDialogs& printers)
-        : fake(dir.folder()), services{dir.folder(), fake.messages, fake.dialogs,
-                                       fake.files,   printers,      fake.opener} {}
-    FakeServices fake;
-    Services services;
-};
-
 int clickStampa(QDialog* dialog) {
     QTest::mouseClick(dialog->findChild<QPushButton*>(QStringLiteral("btnStampa")), Qt::LeftButton);
     return dialog->result();
@@ -105,14 +96,13 @@ TEST(DistintaPrint, PrintsTheDistintaOnOneA4PageAsTyped) {
         GTEST_SKIP() << "pdftotext is not installed";
     TestFolder dir;
     const QString pdf = dir.file(QStringLiteral("stampa.pdf"));
-    PrintToPdf printers(pdf);
-    PrintingServices s(dir, printers);
+    PrintingServices s(dir.folder(), pdf);
     s.fake.dialogs.handlers = {clickStampa};
 
     printDistinta(s.services, nullptr, filledDistinta());
 
     EXPECT_EQ(s.fake.dialogs.opened, QStringList{QStringLiteral("TfrmStampaRic")});
-    EXPECT_EQ(printers.calls, 1);
+    EXPECT_EQ(s.printers.calls, 1);
     EXPECT_TRUE(s.fake.messages.shown.isEmpty());
     const auto text = pdfText(pdf);
     ASSERT_TRUE(text);
@@ -150,8 +140,7 @@ TEST(DistintaPrint, CancelledPrinterDialogAndAnnullaPrintNothing) {
 
 TEST(DistintaPrint, PrinterFailureShowsTheWarningAndClosesTheScreen) {
     TestFolder dir;
-    PrintToPdf printers(dir.file(QStringLiteral("no/such/folder/x.pdf")));
-    PrintingServices s(dir, printers);
+    PrintingServices s(dir.folder(), dir.file(QStringLiteral("no/such/folder/x.pdf")));
     int result = -1;
     s.fake.dialogs.handlers = {[&](QDialog* d) {
         result = clickStampa(d);
@@ -180,43 +169,39 @@ TEST(DistintaPrint, LogoAreaShowsTheEuroWithoutALogoAndStaysBlankWhenRemoved) {
     EXPECT_EQ(inkInLogoArea(render(screen.preparedPage())), 0);
 }
 
-TEST(DistintaPreview, ShowsThePageAt100PercentAndSavesItAsPdf) {
+TEST(DistintaPreview, ShowsThePageAt100PercentAndPrintsFromThere) {
     if (!havePdfTools())
         GTEST_SKIP() << "pdftotext is not installed";
     TestFolder dir;
-    FakeServices fake(dir.folder());
-    QString proposed;
+    const QString pdf = dir.file(QStringLiteral("dall'anteprima.pdf"));
+    PrintingServices s(dir.folder(), pdf);
     double zoom = 0;
-    fake.dialogs.handlers = {clickStampa, [&](QDialog* d) {
-                                 auto* preview = qobject_cast<ReportPreviewDialog*>(d);
-                                 EXPECT_TRUE(preview);
-                                 zoom = preview->previewWidget()->zoomFactor();
-                                 fake.files.names = {dir.file(QStringLiteral("per email.pdf"))};
-                                 d->findChild<QAction*>(QStringLiteral("actSalvaPdf"))->trigger();
-                                 return int(QDialog::Rejected);
-                             }};
-    previewDistinta(fake.services, nullptr, filledDistinta());
+    s.fake.dialogs.handlers = {clickStampa, [&](QDialog* d) {
+                                   auto* preview = qobject_cast<ReportPreviewDialog*>(d);
+                                   EXPECT_TRUE(preview);
+                                   zoom = preview->previewWidget()->zoomFactor();
+                                   d->findChild<QAction*>(QStringLiteral("actStampa"))->trigger();
+                                   return int(QDialog::Rejected);
+                               }};
+    previewDistinta(s.services, nullptr, filledDistinta());
 
-    EXPECT_EQ(fake.dialogs.opened,
+    EXPECT_EQ(s.fake.dialogs.opened,
               (QStringList{QStringLiteral("TfrmAnteprimaRic"), QStringLiteral("frmAnteprima")}));
     EXPECT_DOUBLE_EQ(zoom, 1.0);
-    EXPECT_TRUE(fake.messages.shown.isEmpty());
-    const auto text = pdfText(dir.file(QStringLiteral("per email.pdf")));
+    EXPECT_TRUE(s.fake.messages.shown.isEmpty());
+    const auto text = pdfText(pdf);
     ASSERT_TRUE(text);
     EXPECT_EQ(text->count(QLatin1Char('\f')), 1);
     EXPECT_TRUE(text->contains(QStringLiteral("VELLARMO N. 15")));
 }
 
-TEST(DistintaPreview, AnnullaShowsNothingAndThePdfNameComesFromTheDistinta) {
+TEST(DistintaPreview, AnnullaShowsNothing) {
     TestFolder dir;
     FakeServices fake(dir.folder());
-    Ricevuta r = filledDistinta();
-    r.numRic = QStringLiteral(" 7/B ");
-    TfrmAnteprimaRic screen(fake.services, r, nullptr);
+    TfrmAnteprimaRic screen(fake.services, filledDistinta(), nullptr);
     EXPECT_EQ(screen.windowTitle(), QStringLiteral(" Anteprima di stampa"));
     EXPECT_EQ(screen.findChild<QPushButton*>(QStringLiteral("btnStampa"))->text(),
               QStringLiteral("Mostra anteprima"));
-    EXPECT_EQ(screen.pdfFileName(), dir.file(QStringLiteral("Distinta n. 7-B del 03-04-2023.pdf")));
     QTest::mouseClick(screen.findChild<QPushButton*>(QStringLiteral("btnAnnulla")), Qt::LeftButton);
     EXPECT_EQ(screen.result(), QDialog::Rejected);
     EXPECT_TRUE(fake.dialogs.opened.isEmpty());

@@ -11,7 +11,6 @@
 
 #include <QAction>
 #include <QDate>
-#include <QFileInfo>
 #include <QFontInfo>
 #include <QPrintPreviewWidget>
 #include <gtest/gtest.h>
@@ -19,15 +18,6 @@
 namespace {
 
 const QString kToday = QDate::currentDate().toString(QStringLiteral("dd/MM/yyyy"));
-
-// FakeServices with the printer chooser replaced.
-struct PrintingServices {
-    explicit PrintingServices(const TestFolder& dir, PrintDialogs& printers)
-        : fake(dir.folder()), services{dir.folder(), fake.messages, fake.dialogs,
-                                       fake.files,   printers,      fake.opener} {}
-    FakeServices fake;
-    Services services;
-};
 
 QStringList numberedLines(int count) {
     QStringList lines;
@@ -68,10 +58,9 @@ protected:
     // Prints through printList into a PDF and returns its text.
     QString print(const QString& title, const QStringList& lines, bool layout = false) {
         const QString pdf = dir.file(QStringLiteral("list.pdf"));
-        PrintToPdf printers(pdf);
-        PrintingServices s(dir, printers);
+        PrintingServices s(dir.folder(), pdf);
         EXPECT_TRUE(printList(s.services, nullptr, title, lines));
-        EXPECT_EQ(printers.calls, 1);
+        EXPECT_EQ(s.printers.calls, 1);
         EXPECT_TRUE(s.fake.messages.shown.isEmpty());
         return pdfText(pdf, layout).value_or(QString());
     }
@@ -142,8 +131,7 @@ TEST(ListPrinter, CancelledPrinterDialogPrintsNothingAndSaysNothing) {
 
 TEST(ListPrinter, PrinterFailureIsReportedWithTheWarning) {
     TestFolder dir;
-    PrintToPdf printers(dir.file(QStringLiteral("no/such/folder/list.pdf")));
-    PrintingServices s(dir, printers);
+    PrintingServices s(dir.folder(), dir.file(QStringLiteral("no/such/folder/list.pdf")));
     EXPECT_FALSE(printList(s.services, nullptr, QStringLiteral("T"), {QStringLiteral("x")}));
     ASSERT_EQ(s.fake.messages.shown.size(), 1);
     EXPECT_EQ(s.fake.messages.shown[0].icon, MessageBoxes::Icon::Warning);
@@ -159,16 +147,16 @@ protected:
     TestFolder dir;
 };
 
-TEST_F(PreviewDialog, OffersOnlyPrintZoomFullScreenPdfAndCloseAt100Percent) {
+TEST_F(PreviewDialog, OffersOnlyPrintZoomFullScreenAndCloseAt100Percent) {
     FakeServices fake(dir.folder());
-    ReportPreviewDialog preview(fake.services, report, dir.file(QStringLiteral("a.pdf")), nullptr);
+    ReportPreviewDialog preview(fake.services, report, nullptr);
     QStringList names;
     for (QAction* a : preview.findChildren<QAction*>())
         if (!a->objectName().isEmpty() && a->objectName().startsWith(QStringLiteral("act")))
             names << a->objectName();
     names.sort();
-    EXPECT_EQ(names, (QStringList{"actChiudi", "actSalvaPdf", "actSchermoIntero", "actStampa",
-                                  "actZoom100", "actZoomMeno", "actZoomPiu"}));
+    EXPECT_EQ(names, (QStringList{"actChiudi", "actSchermoIntero", "actStampa", "actZoom100",
+                                  "actZoomMeno", "actZoomPiu"}));
     EXPECT_DOUBLE_EQ(preview.previewWidget()->zoomFactor(), 1.0);
     preview.findChild<QAction*>(QStringLiteral("actZoomPiu"))->trigger();
     EXPECT_GT(preview.previewWidget()->zoomFactor(), 1.0);
@@ -176,43 +164,14 @@ TEST_F(PreviewDialog, OffersOnlyPrintZoomFullScreenPdfAndCloseAt100Percent) {
     EXPECT_DOUBLE_EQ(preview.previewWidget()->zoomFactor(), 1.0);
 }
 
-TEST_F(PreviewDialog, SavesThePagesAsPdfUnderTheChosenName) {
-    if (!havePdfTools())
-        GTEST_SKIP() << "pdftotext is not installed";
-    FakeServices fake(dir.folder());
-    const QString proposed = dir.file(QStringLiteral("Distinta n. 15.pdf"));
-    ReportPreviewDialog preview(fake.services, report, proposed, nullptr);
-    // A name typed without extension gets ".pdf".
-    fake.files.names = {dir.file(QStringLiteral("copia"))};
-    preview.findChild<QAction*>(QStringLiteral("actSalvaPdf"))->trigger();
-    EXPECT_TRUE(fake.messages.shown.isEmpty());
-    const auto text = pdfText(dir.file(QStringLiteral("copia.pdf")));
-    ASSERT_TRUE(text);
-    EXPECT_TRUE(text->contains(QStringLiteral("riga 0003 [x]")));
-
-    // Cancelling the file dialog writes nothing.
-    preview.findChild<QAction*>(QStringLiteral("actSalvaPdf"))->trigger();
-    EXPECT_FALSE(QFileInfo::exists(proposed));
-}
-
-TEST_F(PreviewDialog, PdfThatCannotBeWrittenGivesAWarningAndKeepsTheOldFile) {
-    FakeServices fake(dir.folder());
-    ReportPreviewDialog preview(fake.services, report, QString(), nullptr);
-    fake.files.names = {dir.file(QStringLiteral("no/such/folder/a.pdf"))};
-    preview.findChild<QAction*>(QStringLiteral("actSalvaPdf"))->trigger();
-    ASSERT_EQ(fake.messages.texts(), QStringList{ReportPreviewDialog::kPdfFailed});
-    EXPECT_EQ(fake.messages.shown[0].icon, MessageBoxes::Icon::Warning);
-}
-
 TEST_F(PreviewDialog, PrintsThroughThePrinterDialog) {
     if (!havePdfTools())
         GTEST_SKIP() << "pdftotext is not installed";
     const QString pdf = dir.file(QStringLiteral("printed.pdf"));
-    PrintToPdf printers(pdf);
-    PrintingServices s(dir, printers);
-    ReportPreviewDialog preview(s.services, report, QString(), nullptr);
+    PrintingServices s(dir.folder(), pdf);
+    ReportPreviewDialog preview(s.services, report, nullptr);
     preview.findChild<QAction*>(QStringLiteral("actStampa"))->trigger();
-    EXPECT_EQ(printers.calls, 1);
+    EXPECT_EQ(s.printers.calls, 1);
     EXPECT_TRUE(pdfText(pdf).value_or(QString()).contains(QStringLiteral("Anteprima")));
 }
 
