@@ -212,6 +212,9 @@ void TfrmProdotti::deleteEntry() {
     if (selected.isEmpty())
         return warn(kSelectToDelete);
     delete selected.first();
+    // The list would select the next row by itself; a second press must
+    // not delete an entry the user never chose.
+    m_lstRecords->clearSelection();
     m_keepFileOnDisk = false;
 }
 

@@ -211,6 +211,19 @@ TEST_F(TfrmProdottiTest, DeletingTheOnlyEntryLeavesAnEmptyFile) {
     EXPECT_EQ(list()->count(), 2);
 }
 
+TEST_F(TfrmProdottiTest, SecondDeleteWithoutANewChoiceDeletesNothing) {
+    dir.writeBytes(tariff::tariffFileName(), kTwoEntries);
+    openScreen();
+    list()->item(0)->setSelected(true);
+    click("cmdElimina");
+    click("cmdElimina");
+    EXPECT_EQ(fake.messages.texts(),
+              QStringList{QStringLiteral("Attenzione: selezionare dall'elenco la voce che si vuole "
+                                         "eliminare prima di premere il pulsante Elimina voce.")});
+    ASSERT_EQ(list()->count(), 1);
+    EXPECT_EQ(tariff::entryName(list()->item(0)->text()), QStringLiteral("Cartolina"));
+}
+
 TEST_F(TfrmProdottiTest, UnwritableFileKeepsTheScreenOpenAndTheOldList) {
     dir.writeBytes(tariff::tariffFileName(), kTwoEntries);
     openScreen();
