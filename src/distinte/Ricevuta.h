@@ -62,5 +62,5 @@ struct Ricevuta {
 inline const QString kSaldatoSi = QStringLiteral("Sì");
 inline const QString kSaldatoNo = QStringLiteral("No");
 
-// The archive of one calendar year: the program folder, the year, ".ric".
+// The file name of one calendar year's archive: the year, trimmed, then ".ric".
 QString yearArchiveFileName(const QString& year);

@@ -56,8 +56,12 @@ TEST(TfrmMenuRicevute, ApriOpensTheEditorOnThatYearsArchive) {
     MenuFixture f;
     ASSERT_TRUE(showActive(&f.menu));
     f.field(QStringLiteral("txtAcqRigo01"))->setText(QStringLiteral("rimasto da prima"));
-    f.year()->setText(QStringLiteral("2023"));
-    f.apri();
+    // By keyboard: Enter in the year moves to "Apri", Enter there opens.
+    f.year()->clear();
+    QTest::keyClicks(f.year(), QStringLiteral("2023"));
+    QTest::keyClick(f.year(), Qt::Key_Return);
+    ASSERT_EQ(QApplication::focusWidget()->objectName(), QStringLiteral("btnApriPreventivi"));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
 
     EXPECT_FALSE(f.menu.isVisible());
     EXPECT_TRUE(f.editor.isVisible());
