@@ -9,7 +9,15 @@ const QString kYearWarning =
     QStringLiteral("Attenzione: indicare l'anno solare utilizzando quattro cifre.");
 
 bool isAcceptedYear(QStringView typed) {
-    return typed.size() == 4;
+    // The key filter lets only digits in, but a pasted text is not filtered:
+    // anything else would name a file that is not a year's archive, or one
+    // outside the program folder ("../x").
+    if (typed.size() != 4)
+        return false;
+    for (const QChar c : typed)
+        if (c < u'0' || c > u'9')
+            return false;
+    return true;
 }
 
 QString archivePath(const ProgramFolder& folder, QStringView typed) {

@@ -11,8 +11,8 @@ namespace yearchoice {
 // The warning shown when the year field does not hold four characters.
 extern const QString kYearWarning;
 
-// The menu accepts exactly four characters; it does not look further, so any
-// four digits open (and later create) that year's archive.
+// The menu accepts exactly four digits and looks no further: any four digits
+// open (and later create) that year's archive, 0000 included.
 bool isAcceptedYear(QStringView typed);
 
 // The full path of the year's archive, `<folder>/<year>.ric`.

@@ -5,6 +5,7 @@
 #include "support/Unprivileged.h"
 
 #include <QApplication>
+#include <QMouseEvent>
 #include <gtest/gtest.h>
 
 namespace {
@@ -455,5 +456,61 @@ TEST(TfrmRicevute, FieldLengthsMatchTheRecordCapacities) {
         auto* field = f.field(QStringLiteral("txt") + name);
         ASSERT_NE(field, nullptr);
         EXPECT_EQ(field->maxLength(), layout.field(i).capacity) << name.toStdString();
+    }
+}
+
+// The mouse over a command shows its hint; over the form around the fields
+// the status line empties, and the first text never comes back.
+TEST(TfrmRicevute, CommandsShowTheirHintsInTheStatusLine) {
+    EditorFixture f;
+    f.editor.show();
+    auto* panInfo = f.label(QStringLiteral("panInfo"));
+    EXPECT_EQ(panInfo->text(), QStringLiteral("Pronto per archiviare una nuova distinta..."));
+
+    QList<QPair<QString, QString>> hints = {
+        {QStringLiteral("cmdNuovo"),
+         QStringLiteral("Prepara la schermata per la registrazione di una nuova distinta.")},
+        {QStringLiteral("cmdSalva"), QStringLiteral("Salva o aggiorna la distinta.")},
+        {QStringLiteral("cmdTrova"), QStringLiteral("Trova una distinta in archivio.")},
+        {QStringLiteral("cmdAnteprima"),
+         QStringLiteral("Visualizza l'anteprima di stampa della distinta.")},
+        {QStringLiteral("cmdStampa"), QStringLiteral("Stampa la distinta.")},
+        {QStringLiteral("cmdPrimo"), QStringLiteral("Visualizza la prima distinta in archivio.")},
+        {QStringLiteral("cmdIndietro"),
+         QStringLiteral("Visualizza la distinta precedente in archivio.")},
+        {QStringLiteral("cmdAvanti"),
+         QStringLiteral("Visualizza la distinta successiva in archivio.")},
+        {QStringLiteral("cmdUltimo"), QStringLiteral("Visualizza l'ultima distinta in archivio.")},
+        {QStringLiteral("cmdEsporta"),
+         QStringLiteral("Esporta l'archivio in un file di Microsoft Excel.")},
+        {QStringLiteral("cmdDaSaldare"),
+         QStringLiteral("Visualizza l'elenco delle distinte non ancora saldate.")},
+        {QStringLiteral("cmdGuida"),
+         QStringLiteral("Visualizza la pagina della guida in linea sensibile al contesto.")},
+        {QStringLiteral("cmdEsci"), QStringLiteral("Esci da questa schermata di lavoro.")},
+        {QStringLiteral("impCliente"),
+         QStringLiteral("Importa i dati dall'archivio degli acquirenti.")},
+        {QStringLiteral("impData"), QStringLiteral("Inserisci la data corrente.")},
+        {QStringLiteral("impNumerazione"),
+         QStringLiteral("Imposta il numero iniziale dal quale far partire la numerazione "
+                        "automatica delle distinte.")},
+        {QStringLiteral("btnTotale"), QStringLiteral("Calcola l'importo totale.")},
+        {QStringLiteral("chkSaldato"),
+         QStringLiteral("Spunta questa casella per indicare che l'acquirente ha saldato la "
+                        "distinta.")},
+    };
+    for (int i = 1; i <= 10; ++i)
+        hints.append({numbered("impBollato", i),
+                      QStringLiteral("Importa i dati dal tariffario dei valori bollati.")});
+
+    QWidget* form = f.child(QStringLiteral("shpDistinta"));
+    for (const auto& [command, hint] : hints) {
+        QEnterEvent enter(QPointF(1, 1), QPointF(1, 1), QPointF(1, 1));
+        QApplication::sendEvent(f.child(command), &enter);
+        EXPECT_EQ(panInfo->text(), hint) << command.toStdString();
+        QMouseEvent move(QEvent::MouseMove, QPointF(2, 2), QPointF(2, 2), Qt::NoButton,
+                         Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(form, &move);
+        EXPECT_EQ(panInfo->text(), QString()) << command.toStdString();
     }
 }
