@@ -21,7 +21,7 @@ bool filled(quint32 argb) {
 } // namespace
 
 ReportPainter::ReportPainter(QPainter& painter, const QPointF& originMm)
-    : m_painter(painter), m_originMm(originMm), m_pxPerMm(painter.device()->logicalDpiX() / 25.4) {}
+    : m_painter(painter), m_originMm(originMm), m_pxPerMm(painter.device()->logicalDpiY() / 25.4) {}
 
 QRectF ReportPainter::toDevice(const QRectF& mm) const {
     return QRectF(px(mm.left() + m_originMm.x()), px(mm.top() + m_originMm.y()), px(mm.width()),
@@ -30,6 +30,12 @@ QRectF ReportPainter::toDevice(const QRectF& mm) const {
 
 void ReportPainter::paintPage(const PreparedPage& page) {
     m_painter.save();
+    // Some printers resolve more finely across than down. Drawing is done in
+    // square units of the vertical resolution, stretched across, so boxes and
+    // texts keep their size in millimetres on both axes.
+    const QPaintDevice* device = m_painter.device();
+    if (device->logicalDpiX() != device->logicalDpiY())
+        m_painter.scale(double(device->logicalDpiX()) / device->logicalDpiY(), 1);
     m_painter.setRenderHint(QPainter::Antialiasing);
     m_painter.setRenderHint(QPainter::SmoothPixmapTransform);
     for (const ReportObject& o : page.objects) {

@@ -12,6 +12,8 @@
 #include <QAction>
 #include <QDate>
 #include <QFontInfo>
+#include <QImage>
+#include <QPainter>
 #include <QPrintPreviewWidget>
 #include <gtest/gtest.h>
 
@@ -47,6 +49,54 @@ TEST(ReportPainter, CutsAtTheRightEdgeAndKeepsWhatFits) {
     EXPECT_GE(shown, 160);
     EXPECT_LE(shown, 162);
     EXPECT_EQ(ReportPainter::visiblePart(QString(), courier, 10), QString());
+}
+
+// The bounds, in millimetres, of the non-white pixels of `image` within
+// `areaMm` (also in millimetres).
+QRectF inkMm(const QImage& image, const QRectF& areaMm) {
+    const double xPerMm = image.dotsPerMeterX() / 1000.0;
+    const double yPerMm = image.dotsPerMeterY() / 1000.0;
+    int left = image.width(), right = -1, top = image.height(), bottom = -1;
+    for (int y = int(areaMm.top() * yPerMm); y < int(areaMm.bottom() * yPerMm); ++y)
+        for (int x = int(areaMm.left() * xPerMm); x < int(areaMm.right() * xPerMm); ++x)
+            if (qGray(image.pixel(x, y)) < 128) {
+                left = std::min(left, x);
+                right = std::max(right, x);
+                top = std::min(top, y);
+                bottom = std::max(bottom, y);
+            }
+    if (right < 0)
+        return QRectF();
+    return QRectF(QPointF(left / xPerMm, top / yPerMm),
+                  QPointF((right + 1) / xPerMm, (bottom + 1) / yPerMm));
+}
+
+TEST(ReportPainter, KeepsMillimetresOnPrintersFinerAcrossThanDown) {
+    // 240 dpi across, 120 dpi down.
+    QImage image(qRound(150 / 25.4 * 240), qRound(80 / 25.4 * 120), QImage::Format_RGB32);
+    image.setDotsPerMeterX(qRound(240 / 0.0254));
+    image.setDotsPerMeterY(qRound(120 / 0.0254));
+    image.fill(Qt::white);
+    PreparedPage page;
+    page.objects.append(
+        ReportObject::box(QStringLiteral("box"), QRectF(0, 0, 100, 40), reportcolor::None));
+    // Ten Courier letters are 10 x 0.6 x 8 pt = 16.9 mm wide.
+    page.objects.append(ReportObject::memo(QStringLiteral("txt"), QRectF(0, 50, 100, 5),
+                                           QStringLiteral("MMMMMMMMMM"),
+                                           {QStringLiteral("Courier New"), 8}));
+    {
+        QPainter painter(&image);
+        ReportPainter(painter, QPointF(10, 10)).paintPage(page);
+    }
+    const QRectF box = inkMm(image, QRectF(5, 5, 140, 50));
+    EXPECT_NEAR(box.left(), 10, 0.5);
+    EXPECT_NEAR(box.width(), 100, 0.5);
+    EXPECT_NEAR(box.top(), 10, 0.5);
+    EXPECT_NEAR(box.height(), 40, 0.5);
+    const QRectF text = inkMm(image, QRectF(5, 58, 140, 22));
+    EXPECT_NEAR(text.width(), 16.9, 1.5);
+    // Capital letters of 8 pt stand about 2 mm tall.
+    EXPECT_NEAR(text.height(), 2, 0.8);
 }
 
 class ListPrinting : public ::testing::Test {
