@@ -226,7 +226,7 @@ RicevuteWidgets RicevuteWidgets::build(QWidget* screen) {
     w.btnTotale->setCursor(Qt::PointingHandCursor);
     w.txtTotale = new QLabel(QStringLiteral("---"), form);
     w.txtTotale->setObjectName(QStringLiteral("txtTotale"));
-    w.txtTotale->setFont(verdana(14));
+    w.txtTotale->setFont(verdana(12));
     w.txtTotale->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     w.txtTotale->setFrameShape(QFrame::Box);
     w.txtTotale->setStyleSheet(

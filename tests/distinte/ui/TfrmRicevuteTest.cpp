@@ -445,9 +445,15 @@ TEST(TfrmRicevute, FieldColoursFollowTheFormKindOfEachField) {
     EXPECT_TRUE(f.field(QStringLiteral("txtData"))->isReadOnly());
 }
 
-// Each field takes no more characters than its record field keeps.
-TEST(TfrmRicevute, FieldLengthsMatchTheRecordCapacities) {
+// Each field takes no more characters than its record field keeps, and
+// every field, the total and the paid box included, is in Verdana 12 bold.
+TEST(TfrmRicevute, FieldsHaveTheRecordCapacitiesAndTheFormFont) {
     EditorFixture f;
+    const auto expectFont = [](const QWidget* w) {
+        EXPECT_EQ(w->font().family(), QStringLiteral("Verdana")) << w->objectName().toStdString();
+        EXPECT_EQ(w->font().pointSize(), 12) << w->objectName().toStdString();
+        EXPECT_TRUE(w->font().bold()) << w->objectName().toStdString();
+    };
     const RecordLayout& layout = Ricevuta::layout();
     for (int i = 0; i < layout.fieldCount(); ++i) {
         const QString name = QString::fromLatin1(layout.field(i).name);
@@ -456,7 +462,10 @@ TEST(TfrmRicevute, FieldLengthsMatchTheRecordCapacities) {
         auto* field = f.field(QStringLiteral("txt") + name);
         ASSERT_NE(field, nullptr);
         EXPECT_EQ(field->maxLength(), layout.field(i).capacity) << name.toStdString();
+        expectFont(field);
     }
+    expectFont(f.label(QStringLiteral("txtTotale")));
+    expectFont(f.child(QStringLiteral("chkSaldato")));
 }
 
 // The mouse over a command shows its hint; over the form around the fields
