@@ -86,8 +86,9 @@ TfrmRicevute::TfrmRicevute(Services& services, ScreenRouter& router, QWidget* pa
         connect(m_w.impBollato[i], &QToolButton::clicked, this,
                 [this, i] { TfrmTrovaServizi::openForLine(m_services, this, i + 1); });
     }
-    // Search, export, unpaid list, help and the buyer import are wired by
-    // the screens that carry them out.
+    // cmdTrova, cmdEsporta, cmdDaSaldare, cmdGuida and impCliente open the
+    // search, export, unpaid list, help and buyer search screens; they do
+    // nothing until those screens are part of the program.
 
     // Installed after the key filters and the Enter chain, so this screen
     // sees every key first: typing in a quantity or unit value makes the
