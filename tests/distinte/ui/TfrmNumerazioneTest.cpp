@@ -2,6 +2,7 @@
 
 #include "EditorFixture.h"
 #include "distinte/Impostazioni.h"
+#include "support/ActiveWindow.h"
 #include "support/Unprivileged.h"
 
 #include <QPushButton>
@@ -66,10 +67,20 @@ TEST(TfrmNumerazione, StartTypedInTheDialogIsUsedByTheNextNew) {
     EditorFixture f;
     f.store({storedDistinta(QStringLiteral("1")), storedDistinta(QStringLiteral("2"))});
     f.editor.show();
+    // By keyboard: Enter moves to "Applica e chiudi", Enter there applies.
     openNumbering(f, [](QDialog* dialog, QLineEdit* start) {
-        start->setText(QStringLiteral("100"));
-        press(dialog, "btnApplica");
+        ASSERT_TRUE(showActive(dialog));
+        start->clear();
+        QTest::keyClicks(start, QStringLiteral("0100"));
+        auto* rectangle = dialog->findChild<QWidget*>(QStringLiteral("effInizio"));
+        EXPECT_TRUE(rectangle->isVisible());
+        QTest::keyClick(start, Qt::Key_Return);
+        EXPECT_EQ(start->text(), QStringLiteral("100"));
+        EXPECT_FALSE(rectangle->isVisible());
+        QTest::keyClick(dialog->focusWidget(), Qt::Key_Return);
+        EXPECT_EQ(dialog->result(), QDialog::Accepted);
     });
+    EXPECT_EQ(Impostazioni(f.dir.folder()).numberingStart(), QStringLiteral("100"));
     f.click(QStringLiteral("cmdNuovo"));
     EXPECT_EQ(f.text(QStringLiteral("txtNumRic")), QStringLiteral("102"));
 }
