@@ -75,7 +75,12 @@ QString formatNumber(double x) {
         if (*p != '.')
             digits[count++] = *p;
     }
-    const int exponent = std::atoi(p + 1);
+    // to_chars writes no terminator, so the exponent is read within its bounds.
+    int exponent = 0;
+    const char* expBegin = p + 1;
+    if (expBegin < res.ptr && *expBegin == '+')
+        ++expBegin;
+    std::from_chars(expBegin, res.ptr, exponent);
     while (count > 1 && digits[count - 1] == '0')
         --count;
 
