@@ -1,6 +1,7 @@
 #include "distinte/ui/TfrmNumerazione.h"
 
 #include "app/ui/EnterChain.h"
+#include "app/ui/FieldExit.h"
 #include "app/ui/FieldHighlight.h"
 #include "app/ui/KeyFilters.h"
 #include "app/ui/Pictures.h"
@@ -90,7 +91,7 @@ void TfrmNumerazione::showEvent(QShowEvent* event) {
 }
 
 bool TfrmNumerazione::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == m_txtInizio && event->type() == QEvent::FocusOut)
+    if (watched == m_txtInizio && isFieldExit(event))
         txtInizioExit();
     return DialogBase::eventFilter(watched, event);
 }

@@ -1,6 +1,7 @@
 #include "distinte/ui/TfrmRicevute.h"
 
 #include "app/ui/EnterChain.h"
+#include "app/ui/FieldExit.h"
 #include "app/ui/NumberSettings.h"
 #include "app/ui/ScreenRouter.h"
 #include "app/ui/Services.h"
@@ -302,7 +303,7 @@ bool TfrmRicevute::eventFilter(QObject* watched, QEvent* event) {
         if (event->type() == QEvent::KeyPress) {
             m_w.txtImporto[i]->clear();
             m_w.txtTotale->clear();
-        } else if (event->type() == QEvent::FocusOut && watched == m_w.txtUnitario[i]) {
+        } else if (watched == m_w.txtUnitario[i] && isFieldExit(event)) {
             txtUnitarioExit(i);
         }
         break;

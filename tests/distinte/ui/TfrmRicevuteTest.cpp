@@ -5,6 +5,7 @@
 #include "support/Unprivileged.h"
 
 #include <QApplication>
+#include <QFocusEvent>
 #include <QMouseEvent>
 #include <gtest/gtest.h>
 
@@ -254,6 +255,13 @@ TEST(TfrmRicevute, LeavingAUnitValueNormalisesIt) {
     auto* unit = f.field(QStringLiteral("txtUnitario01"));
     unit->setFocus();
     QTest::keyClicks(unit, QStringLiteral("2,999"));
+    // A context menu or another window taking the focus for a while is not
+    // leaving the field: the text being typed stays as it is.
+    for (Qt::FocusReason reason : {Qt::PopupFocusReason, Qt::ActiveWindowFocusReason}) {
+        QFocusEvent away(QEvent::FocusOut, reason);
+        QApplication::sendEvent(unit, &away);
+        EXPECT_EQ(unit->text(), QStringLiteral("2,999"));
+    }
     QTest::keyClick(unit, Qt::Key_Return);
     EXPECT_EQ(unit->text(), QStringLiteral("3,00"));
 }
