@@ -63,15 +63,17 @@ public:
         lastFilter = filter;
         return names.isEmpty() ? QString() : names.takeFirst();
     }
-    QString saveFileName(QWidget*, const QString& title, const QString&,
+    QString saveFileName(QWidget*, const QString& title, const QString& path,
                          const QString& filter) override {
         lastTitle = title;
+        lastPath = path;
         lastFilter = filter;
         return names.isEmpty() ? QString() : names.takeFirst();
     }
 
     QStringList names; // next chosen file names; cancelled when empty
     QString lastTitle;
+    QString lastPath; // the path a save dialog proposed
     QString lastFilter;
 };
 

@@ -1,6 +1,7 @@
 #include "distinte/ui/DistintaOutputDialog.h"
 
 #include "app/ui/Services.h"
+#include "common/TextRules.h"
 #include "distinte/DistintaPage.h"
 #include "distinte/ui/LogoPicture.h"
 #include "output/ui/ReportPicture.h"
@@ -9,6 +10,7 @@
 #include <QLabel>
 #include <QPixmap>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QVBoxLayout>
 #include <exception>
 
@@ -17,7 +19,7 @@ DistintaOutputDialog::DistintaOutputDialog(Services& services, const Ricevuta& r
                                            const QString& buttonText,
                                            const QStringList& instructions)
     : DialogBase(owner), m_services(services), m_ricevuta(ricevuta),
-      m_logo(logo::load(services.folder)) {
+      m_logo(logo::load(services.folder)), m_buttons(new QHBoxLayout) {
     setWindowTitle(caption);
 
     auto* layout = new QVBoxLayout(this);
@@ -44,25 +46,43 @@ DistintaOutputDialog::DistintaOutputDialog(Services& services, const Ricevuta& r
     imgTemp->setPixmap(QPixmap::fromImage(logo::defaultPicture()));
     imgTemp->hide();
 
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
+    m_buttons->addStretch();
     auto* btnStampa = new QPushButton(buttonText, this);
     btnStampa->setObjectName(QStringLiteral("btnStampa"));
-    auto* btnAnnulla = new QPushButton(QStringLiteral("Annulla"), this);
-    btnAnnulla->setObjectName(QStringLiteral("btnAnnulla"));
-    buttons->addWidget(btnStampa);
-    buttons->addWidget(btnAnnulla);
-    layout->addLayout(buttons);
+    m_btnAnnulla = new QPushButton(QStringLiteral("Annulla"), this);
+    m_btnAnnulla->setObjectName(QStringLiteral("btnAnnulla"));
+    m_buttons->addWidget(btnStampa);
+    m_buttons->addWidget(m_btnAnnulla);
+    layout->addLayout(m_buttons);
     setMinimumWidth(420);
 
     connect(btnStampa, &QPushButton::clicked, this, &DistintaOutputDialog::run);
-    connect(btnAnnulla, &QPushButton::clicked, this, &QDialog::reject);
+    connect(m_btnAnnulla, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+QPushButton* DistintaOutputDialog::addCommand(const QString& name, const QString& text) {
+    auto* button = new QPushButton(text, this);
+    button->setObjectName(name);
+    m_buttons->insertWidget(m_buttons->indexOf(m_btnAnnulla), button);
+    // Tab goes through the buttons in the order they stand.
+    setTabOrder(button, m_btnAnnulla);
+    return button;
 }
 
 PreparedReport DistintaOutputDialog::preparedPage() const {
     Report page = distintapage::filled(m_ricevuta);
     page.findObject(u"imgLogo")->picture = reportPicture(m_logo);
     return prepareReport(page);
+}
+
+QString DistintaOutputDialog::pdfFileName() const {
+    static const QRegularExpression unsafe(QStringLiteral("[\\\\/:*?\"<>|\\x00-\\x1f]"));
+    QString name = QStringLiteral("Distinta n. ") + text::trimmed(m_ricevuta.numRic);
+    const QString date = text::trimmed(m_ricevuta.data);
+    if (!date.isEmpty())
+        name += QStringLiteral(" del ") + date;
+    name.replace(unsafe, QStringLiteral("-"));
+    return m_services.folder.file(name + QStringLiteral(".pdf"));
 }
 
 void DistintaOutputDialog::run() {

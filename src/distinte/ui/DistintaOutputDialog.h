@@ -6,6 +6,7 @@
 
 #include <QImage>
 
+class QHBoxLayout;
 class QLabel;
 class QPushButton;
 struct Services;
@@ -14,8 +15,9 @@ struct Services;
 // when the screen is made (the default picture when `Logo.bmp` is missing or
 // unreadable), the buttons `btnAnnulla` and `btnStampa`, and the command that
 // fills the page from the distinta, hands it on and closes the screen,
-// showing the screen's warning when that fails. The distinta is the editor's,
-// as it was on screen, saved or not.
+// showing the screen's warning when that fails. A screen may add commands of
+// its own between the two buttons. The distinta is the editor's, as it was on
+// screen, saved or not.
 class DistintaOutputDialog : public DialogBase {
     Q_OBJECT
 
@@ -24,6 +26,10 @@ public:
     QImage logo() const { return m_logo; }
     // The page as "Stampa" / "Mostra anteprima" fills it.
     PreparedReport preparedPage() const;
+    // The name proposed for saving the page: "Distinta n. <number> del
+    // <date>.pdf" in the program folder, characters a file name cannot hold
+    // replaced by "-".
+    QString pdfFileName() const;
 
 protected:
     DistintaOutputDialog(Services& services, const Ricevuta& ricevuta, QWidget* owner,
@@ -35,6 +41,8 @@ protected:
     virtual QString failureText() const = 0;
 
     Services& services() const { return m_services; }
+    // A further command button, placed before `btnAnnulla`.
+    QPushButton* addCommand(const QString& name, const QString& text);
 
 private:
     void run();
@@ -42,4 +50,6 @@ private:
     Services& m_services;
     Ricevuta m_ricevuta;
     QImage m_logo;
+    QHBoxLayout* m_buttons;
+    QPushButton* m_btnAnnulla = nullptr;
 };

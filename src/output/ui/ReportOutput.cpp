@@ -5,7 +5,9 @@
 
 #include <QPageLayout>
 #include <QPainter>
+#include <QPdfWriter>
 #include <QPrinter>
+#include <QSaveFile>
 
 namespace reportoutput {
 
@@ -49,6 +51,23 @@ PrintResult print(PrintDialogs& printers, QWidget* owner, const PreparedReport& 
     // The dialog may have turned the paper; the layout is fixed.
     setUpPrinter(printer, report);
     return paint(printer, report) ? PrintResult::Printed : PrintResult::Failed;
+}
+
+bool writePdf(const PreparedReport& report, const QString& path, const QString& title) {
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return false;
+    {
+        QPdfWriter writer(&file);
+        writer.setResolution(600);
+        writer.setTitle(title);
+        writer.setCreator(QStringLiteral("Vellarmo"));
+        if (!writer.setPageLayout(layoutFor(report)) || !paint(writer, report)) {
+            file.cancelWriting();
+            return false;
+        }
+    }
+    return file.commit();
 }
 
 } // namespace reportoutput

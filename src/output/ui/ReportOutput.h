@@ -9,7 +9,7 @@ class QPagedPaintDevice;
 class QPrinter;
 class QWidget;
 
-// Puts prepared reports on paper. Reports failures as
+// Puts prepared reports on paper or into PDF files. Reports failures as
 // values; the screens decide what to tell the user.
 namespace reportoutput {
 
@@ -29,5 +29,9 @@ bool paint(QPagedPaintDevice& device, const PreparedReport& report);
 
 // Asks for a printer through the seam, then prints.
 PrintResult print(PrintDialogs& printers, QWidget* owner, const PreparedReport& report);
+
+// Writes the report as a PDF file; the file is replaced only when the whole
+// document was written, so a failure leaves any earlier file as it was.
+bool writePdf(const PreparedReport& report, const QString& path, const QString& title);
 
 } // namespace reportoutput

@@ -10,8 +10,10 @@
 #include "support/FakeServices.h"
 #include "support/PdfCapture.h"
 #include "support/TestFolder.h"
+#include "support/Unprivileged.h"
 
 #include <QAction>
+#include <QDir>
 #include <QPainter>
 #include <QPrintPreviewWidget>
 #include <QPushButton>
@@ -202,6 +204,8 @@ TEST(DistintaPreview, AnnullaShowsNothing) {
     EXPECT_EQ(screen.windowTitle(), QStringLiteral(" Anteprima di stampa"));
     EXPECT_EQ(screen.findChild<QPushButton*>(QStringLiteral("btnStampa"))->text(),
               QStringLiteral("Mostra anteprima"));
+    EXPECT_EQ(screen.findChild<QPushButton*>(QStringLiteral("btnSalvaPdf"))->text(),
+              QStringLiteral("Salva PDF..."));
     QTest::mouseClick(screen.findChild<QPushButton*>(QStringLiteral("btnAnnulla")), Qt::LeftButton);
     EXPECT_EQ(screen.result(), QDialog::Rejected);
     EXPECT_TRUE(fake.dialogs.opened.isEmpty());
@@ -209,6 +213,111 @@ TEST(DistintaPreview, AnnullaShowsNothing) {
               QStringLiteral("Attenzione: la visualizzazione dell'anteprima di stampa non è "
                              "andata a buon fine.\n\r\n\rSi consiglia di verificare che la "
                              "stampante sia configurata correttamente."));
+}
+
+void clickSalvaPdf(QDialog* screen) {
+    QTest::mouseClick(screen->findChild<QPushButton*>(QStringLiteral("btnSalvaPdf")),
+                      Qt::LeftButton);
+}
+
+QStringList pdfFilesIn(const TestFolder& dir) {
+    return QDir(dir.path())
+        .entryList({QStringLiteral("*.pdf"), QStringLiteral("*.PDF")}, QDir::Files, QDir::Name);
+}
+
+TEST(DistintaPreview, SalvaPdfWritesThePageAndClosesTheScreen) {
+    if (!havePdfTools())
+        GTEST_SKIP() << "pdftotext is not installed";
+    TestFolder dir;
+    FakeServices fake(dir.folder());
+    bool closed = false;
+    fake.files.names = {dir.file(QStringLiteral("per email"))}; // typed without extension
+    fake.dialogs.handlers = {[&](QDialog* d) {
+        d->show();
+        clickSalvaPdf(d);
+        closed = !d->isVisible();
+        return d->result();
+    }};
+    previewDistinta(fake.services, nullptr, filledDistinta());
+
+    EXPECT_EQ(fake.files.lastTitle, QStringLiteral("Salva in formato PDF"));
+    EXPECT_EQ(fake.files.lastFilter, QStringLiteral("Documento PDF (*.pdf)"));
+    EXPECT_EQ(fake.files.lastPath, dir.file(QStringLiteral("Distinta n. 15 del 03-04-2023.pdf")));
+    EXPECT_TRUE(closed);
+    EXPECT_EQ(fake.dialogs.opened, QStringList{QStringLiteral("TfrmAnteprimaRic")})
+        << "the preview window is not needed";
+    EXPECT_TRUE(fake.messages.shown.isEmpty());
+    EXPECT_EQ(pdfFilesIn(dir), QStringList{QStringLiteral("per email.pdf")});
+    const auto text = pdfText(dir.file(QStringLiteral("per email.pdf")));
+    ASSERT_TRUE(text);
+    EXPECT_EQ(text->count(QLatin1Char('\f')), 1) << "one page";
+    EXPECT_TRUE(text->contains(QStringLiteral("VELLARMO N. 15")));
+    EXPECT_TRUE(text->contains(QStringLiteral("Marca da bollo da 16,00 euro")));
+}
+
+TEST(DistintaPreview, PdfNamesProposedAndChosen) {
+    TestFolder dir;
+    FakeServices fake(dir.folder());
+    struct Proposed {
+        const char *numRic, *data, *expected;
+    };
+    for (const Proposed& c :
+         {Proposed{" 7/B ", "03/04/2023", "Distinta n. 7-B del 03-04-2023.pdf"},
+          Proposed{"1:2*?", " 03/04/2023 ", "Distinta n. 1-2-- del 03-04-2023.pdf"},
+          Proposed{"15", "", "Distinta n. 15.pdf"}}) {
+        Ricevuta r = filledDistinta();
+        r.numRic = QString::fromUtf8(c.numRic);
+        r.data = QString::fromUtf8(c.data);
+        EXPECT_EQ(TfrmAnteprimaRic(fake.services, r, nullptr).pdfFileName(),
+                  dir.file(QString::fromUtf8(c.expected)))
+            << c.numRic;
+    }
+
+    // ".pdf" is added only when the chosen name has no extension of its own;
+    // the dot of "n." is not one.
+    struct Chosen {
+        const char *typed, *written;
+    };
+    for (const Chosen& c : {Chosen{"copia", "copia.pdf"}, Chosen{"copia.PDF", "copia.PDF"},
+                            Chosen{"Distinta n. 15", "Distinta n. 15.pdf"}}) {
+        TfrmAnteprimaRic screen(fake.services, filledDistinta(), nullptr);
+        fake.files.names = {dir.file(QString::fromUtf8(c.typed))};
+        clickSalvaPdf(&screen);
+        EXPECT_TRUE(dir.exists(QString::fromUtf8(c.written))) << c.typed;
+        QFile::remove(dir.file(QString::fromUtf8(c.written)));
+    }
+
+    // Cancelling the file dialog writes nothing and leaves the screen open.
+    TfrmAnteprimaRic screen(fake.services, filledDistinta(), nullptr);
+    screen.show();
+    clickSalvaPdf(&screen);
+    EXPECT_TRUE(screen.isVisible());
+    EXPECT_TRUE(pdfFilesIn(dir).isEmpty());
+    EXPECT_TRUE(fake.messages.shown.isEmpty());
+}
+
+TEST(DistintaPreview, PdfInAReadOnlyFolderWarnsKeepsTheOldFileAndStaysOpen) {
+    TestFolder dir;
+    FakeServices fake(dir.folder());
+    const QByteArray old("%PDF-1.4 la copia di ieri");
+    dir.writeBytes(QStringLiteral("Distinta.pdf"), old);
+    TfrmAnteprimaRic screen(fake.services, filledDistinta(), nullptr);
+    screen.show();
+    fake.files.names = {dir.file(QStringLiteral("Distinta.pdf"))};
+    {
+        const ReadOnlyScope readOnly({dir.path(), dir.file(QStringLiteral("Distinta.pdf"))});
+        clickSalvaPdf(&screen);
+    }
+    EXPECT_EQ(fake.messages.texts(),
+              QStringList{QStringLiteral("Attenzione: il file PDF non è stato salvato.\n\r\n\r"
+                                         "Accertarsi di possedere i privilegi di scrittura nella "
+                                         "cartella scelta.")});
+    ASSERT_EQ(fake.messages.shown.size(), 1);
+    EXPECT_EQ(fake.messages.shown[0].icon, MessageBoxes::Icon::Warning);
+    EXPECT_TRUE(screen.isVisible());
+    EXPECT_EQ(dir.readBytes(QStringLiteral("Distinta.pdf")), old);
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("Distinta.pdf")})
+        << "no temporary file left behind";
 }
 
 TEST(DistintaEditor, StampaAndAnteprimaTakeTheDistintaAsShownUnsaved) {
