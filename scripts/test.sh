@@ -11,7 +11,7 @@ extra=()
 if [ "${1:-}" = "--sanitize" ]; then
   build="$here/build-sanitize"
   extra=(-DVELLARMO_SANITIZE=ON -DVELLARMO_BENCH=OFF)
-  export ASAN_OPTIONS="detect_leaks=0:abort_on_error=1:halt_on_error=1"
+  export ASAN_OPTIONS="detect_leaks=1:abort_on_error=1:halt_on_error=1"
   export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
   BUILD_TYPE=Debug bash "$here/scripts/build.sh" "$build" "${extra[@]}"
 else
