@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/ui/Services.h"
+#include "widgets/Services.h"
 
 #include <QDialog>
 #include <QList>

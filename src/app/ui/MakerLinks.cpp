@@ -1,7 +1,7 @@
 #include "app/ui/MakerLinks.h"
 
-#include "app/ui/LinkFeedback.h"
-#include "app/ui/OpenURL.h"
+#include "widgets/LinkFeedback.h"
+#include "widgets/OpenURL.h"
 
 #include <QLabel>
 #include <QVBoxLayout>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/ui/ScreenRouter.h"
-#include "app/ui/Services.h"
+#include "widgets/ScreenRouter.h"
+#include "widgets/Services.h"
 
 #include <functional>
 #include <memory>

@@ -2,7 +2,7 @@
 
 #include "app/PasswordStore.h"
 #include "app/ui/Program.h"
-#include "app/ui/QtServices.h"
+#include "widgets/QtServices.h"
 #include "common/ProgramFolder.h"
 
 #include <QApplication>

@@ -1,10 +1,10 @@
 #include "app/ui/TfrmAvvio.h"
 
 #include "app/ui/MakerLinks.h"
-#include "app/ui/NumberSettings.h"
-#include "app/ui/OpenURL.h"
-#include "app/ui/PictureButton.h"
-#include "app/ui/Pictures.h"
+#include "widgets/NumberSettings.h"
+#include "widgets/OpenURL.h"
+#include "widgets/PictureButton.h"
+#include "widgets/Pictures.h"
 #include "app/ui/TfrmInfo.h"
 #include "app/ui/TfrmSplash.h"
 

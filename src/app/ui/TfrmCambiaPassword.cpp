@@ -2,10 +2,10 @@
 
 #include "app/PasswordCipher.h"
 #include "app/PasswordStore.h"
-#include "app/ui/EnterChain.h"
-#include "app/ui/FieldHighlight.h"
-#include "app/ui/NumberSettings.h"
-#include "app/ui/WindowStyle.h"
+#include "widgets/EnterChain.h"
+#include "widgets/FieldHighlight.h"
+#include "widgets/NumberSettings.h"
+#include "widgets/WindowStyle.h"
 #include "common/TextRules.h"
 
 #include <QCloseEvent>

@@ -1,7 +1,7 @@
 #include "app/ui/TfrmInfo.h"
 
 #include "app/ui/MakerLinks.h"
-#include "app/ui/Pictures.h"
+#include "widgets/Pictures.h"
 
 #include <QHBoxLayout>
 #include <QLabel>

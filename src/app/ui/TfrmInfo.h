@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/ui/DialogBase.h"
-#include "app/ui/Services.h"
+#include "widgets/DialogBase.h"
+#include "widgets/Services.h"
 
 // The about box: the product, its version and the maker's links.
 class TfrmInfo : public DialogBase {

@@ -2,12 +2,12 @@
 
 #include "app/PasswordCipher.h"
 #include "app/PasswordStore.h"
-#include "app/ui/EnterChain.h"
-#include "app/ui/FieldHighlight.h"
-#include "app/ui/NumberSettings.h"
-#include "app/ui/Pictures.h"
+#include "widgets/EnterChain.h"
+#include "widgets/FieldHighlight.h"
+#include "widgets/NumberSettings.h"
+#include "widgets/Pictures.h"
 #include "app/ui/TfrmCambiaPassword.h"
-#include "app/ui/WindowStyle.h"
+#include "widgets/WindowStyle.h"
 #include "common/TextRules.h"
 
 #include <QCloseEvent>

@@ -1,7 +1,7 @@
 #include "app/ui/TfrmSplash.h"
 
 #include "app/ui/MakerLinks.h"
-#include "app/ui/Pictures.h"
+#include "widgets/Pictures.h"
 
 #include <QLabel>
 #include <QPushButton>

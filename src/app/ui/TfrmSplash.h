@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/ui/DialogBase.h"
-#include "app/ui/Services.h"
+#include "widgets/DialogBase.h"
+#include "widgets/Services.h"
 
 // The splash box: the product picture and name large, with the maker's links.
 class TfrmSplash : public DialogBase {

@@ -1,6 +1,6 @@
 #include "distinte/ui/DistintaOutputDialog.h"
 
-#include "app/ui/Services.h"
+#include "widgets/Services.h"
 #include "common/TextRules.h"
 #include "distinte/DistintaPage.h"
 #include "distinte/ui/LogoPicture.h"

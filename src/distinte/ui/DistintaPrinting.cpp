@@ -1,6 +1,6 @@
 #include "distinte/ui/DistintaPrinting.h"
 
-#include "app/ui/Services.h"
+#include "widgets/Services.h"
 #include "distinte/ui/TfrmAnteprimaRic.h"
 #include "distinte/ui/TfrmLogo.h"
 #include "distinte/ui/TfrmStampaRic.h"

@@ -1,11 +1,11 @@
 #include "distinte/ui/RicevuteWidgets.h"
 
-#include "app/ui/EnterChain.h"
-#include "app/ui/FieldHighlight.h"
-#include "app/ui/KeyFilters.h"
-#include "app/ui/PictureButton.h"
-#include "app/ui/Pictures.h"
-#include "app/ui/StatusHints.h"
+#include "widgets/EnterChain.h"
+#include "widgets/FieldHighlight.h"
+#include "widgets/KeyFilters.h"
+#include "widgets/PictureButton.h"
+#include "widgets/Pictures.h"
+#include "widgets/StatusHints.h"
 #include "distinte/Ricevuta.h"
 
 #include <QCheckBox>

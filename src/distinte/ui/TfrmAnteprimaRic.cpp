@@ -1,6 +1,6 @@
 #include "distinte/ui/TfrmAnteprimaRic.h"
 
-#include "app/ui/Services.h"
+#include "widgets/Services.h"
 #include "output/ui/ReportOutput.h"
 #include "output/ui/ReportPreviewDialog.h"
 

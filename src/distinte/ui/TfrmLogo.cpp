@@ -1,6 +1,6 @@
 #include "distinte/ui/TfrmLogo.h"
 
-#include "app/ui/Services.h"
+#include "widgets/Services.h"
 #include "distinte/ui/LogoPicture.h"
 
 #include <QHBoxLayout>

@@ -1,6 +1,6 @@
 #include "distinte/ui/TfrmStampaRic.h"
 
-#include "app/ui/Services.h"
+#include "widgets/Services.h"
 #include "output/ui/ReportOutput.h"
 
 const QString TfrmStampaRic::kFailed = reportoutput::kPrintFailed;

@@ -1,6 +1,6 @@
 #include "output/ui/ListPrinter.h"
 
-#include "app/ui/Services.h"
+#include "widgets/Services.h"
 #include "output/ListReport.h"
 #include "output/ui/ReportOutput.h"
 

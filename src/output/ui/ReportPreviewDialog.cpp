@@ -1,6 +1,6 @@
 #include "output/ui/ReportPreviewDialog.h"
 
-#include "app/ui/Services.h"
+#include "widgets/Services.h"
 #include "output/ui/ReportOutput.h"
 
 #include <QAction>

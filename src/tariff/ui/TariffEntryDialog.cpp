@@ -1,9 +1,9 @@
 #include "tariff/ui/TariffEntryDialog.h"
 
-#include "app/ui/EnterChain.h"
-#include "app/ui/KeyFilters.h"
-#include "app/ui/Pictures.h"
-#include "app/ui/Services.h"
+#include "widgets/EnterChain.h"
+#include "widgets/KeyFilters.h"
+#include "widgets/Pictures.h"
+#include "widgets/Services.h"
 #include "common/Amounts.h"
 #include "common/TextRules.h"
 #include "tariff/TariffEntry.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/ui/DialogBase.h"
+#include "widgets/DialogBase.h"
 
 #include <QString>
 

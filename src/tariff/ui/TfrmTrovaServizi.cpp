@@ -1,7 +1,7 @@
 #include "tariff/ui/TfrmTrovaServizi.h"
 
-#include "app/ui/Pictures.h"
-#include "app/ui/Services.h"
+#include "widgets/Pictures.h"
+#include "widgets/Services.h"
 #include "common/TextRules.h"
 #include "tariff/TariffEntry.h"
 #include "tariff/TariffFile.h"

@@ -1,6 +1,6 @@
 #include "app/PasswordCipher.h"
 #include "app/PasswordStore.h"
-#include "app/ui/ScreenRouter.h"
+#include "widgets/ScreenRouter.h"
 #include "app/ui/TfrmCambiaPassword.h"
 #include "app/ui/TfrmPassword.h"
 #include "common/IniFile.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/ui/ScreenRouter.h"
+#include "widgets/ScreenRouter.h"
 #include "distinte/Ricevuta.h"
 #include "distinte/ui/TfrmRicevute.h"
 #include "support/FakeServices.h"

@@ -1,4 +1,4 @@
-#include "app/ui/ScreenRouter.h"
+#include "widgets/ScreenRouter.h"
 #include "distinte/ui/TfrmRicevute.h"
 #include "support/FakeServices.h"
 #include "support/TestFolder.h"

@@ -1,6 +1,6 @@
 #include "tariff/ui/TfrmProdotti.h"
 
-#include "app/ui/ScreenRouter.h"
+#include "widgets/ScreenRouter.h"
 #include "support/FakeServices.h"
 #include "support/PdfCapture.h"
 #include "support/TestFolder.h"

@@ -1,4 +1,4 @@
-#include "app/ui/NumberSettings.h"
+#include "widgets/NumberSettings.h"
 
 #include <QLocale>
 

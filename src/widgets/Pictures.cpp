@@ -1,4 +1,4 @@
-#include "app/ui/Pictures.h"
+#include "widgets/Pictures.h"
 
 #include <QFont>
 #include <QLinearGradient>

@@ -1,7 +1,7 @@
-#include "app/ui/DialogBase.h"
+#include "widgets/DialogBase.h"
 
-#include "app/ui/NumberSettings.h"
-#include "app/ui/WindowStyle.h"
+#include "widgets/NumberSettings.h"
+#include "widgets/WindowStyle.h"
 #include "common/TextRules.h"
 
 #include <QKeyEvent>

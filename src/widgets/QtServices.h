@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/ui/Services.h"
+#include "widgets/Services.h"
 
 // The real implementations of the seams, for the running program.
 class QtMessageBoxes final : public MessageBoxes {

@@ -1,4 +1,4 @@
-#include "app/ui/PictureButton.h"
+#include "widgets/PictureButton.h"
 
 #include <QMouseEvent>
 #include <QToolButton>

@@ -1,4 +1,4 @@
-#include "app/ui/DialogBase.h"
+#include "widgets/DialogBase.h"
 
 #include "support/ActiveWindow.h"
 

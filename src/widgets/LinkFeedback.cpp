@@ -1,4 +1,4 @@
-#include "app/ui/LinkFeedback.h"
+#include "widgets/LinkFeedback.h"
 
 #include <QEvent>
 #include <QLabel>

@@ -1,4 +1,4 @@
-#include "app/ui/KeyFilters.h"
+#include "widgets/KeyFilters.h"
 
 #include <QEvent>
 #include <QKeyEvent>

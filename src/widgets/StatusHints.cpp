@@ -1,4 +1,4 @@
-#include "app/ui/StatusHints.h"
+#include "widgets/StatusHints.h"
 
 #include <QEvent>
 #include <QLabel>

@@ -1,4 +1,4 @@
-#include "app/ui/FieldExit.h"
+#include "widgets/FieldExit.h"
 
 #include <QFocusEvent>
 

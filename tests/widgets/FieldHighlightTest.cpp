@@ -1,4 +1,4 @@
-#include "app/ui/FieldHighlight.h"
+#include "widgets/FieldHighlight.h"
 
 #include "support/ActiveWindow.h"
 

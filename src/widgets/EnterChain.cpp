@@ -1,4 +1,4 @@
-#include "app/ui/EnterChain.h"
+#include "widgets/EnterChain.h"
 
 #include <QEvent>
 #include <QKeyEvent>

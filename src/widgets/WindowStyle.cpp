@@ -1,4 +1,4 @@
-#include "app/ui/WindowStyle.h"
+#include "widgets/WindowStyle.h"
 
 #include <QGuiApplication>
 #include <QScreen>

@@ -1,4 +1,4 @@
-#include "app/ui/QtServices.h"
+#include "widgets/QtServices.h"
 
 #include <QDesktopServices>
 #include <QDialog>

@@ -1,6 +1,6 @@
-#include "app/ui/KeyFilters.h"
+#include "widgets/KeyFilters.h"
 
-#include "app/ui/EnterChain.h"
+#include "widgets/EnterChain.h"
 #include "support/ActiveWindow.h"
 
 #include <QLineEdit>

@@ -1,6 +1,6 @@
-#include "app/ui/StatusHints.h"
+#include "widgets/StatusHints.h"
 
-#include "app/ui/LinkFeedback.h"
+#include "widgets/LinkFeedback.h"
 
 #include <QApplication>
 #include <QEnterEvent>
