@@ -1,8 +1,8 @@
 #include "widgets/DialogBase.h"
 
+#include "common/TextRules.h"
 #include "widgets/NumberSettings.h"
 #include "widgets/WindowStyle.h"
-#include "common/TextRules.h"
 
 #include <QKeyEvent>
 #include <QLabel>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "widgets/Services.h"
 #include "support/FakeServices.h"
+#include "widgets/Services.h"
 
 #include <QString>
 #include <optional>

@@ -1,7 +1,7 @@
 #include "widgets/KeyFilters.h"
 
-#include "widgets/EnterChain.h"
 #include "support/ActiveWindow.h"
+#include "widgets/EnterChain.h"
 
 #include <QLineEdit>
 #include <QPushButton>

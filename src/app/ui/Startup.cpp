@@ -2,8 +2,8 @@
 
 #include "app/PasswordStore.h"
 #include "app/ui/Program.h"
-#include "widgets/QtServices.h"
 #include "common/ProgramFolder.h"
+#include "widgets/QtServices.h"
 
 #include <QApplication>
 #include <QDir>

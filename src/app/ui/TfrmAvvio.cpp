@@ -1,12 +1,12 @@
 #include "app/ui/TfrmAvvio.h"
 
 #include "app/ui/MakerLinks.h"
+#include "app/ui/TfrmInfo.h"
+#include "app/ui/TfrmSplash.h"
 #include "widgets/NumberSettings.h"
 #include "widgets/OpenURL.h"
 #include "widgets/PictureButton.h"
 #include "widgets/Pictures.h"
-#include "app/ui/TfrmInfo.h"
-#include "app/ui/TfrmSplash.h"
 
 #include <QCloseEvent>
 #include <QGridLayout>

@@ -2,11 +2,11 @@
 
 #include "app/PasswordCipher.h"
 #include "app/PasswordStore.h"
+#include "common/TextRules.h"
 #include "widgets/EnterChain.h"
 #include "widgets/FieldHighlight.h"
 #include "widgets/NumberSettings.h"
 #include "widgets/WindowStyle.h"
-#include "common/TextRules.h"
 
 #include <QCloseEvent>
 #include <QGridLayout>

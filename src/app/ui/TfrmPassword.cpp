@@ -2,13 +2,13 @@
 
 #include "app/PasswordCipher.h"
 #include "app/PasswordStore.h"
+#include "app/ui/TfrmCambiaPassword.h"
+#include "common/TextRules.h"
 #include "widgets/EnterChain.h"
 #include "widgets/FieldHighlight.h"
 #include "widgets/NumberSettings.h"
 #include "widgets/Pictures.h"
-#include "app/ui/TfrmCambiaPassword.h"
 #include "widgets/WindowStyle.h"
-#include "common/TextRules.h"
 
 #include <QCloseEvent>
 #include <QGridLayout>

@@ -1,10 +1,10 @@
 #include "distinte/ui/DistintaOutputDialog.h"
 
-#include "widgets/Services.h"
 #include "common/TextRules.h"
 #include "distinte/DistintaPage.h"
 #include "distinte/ui/LogoPicture.h"
 #include "output/ui/ReportPicture.h"
+#include "widgets/Services.h"
 
 #include <QHBoxLayout>
 #include <QLabel>

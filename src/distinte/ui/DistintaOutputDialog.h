@@ -1,8 +1,8 @@
 #pragma once
 
-#include "widgets/DialogBase.h"
 #include "distinte/Ricevuta.h"
 #include "output/PreparedReport.h"
+#include "widgets/DialogBase.h"
 
 #include <QImage>
 

@@ -1,9 +1,9 @@
 #include "distinte/ui/DistintaPrinting.h"
 
-#include "widgets/Services.h"
 #include "distinte/ui/TfrmAnteprimaRic.h"
 #include "distinte/ui/TfrmLogo.h"
 #include "distinte/ui/TfrmStampaRic.h"
+#include "widgets/Services.h"
 
 void printDistinta(Services& services, QWidget* owner, const Ricevuta& ricevuta) {
     TfrmStampaRic screen(services, ricevuta, owner);

@@ -1,12 +1,12 @@
 #include "distinte/ui/RicevuteWidgets.h"
 
+#include "distinte/Ricevuta.h"
 #include "widgets/EnterChain.h"
 #include "widgets/FieldHighlight.h"
 #include "widgets/KeyFilters.h"
 #include "widgets/PictureButton.h"
 #include "widgets/Pictures.h"
 #include "widgets/StatusHints.h"
-#include "distinte/Ricevuta.h"
 
 #include <QCheckBox>
 #include <QFrame>

@@ -1,8 +1,8 @@
 #include "distinte/ui/TfrmAnteprimaRic.h"
 
-#include "widgets/Services.h"
 #include "output/ui/ReportOutput.h"
 #include "output/ui/ReportPreviewDialog.h"
+#include "widgets/Services.h"
 
 #include <QFileInfo>
 #include <QPushButton>

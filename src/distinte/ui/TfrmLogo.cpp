@@ -1,7 +1,7 @@
 #include "distinte/ui/TfrmLogo.h"
 
-#include "widgets/Services.h"
 #include "distinte/ui/LogoPicture.h"
+#include "widgets/Services.h"
 
 #include <QHBoxLayout>
 #include <QLabel>

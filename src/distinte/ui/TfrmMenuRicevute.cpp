@@ -1,5 +1,9 @@
 #include "distinte/ui/TfrmMenuRicevute.h"
 
+#include "common/Dates.h"
+#include "common/TextRules.h"
+#include "distinte/YearChoice.h"
+#include "distinte/ui/DistintaPrinting.h"
 #include "widgets/EnterChain.h"
 #include "widgets/KeyFilters.h"
 #include "widgets/LinkFeedback.h"
@@ -8,10 +12,6 @@
 #include "widgets/Pictures.h"
 #include "widgets/ScreenRouter.h"
 #include "widgets/Services.h"
-#include "common/Dates.h"
-#include "common/TextRules.h"
-#include "distinte/YearChoice.h"
-#include "distinte/ui/DistintaPrinting.h"
 
 #include <QCloseEvent>
 #include <QFrame>

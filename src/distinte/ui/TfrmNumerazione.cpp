@@ -1,14 +1,14 @@
 #include "distinte/ui/TfrmNumerazione.h"
 
+#include "common/TextRules.h"
+#include "distinte/Impostazioni.h"
+#include "distinte/Numerazione.h"
 #include "widgets/EnterChain.h"
 #include "widgets/FieldExit.h"
 #include "widgets/FieldHighlight.h"
 #include "widgets/KeyFilters.h"
 #include "widgets/Pictures.h"
 #include "widgets/Services.h"
-#include "common/TextRules.h"
-#include "distinte/Impostazioni.h"
-#include "distinte/Numerazione.h"
 
 #include <QEvent>
 #include <QGroupBox>

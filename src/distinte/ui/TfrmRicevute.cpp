@@ -1,10 +1,5 @@
 #include "distinte/ui/TfrmRicevute.h"
 
-#include "widgets/EnterChain.h"
-#include "widgets/FieldExit.h"
-#include "widgets/NumberSettings.h"
-#include "widgets/ScreenRouter.h"
-#include "widgets/Services.h"
 #include "common/Amounts.h"
 #include "common/Dates.h"
 #include "distinte/DistintaForm.h"
@@ -15,6 +10,11 @@
 #include "distinte/ui/TfrmCalendario.h"
 #include "distinte/ui/TfrmNumerazione.h"
 #include "tariff/ui/TfrmTrovaServizi.h"
+#include "widgets/EnterChain.h"
+#include "widgets/FieldExit.h"
+#include "widgets/NumberSettings.h"
+#include "widgets/ScreenRouter.h"
+#include "widgets/Services.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>

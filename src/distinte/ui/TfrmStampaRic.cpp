@@ -1,7 +1,7 @@
 #include "distinte/ui/TfrmStampaRic.h"
 
-#include "widgets/Services.h"
 #include "output/ui/ReportOutput.h"
+#include "widgets/Services.h"
 
 const QString TfrmStampaRic::kFailed = reportoutput::kPrintFailed;
 

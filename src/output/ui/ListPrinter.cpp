@@ -1,8 +1,8 @@
 #include "output/ui/ListPrinter.h"
 
-#include "widgets/Services.h"
 #include "output/ListReport.h"
 #include "output/ui/ReportOutput.h"
+#include "widgets/Services.h"
 
 #include <QDate>
 

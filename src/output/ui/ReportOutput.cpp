@@ -1,7 +1,7 @@
 #include "output/ui/ReportOutput.h"
 
-#include "widgets/Services.h"
 #include "output/ui/ReportPainter.h"
+#include "widgets/Services.h"
 
 #include <QPageLayout>
 #include <QPainter>

@@ -1,7 +1,7 @@
 #include "output/ui/ReportPreviewDialog.h"
 
-#include "widgets/Services.h"
 #include "output/ui/ReportOutput.h"
+#include "widgets/Services.h"
 
 #include <QAction>
 #include <QPrintPreviewWidget>

@@ -1,12 +1,12 @@
 #include "tariff/ui/TariffEntryDialog.h"
 
+#include "common/Amounts.h"
+#include "common/TextRules.h"
+#include "tariff/TariffEntry.h"
 #include "widgets/EnterChain.h"
 #include "widgets/KeyFilters.h"
 #include "widgets/Pictures.h"
 #include "widgets/Services.h"
-#include "common/Amounts.h"
-#include "common/TextRules.h"
-#include "tariff/TariffEntry.h"
 
 #include <QEvent>
 #include <QHBoxLayout>

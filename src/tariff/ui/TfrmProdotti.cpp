@@ -1,15 +1,15 @@
 #include "tariff/ui/TfrmProdotti.h"
 
+#include "output/ui/ListPrinter.h"
+#include "tariff/TariffFile.h"
+#include "tariff/ui/TfrmAggiungi_Voce.h"
+#include "tariff/ui/TfrmModifica_Voce.h"
 #include "widgets/NumberSettings.h"
 #include "widgets/PictureButton.h"
 #include "widgets/Pictures.h"
 #include "widgets/ScreenRouter.h"
 #include "widgets/Services.h"
 #include "widgets/StatusHints.h"
-#include "output/ui/ListPrinter.h"
-#include "tariff/TariffFile.h"
-#include "tariff/ui/TfrmAggiungi_Voce.h"
-#include "tariff/ui/TfrmModifica_Voce.h"
 
 #include <QCloseEvent>
 #include <QHBoxLayout>

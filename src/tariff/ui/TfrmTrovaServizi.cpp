@@ -1,10 +1,10 @@
 #include "tariff/ui/TfrmTrovaServizi.h"
 
-#include "widgets/Pictures.h"
-#include "widgets/Services.h"
 #include "common/TextRules.h"
 #include "tariff/TariffEntry.h"
 #include "tariff/TariffFile.h"
+#include "widgets/Pictures.h"
+#include "widgets/Services.h"
 
 #include <QHBoxLayout>
 #include <QLabel>

@@ -1,6 +1,5 @@
 #include "app/PasswordCipher.h"
 #include "app/PasswordStore.h"
-#include "widgets/ScreenRouter.h"
 #include "app/ui/TfrmCambiaPassword.h"
 #include "app/ui/TfrmPassword.h"
 #include "common/IniFile.h"
@@ -8,6 +7,7 @@
 #include "support/FakeServices.h"
 #include "support/TestFolder.h"
 #include "support/Unprivileged.h"
+#include "widgets/ScreenRouter.h"
 
 #include <QLineEdit>
 #include <QPushButton>

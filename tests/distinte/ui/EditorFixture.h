@@ -1,10 +1,10 @@
 #pragma once
 
-#include "widgets/ScreenRouter.h"
 #include "distinte/Ricevuta.h"
 #include "distinte/ui/TfrmRicevute.h"
 #include "support/FakeServices.h"
 #include "support/TestFolder.h"
+#include "widgets/ScreenRouter.h"
 
 #include <QCheckBox>
 #include <QLabel>

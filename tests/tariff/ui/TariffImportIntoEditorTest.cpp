@@ -1,9 +1,9 @@
-#include "widgets/ScreenRouter.h"
 #include "distinte/ui/TfrmRicevute.h"
 #include "support/FakeServices.h"
 #include "support/TestFolder.h"
 #include "tariff/TariffEntry.h"
 #include "tariff/TariffFile.h"
+#include "widgets/ScreenRouter.h"
 
 #include <QLabel>
 #include <QLineEdit>

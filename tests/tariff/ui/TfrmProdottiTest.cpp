@@ -1,12 +1,12 @@
 #include "tariff/ui/TfrmProdotti.h"
 
-#include "widgets/ScreenRouter.h"
 #include "support/FakeServices.h"
 #include "support/PdfCapture.h"
 #include "support/TestFolder.h"
 #include "support/Unprivileged.h"
 #include "tariff/TariffEntry.h"
 #include "tariff/TariffFile.h"
+#include "widgets/ScreenRouter.h"
 
 #include <QApplication>
 #include <QLabel>
