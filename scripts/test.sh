@@ -7,16 +7,19 @@ here="$(cd "$(dirname "$0")/.." && pwd)"
 bash "$here/scripts/install-deps.sh"
 
 build="$here/build"
-extra=()
+# The tests are switched on explicitly: the build folder may have been
+# configured without them (scripts/start.sh does), and CMake keeps that choice.
+extra=(-DVELLARMO_TESTS=ON)
 if [ "${1:-}" = "--sanitize" ]; then
   build="$here/build-sanitize"
-  extra=(-DVELLARMO_SANITIZE=ON -DVELLARMO_BENCH=OFF)
+  extra+=(-DVELLARMO_SANITIZE=ON -DVELLARMO_BENCH=OFF)
   export ASAN_OPTIONS="detect_leaks=1:abort_on_error=1:halt_on_error=1"
   export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
   BUILD_TYPE=Debug bash "$here/scripts/build.sh" "$build" "${extra[@]}"
 else
-  bash "$here/scripts/build.sh" "$build"
+  bash "$here/scripts/build.sh" "$build" "${extra[@]}"
 fi
 
 export QT_QPA_PLATFORM=offscreen
-ctest --test-dir "$build" --output-on-failure -j "${JOBS:-2}"
+# A run in which no test was found is a failure, not a pass.
+ctest --test-dir "$build" --output-on-failure --no-tests=error -j "${JOBS:-2}"
