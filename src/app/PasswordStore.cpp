@@ -3,10 +3,10 @@
 #include "app/PasswordCipher.h"
 #include "common/IniFile.h"
 #include "common/TextRules.h"
+#include "common/WholeFileWriter.h"
 
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 namespace {
 
@@ -49,6 +49,5 @@ bool PasswordStore::provideKeyFile(const ProgramFolder& dataFolder,
     const QByteArray bytes = source.readAll();
     // Written whole or not at all: a half-written key file would lock the
     // user out.
-    QSaveFile copy(target);
-    return copy.open(QIODevice::WriteOnly) && copy.write(bytes) == bytes.size() && copy.commit();
+    return writeWholeFile(target, bytes);
 }

@@ -1,11 +1,11 @@
 #include "IniFile.h"
 
 #include "common/TextRules.h"
+#include "common/WholeFileWriter.h"
 
 #include <QFile>
 #include <QFileInfo>
 #include <QList>
-#include <QSaveFile>
 #include <optional>
 
 namespace {
@@ -187,15 +187,5 @@ bool IniFile::setValue(QStringView section, QStringView key, QStringView value) 
         out.append(QByteArrayView(bytes).sliced(at));
     }
 
-    QSaveFile file(m_path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        m_error = file.errorString();
-        return false;
-    }
-    if (file.write(out) != out.size() || !file.commit()) {
-        m_error = file.errorString();
-        file.cancelWriting();
-        return false;
-    }
-    return true;
+    return writeWholeFile(m_path, out, &m_error);
 }

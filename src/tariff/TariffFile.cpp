@@ -1,9 +1,9 @@
 #include "TariffFile.h"
 
 #include "common/TextRules.h"
+#include "common/WholeFileWriter.h"
 
 #include <QFile>
-#include <QSaveFile>
 #include <QStringDecoder>
 
 namespace tariff {
@@ -106,17 +106,9 @@ ReadResult readTariffFile(const QString& path) {
 }
 
 WriteResult writeTariffFile(const QString& path, const QStringList& lines) {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return {false, file.errorString()};
-    const QByteArray bytes = encodeTariffText(lines);
-    if (file.write(bytes) != bytes.size()) {
-        const QString reason = file.errorString();
-        file.cancelWriting();
+    QString reason;
+    if (!writeWholeFile(path, encodeTariffText(lines), &reason))
         return {false, reason};
-    }
-    if (!file.commit())
-        return {false, file.errorString()};
     return {true, {}};
 }
 

@@ -1,10 +1,10 @@
 #include "distinte/ui/LogoPicture.h"
 
 #include "common/ProgramFolder.h"
+#include "common/WholeFileWriter.h"
 
 #include <QPainter>
 #include <QPainterPath>
-#include <QSaveFile>
 
 namespace logo {
 
@@ -57,11 +57,11 @@ bool save(const ProgramFolder& folder, const QImage& picture) {
         QPainter p(&flat);
         p.drawImage(0, 0, picture);
     }
-    QSaveFile file(folder.file(kFileName));
-    if (!file.open(QIODevice::WriteOnly))
+    WholeFileWriter file(folder.file(kFileName));
+    if (!file.open())
         return false;
-    if (!flat.save(&file, "BMP")) {
-        file.cancelWriting();
+    if (!flat.save(&file.device(), "BMP")) {
+        file.cancel();
         return false;
     }
     return file.commit();

@@ -1,5 +1,6 @@
 #include "output/ui/ReportOutput.h"
 
+#include "common/WholeFileWriter.h"
 #include "output/ui/ReportPainter.h"
 #include "widgets/Services.h"
 
@@ -7,7 +8,6 @@
 #include <QPainter>
 #include <QPdfWriter>
 #include <QPrinter>
-#include <QSaveFile>
 
 namespace reportoutput {
 
@@ -54,16 +54,16 @@ PrintResult print(PrintDialogs& printers, QWidget* owner, const PreparedReport& 
 }
 
 bool writePdf(const PreparedReport& report, const QString& path, const QString& title) {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
+    WholeFileWriter file(path);
+    if (!file.open())
         return false;
     {
-        QPdfWriter writer(&file);
+        QPdfWriter writer(&file.device());
         writer.setResolution(600);
         writer.setTitle(title);
         writer.setCreator(QStringLiteral("Vellarmo"));
         if (!writer.setPageLayout(layoutFor(report)) || !paint(writer, report)) {
-            file.cancelWriting();
+            file.cancel();
             return false;
         }
     }

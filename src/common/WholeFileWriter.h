@@ -1,0 +1,45 @@
+#pragma once
+
+#include <QByteArray>
+#include <QFile>
+#include <QIODevice>
+#include <QString>
+#include <memory>
+
+class CheckedDevice;
+
+// Replaces a whole file atomically: writes a temporary file beside it, flushes
+// and checks every write, syncs to disk, and only then replaces the old file;
+// any failure leaves the old file byte for byte.
+//
+// The first failed write is remembered even when the code writing into
+// device() does not look at return values (a PDF or spreadsheet writer), so
+// commit() cannot report success after a lost write. A read-only existing file
+// is never replaced. The writer does not lock anything: record files that two
+// desks append to use RecordFile and its lock instead.
+class WholeFileWriter {
+public:
+    explicit WholeFileWriter(const QString& path);
+    ~WholeFileWriter();
+    WholeFileWriter(const WholeFileWriter&) = delete;
+    WholeFileWriter& operator=(const WholeFileWriter&) = delete;
+
+    bool open();         // false + errorString() on failure
+    QIODevice& device(); // write the new content here (streaming allowed: exports are large)
+    bool commit();       // flush, check, fsync, rename; false + errorString() on any failure
+    void cancel();       // drop the new content; old file untouched
+    QString errorString() const { return m_error; }
+
+private:
+    bool fail(const QString& what, const QString& reason);
+    void dropTemporary();
+
+    QString m_path;   // the file as named by the caller
+    QString m_target; // the file actually replaced (a symbolic link is followed)
+    QFile m_temporary;
+    std::unique_ptr<CheckedDevice> m_device;
+    QString m_error;
+};
+
+// Convenience for content that is already in memory.
+bool writeWholeFile(const QString& path, const QByteArray& content, QString* errorString = nullptr);
