@@ -28,6 +28,10 @@ bool readSlash(const QString& t, qsizetype& pos) {
 } // namespace
 
 bool isValidDate(QStringView text) {
+    return parseDate(text).isValid();
+}
+
+QDate parseDate(QStringView text) {
     const QString t = text::trimmed(text);
     qsizetype pos = 0;
     int day = 0;
@@ -36,8 +40,8 @@ bool isValidDate(QStringView text) {
     if (!readNumber(t, pos, 1, 2, &day) || !readSlash(t, pos) ||
         !readNumber(t, pos, 1, 2, &month) || !readSlash(t, pos) ||
         !readNumber(t, pos, 4, 4, &year) || pos != t.size())
-        return false;
-    return QDate::isValid(year, month, day);
+        return {};
+    return QDate(year, month, day);
 }
 
 QString dateText(QDate date) {

@@ -12,6 +12,9 @@ namespace dates {
 // years are refused: the program only ever writes four.
 bool isValidDate(QStringView text);
 
+// The date a text names under the same rule; an invalid QDate otherwise.
+QDate parseDate(QStringView text);
+
 // The date as "dd/mm/yyyy"; empty for an invalid date.
 QString dateText(QDate date);
 // The four-digit year of the date, such as "2024"; empty for an invalid date.
