@@ -9,6 +9,7 @@
 #include "distinte/ui/DistintaPrinting.h"
 #include "distinte/ui/TfrmCalendario.h"
 #include "distinte/ui/TfrmNumerazione.h"
+#include "output/ui/TfrmExpRicevute.h"
 #include "tariff/ui/TfrmTrovaServizi.h"
 #include "widgets/EnterChain.h"
 #include "widgets/FieldExit.h"
@@ -87,9 +88,13 @@ TfrmRicevute::TfrmRicevute(Services& services, ScreenRouter& router, QWidget* pa
         connect(m_w.impBollato[i], &QToolButton::clicked, this,
                 [this, i] { TfrmTrovaServizi::openForLine(m_services, this, i + 1); });
     }
-    // cmdTrova, cmdEsporta, cmdDaSaldare, cmdGuida and impCliente open the
-    // search, export, unpaid list, help and buyer search screens; they do
-    // nothing until those screens are part of the program.
+    connect(m_w.cmdEsporta, &QToolButton::clicked, this, [this] {
+        TfrmExpRicevute dialog(m_services, this, archivePath());
+        dialog.run();
+    });
+    // cmdTrova, cmdDaSaldare, cmdGuida and impCliente open the search, unpaid
+    // list, help and buyer search screens; they do nothing until those
+    // screens are part of the program.
 
     // Installed after the key filters and the Enter chain, so this screen
     // sees every key first: typing in a quantity or unit value makes the

@@ -1,0 +1,194 @@
+#include "output/ui/ExportScreen.h"
+
+#include "output/ExportFile.h"
+#include "output/ui/ExportGridModel.h"
+#include "widgets/OpenURL.h"
+#include "widgets/PictureButton.h"
+#include "widgets/Pictures.h"
+#include "widgets/Services.h"
+#include "widgets/StatusHints.h"
+#include "widgets/WorkProgress.h"
+
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPainter>
+#include <QTableView>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+const QString ExportScreen::kAskExport = QStringLiteral(
+    "L'esportazione dei dati in Excel può richiedere diversi minuti a seconda del numero di "
+    "schede presenti in archivio.\r\n\r\nSi vuole esportare i dati adesso?");
+const QString ExportScreen::kAskOpen = QStringLiteral(
+    "Le schede in archivio sono state esportate con successo.\r\n\r\nSi vuole aprire il file di "
+    "Excel?");
+const QString ExportScreen::kExportFailed =
+    QStringLiteral("Attenzione: il sistema non permette di esportare i dati.\n\r\n\rAccertarsi "
+                   "che il file di Excel non sia già aperto.");
+const QString ExportScreen::kInitialStatus =
+    QStringLiteral("Esportazione archivio in Microsoft Excel.");
+
+namespace {
+
+constexpr int kRowHeight = 21;
+
+// The spreadsheet icon of the export command: a green sheet with a grid.
+QPixmap spreadsheetIcon(int side) {
+    QPixmap pixmap(side, side);
+    pixmap.fill(Qt::transparent);
+    QPainter p(&pixmap);
+    p.setRenderHint(QPainter::Antialiasing);
+    const QRectF sheet(side * 0.12, side * 0.08, side * 0.76, side * 0.84);
+    p.setPen(QPen(QColor(0x1D6F42), side / 24.0));
+    p.setBrush(Qt::white);
+    p.drawRoundedRect(sheet, side * 0.06, side * 0.06);
+    p.fillRect(QRectF(sheet.left(), sheet.top(), sheet.width(), sheet.height() * 0.22),
+               QColor(0x1D6F42));
+    p.setPen(QPen(QColor(0x1D6F42), side / 48.0));
+    for (int i = 1; i < 4; ++i) {
+        const double y = sheet.top() + sheet.height() * (0.22 + 0.78 * i / 4);
+        p.drawLine(QPointF(sheet.left(), y), QPointF(sheet.right(), y));
+    }
+    const double x = sheet.left() + sheet.width() * 0.4;
+    p.drawLine(QPointF(x, sheet.top()), QPointF(x, sheet.bottom()));
+    p.setPen(Qt::white);
+    QFont font;
+    font.setBold(true);
+    font.setPixelSize(int(side * 0.18));
+    p.setFont(font);
+    p.drawText(QRectF(sheet.left(), sheet.top(), sheet.width(), sheet.height() * 0.22),
+               Qt::AlignCenter, QStringLiteral("XLS"));
+    return pixmap;
+}
+
+} // namespace
+
+ExportScreen::ExportScreen(Services& services, QWidget* owner, const ExportSource& source,
+                           const QString& archivePath, const QString& caption)
+    : DialogBase(owner), m_services(services), m_source(source), m_archivePath(archivePath) {
+    setWindowTitle(caption);
+
+    auto* layout = new QVBoxLayout(this);
+    const QString titleText = QStringLiteral("ESPORTAZIONE IN EXCEL");
+    auto* titolo = new QLabel(this);
+    titolo->setObjectName(QStringLiteral("titEsporta"));
+    titolo->setPixmap(pictures::title(titleText, QSize(900, 52), 24));
+    titolo->setAccessibleName(titleText);
+    layout->addWidget(titolo);
+
+    m_model = new ExportGridModel(source.sheet, this);
+    m_grdRecords = new QTableView(this);
+    m_grdRecords->setObjectName(QStringLiteral("grdRecords"));
+    m_grdRecords->setFixedSize(900, 460);
+    buildGrid();
+    layout->addWidget(m_grdRecords);
+
+    auto* commands = new QHBoxLayout;
+    auto* icoMano = new QLabel(QStringLiteral("\u261E"), this);
+    icoMano->setObjectName(QStringLiteral("icoMano"));
+    QFont hand = icoMano->font();
+    hand.setPointSizeF(hand.pointSizeF() * 2.5);
+    icoMano->setFont(hand);
+    commands->addWidget(icoMano);
+    auto* cmdEsporta = makePictureButton(this, QStringLiteral("cmdEsporta"),
+                                         QIcon(spreadsheetIcon(64)), QStringLiteral("Esporta"));
+    cmdEsporta->setIconSize(QSize(48, 48));
+    commands->addWidget(cmdEsporta);
+    commands->addStretch();
+    auto* cmdGuida =
+        makePictureButton(this, QStringLiteral("cmdGuida"),
+                          QIcon(pictures::roundIcon(QStringLiteral("?"), pictures::kTeal, 56)),
+                          QStringLiteral("Guida"));
+    auto* cmdEsci =
+        makePictureButton(this, QStringLiteral("cmdEsci"),
+                          QIcon(pictures::roundIcon(QStringLiteral("×"), pictures::kCrimson, 56)),
+                          QStringLiteral("Esci"));
+    for (QToolButton* b : {cmdGuida, cmdEsci}) {
+        b->setIconSize(QSize(34, 34));
+        commands->addWidget(b);
+    }
+    layout->addLayout(commands);
+
+    auto* panInfo = new QLabel(kInitialStatus, this);
+    panInfo->setObjectName(QStringLiteral("panInfo"));
+    panInfo->setFrameShape(QFrame::StyledPanel);
+    panInfo->setFrameShadow(QFrame::Sunken);
+    layout->addWidget(panInfo);
+
+    auto* hints = new StatusHints(panInfo);
+    hints->addHint(cmdEsporta, QStringLiteral("Esporta l'archivio in formato Microsoft Excel."));
+    hints->addHint(cmdGuida,
+                   QStringLiteral("Visualizza la pagina della guida sensibile al contesto."));
+    hints->addHint(cmdEsci, QStringLiteral("Esci da questo ambiente di lavoro."));
+    hints->addBackground(this);
+
+    connect(cmdEsporta, &QToolButton::clicked, this, &ExportScreen::cmdEsportaClick);
+    connect(cmdEsci, &QToolButton::clicked, this, &QDialog::reject);
+    // cmdGuida shows its help topic once the help screen is part of the program.
+}
+
+void ExportScreen::buildGrid() {
+    m_grdRecords->setModel(m_model);
+    m_grdRecords->setAlternatingRowColors(true);
+    m_grdRecords->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_grdRecords->setSelectionBehavior(QAbstractItemView::SelectRows);
+    m_grdRecords->setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
+    m_grdRecords->verticalHeader()->hide();
+    // Fixed row heights: the view never measures 100,000 rows.
+    m_grdRecords->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    m_grdRecords->verticalHeader()->setDefaultSectionSize(kRowHeight);
+    m_grdRecords->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    m_grdRecords->setColumnWidth(0, ExportGridModel::kNumberWidth);
+    for (int i = 0; i < m_source.sheet.columns.size(); ++i)
+        m_grdRecords->setColumnWidth(i + 1, m_source.sheet.columns[i].gridWidth);
+}
+
+QString ExportScreen::outputPath() const {
+    return m_services.folder.file(m_source.outputFileName);
+}
+
+void ExportScreen::run() {
+    if (fillGrid())
+        m_services.dialogs.exec(this);
+}
+
+bool ExportScreen::fillGrid() {
+    ExportTable table(int(m_source.sheet.columns.size()));
+    ExportOutcome read = ExportOutcome::Done;
+    {
+        WorkProgress progress(parentWidget(), QStringLiteral("Lettura dell'archivio in corso..."));
+        read = archiveexport::load(
+            m_archivePath, m_source, table,
+            [&progress](qint64 done, qint64 total) { return progress.step(done, total); });
+    }
+    if (read == ExportOutcome::Cancelled)
+        return false;
+    m_model->setTable(std::move(table));
+    return true;
+}
+
+void ExportScreen::cmdEsportaClick() {
+    if (!m_services.messages.question(this, kAskExport))
+        return;
+    const QString path = outputPath();
+    ExportOutcome written = ExportOutcome::Done;
+    {
+        WorkProgress progress(this, QStringLiteral("Esportazione dei dati in corso..."));
+        written = exportfile::write(
+            path, m_source.sheet, m_model->table(),
+            [&progress](qint64 done, qint64 total) { return progress.step(done, total); });
+    }
+    switch (written) {
+    case ExportOutcome::Failed:
+        m_services.messages.message(this, kExportFailed);
+        return;
+    case ExportOutcome::Cancelled:
+        // The previous export file is still there, untouched.
+        return;
+    case ExportOutcome::Done:
+        break;
+    }
+    if (m_services.messages.question(this, kAskOpen))
+        TMisc(m_services.opener).Open(QLatin1Char('"') + path + QLatin1Char('"'));
+}

@@ -1,0 +1,11 @@
+#include "output/ui/TfrmExpAnagrafica.h"
+
+#include "buyers/SchedaAnagrafica.h"
+#include "widgets/Services.h"
+
+TfrmExpAnagrafica::TfrmExpAnagrafica(Services& services, QWidget* owner)
+    : ExportScreen(services, owner, archiveexport::buyers(),
+                   services.folder.file(kBuyersArchiveFileName),
+                   QStringLiteral(" Esporta archivio anagrafico in Microsoft Excel")) {
+    setObjectName(QStringLiteral("TfrmExpAnagrafica"));
+}

@@ -1,0 +1,159 @@
+#include "distinte/ui/EditorFixture.h"
+#include "output/ExportFixtures.h"
+#include "output/ui/TfrmExpAnagrafica.h"
+#include "output/ui/TfrmExpRicevute.h"
+#include "support/FakeServices.h"
+#include "support/TestFolder.h"
+#include "support/Unprivileged.h"
+
+#include <QAbstractItemModelTester>
+#include <QHeaderView>
+#include <QLabel>
+#include <QTableView>
+#include <QTest>
+#include <QToolButton>
+#include <gtest/gtest.h>
+
+namespace {
+
+struct ExportFixture {
+    ExportFixture() {
+        dir.writeBytes("2023.ric", exportfixtures::archiveBytes(exportfixtures::distinte()));
+    }
+
+    TestFolder dir;
+    FakeServices fake{dir.folder()};
+    QWidget editor;
+    TfrmExpRicevute screen{fake.services, &editor, "  " + dir.file("2023.ric") + " "};
+
+    QTableView* grid() { return screen.findChild<QTableView*>("grdRecords"); }
+    void exportNow(const QList<bool>& answers) {
+        fake.messages.answers = answers;
+        QTest::mouseClick(screen.findChild<QToolButton*>("cmdEsporta"), Qt::LeftButton);
+    }
+    QString xls() const { return dir.file("Archivio_Distinte.xls"); }
+};
+
+} // namespace
+
+TEST(TfrmExpRicevute, GridShowsTheArchiveWithRowNumbers) {
+    ExportFixture f;
+    ASSERT_TRUE(f.screen.fillGrid());
+    EXPECT_EQ(f.screen.windowTitle(), " Esporta archivio distinte in Microsoft Excel");
+    EXPECT_EQ(f.screen.findChild<QLabel*>("panInfo")->text(),
+              "Esportazione archivio in Microsoft Excel.");
+
+    QTableView* grid = f.grid();
+    ASSERT_NE(grid, nullptr);
+    QAbstractItemModel* model = grid->model();
+    QAbstractItemModelTester tester(model, QAbstractItemModelTester::FailureReportingMode::Warning);
+    ASSERT_EQ(model->rowCount(), 3);
+    ASSERT_EQ(model->columnCount(), 21);
+    EXPECT_EQ(model->headerData(0, Qt::Horizontal).toString(), "N.");
+    EXPECT_EQ(model->headerData(1, Qt::Horizontal).toString(), "Distinta n.");
+    EXPECT_EQ(model->headerData(20, Qt::Horizontal).toString(), "Saldato");
+    EXPECT_EQ(model->index(2, 0).data().toString(), "3");
+    EXPECT_EQ(model->index(0, 3).data().toString(), "Rossi & Figli");
+    EXPECT_EQ(model->index(0, 20).data().toString(), "Sì");
+    EXPECT_EQ(model->index(1, 1).data().toString(), "007");
+    const QList<int> widths = {60,  150, 150, 250, 250, 250, 250, 250, 250, 250, 250,
+                               250, 250, 250, 250, 250, 250, 250, 250, 150, 80};
+    for (int c = 0; c < widths.size(); ++c)
+        EXPECT_EQ(grid->columnWidth(c), widths[c]) << c;
+    EXPECT_EQ(grid->verticalHeader()->defaultSectionSize(), 21);
+    EXPECT_TRUE(grid->alternatingRowColors());
+}
+
+TEST(TfrmExpRicevute, QuestionsDecideWritingAndOpening) {
+    const struct {
+        QList<bool> answers;
+        bool written;
+        bool opened;
+    } cases[] = {
+        {{false}, false, false},
+        {{true, false}, true, false},
+        {{true, true}, true, true},
+    };
+    for (const auto& c : cases) {
+        ExportFixture f;
+        ASSERT_TRUE(f.screen.fillGrid());
+        f.exportNow(c.answers);
+        QStringList asked = {ExportScreen::kAskExport};
+        if (c.written)
+            asked.append(ExportScreen::kAskOpen);
+        EXPECT_EQ(f.fake.messages.texts(), asked);
+        EXPECT_EQ(f.dir.exists("Archivio_Distinte.xls"), c.written);
+        EXPECT_EQ(f.fake.opener.opened, c.opened ? QStringList{f.xls()} : QStringList());
+        if (c.written) {
+            const QByteArray bytes = f.dir.readBytes("Archivio_Distinte.xls");
+            EXPECT_EQ(bytes.count("<tr>"), 4);
+            EXPECT_TRUE(bytes.contains(">Rossi &amp; Figli<"));
+            EXPECT_TRUE(bytes.contains(">S\xEC</td></tr>"));
+        }
+    }
+}
+
+TEST(TfrmExpRicevute, UnwritableTargetGivesTheMessageAndKeepsTheOldFile) {
+    ExportFixture f;
+    ASSERT_TRUE(f.screen.fillGrid());
+    f.dir.writeBytes("Archivio_Distinte.xls", "old export");
+    f.screen.show();
+    {
+        ReadOnlyScope readOnly({f.xls()});
+        f.exportNow({true, true});
+    }
+    ASSERT_EQ(f.fake.messages.shown.size(), 2);
+    EXPECT_EQ(f.fake.messages.shown[1].kind, FakeMessageBoxes::Shown::Message);
+    EXPECT_EQ(f.fake.messages.shown[1].text,
+              "Attenzione: il sistema non permette di esportare i dati.\n\r\n\rAccertarsi che il "
+              "file di Excel non sia già aperto.");
+    EXPECT_EQ(f.dir.readBytes("Archivio_Distinte.xls"), "old export");
+    EXPECT_TRUE(f.fake.opener.opened.isEmpty());
+    EXPECT_TRUE(f.screen.isVisible());
+}
+
+TEST(TfrmExpAnagrafica, ExportsTheBuyersArchive) {
+    TestFolder dir;
+    FakeServices fake{dir.folder()};
+    QWidget editor;
+    {
+        // A missing archive is created and shows an empty grid.
+        TfrmExpAnagrafica screen(fake.services, &editor);
+        ASSERT_TRUE(screen.fillGrid());
+        EXPECT_TRUE(dir.exists("Anagrafica.pro"));
+        EXPECT_EQ(screen.findChild<QTableView*>("grdRecords")->model()->rowCount(), 0);
+    }
+    dir.writeBytes("Anagrafica.pro", exportfixtures::archiveBytes(exportfixtures::buyers()));
+    TfrmExpAnagrafica screen(fake.services, &editor);
+    ASSERT_TRUE(screen.fillGrid());
+    EXPECT_EQ(screen.windowTitle(), " Esporta archivio anagrafico in Microsoft Excel");
+    QTableView* grid = screen.findChild<QTableView*>("grdRecords");
+    QAbstractItemModel* model = grid->model();
+    ASSERT_EQ(model->rowCount(), 2);
+    ASSERT_EQ(model->columnCount(), 26);
+    EXPECT_EQ(model->headerData(21, Qt::Horizontal).toString(), "Ente di rilascio");
+    EXPECT_EQ(model->index(0, 2).data().toString(), "12");
+    EXPECT_EQ(grid->columnWidth(1), 300);
+    EXPECT_EQ(grid->columnWidth(5), 120);
+
+    fake.messages.answers = {true, true};
+    QTest::mouseClick(screen.findChild<QToolButton*>("cmdEsporta"), Qt::LeftButton);
+    const QByteArray bytes = dir.readBytes("Anagrafica.xls");
+    EXPECT_TRUE(bytes.contains("<x:Name>Archivio Anagrafico</x:Name>"));
+    EXPECT_TRUE(bytes.contains(" width=300>Ente rilascio</td>"));
+    EXPECT_EQ(bytes.count("<tr>"), 3);
+    EXPECT_EQ(fake.opener.opened, QStringList{dir.file("Anagrafica.xls")});
+}
+
+TEST(TfrmExpRicevute, OpenedByTheEditorOnItsArchive) {
+    EditorFixture f;
+    f.store({storedDistinta("1"), storedDistinta("2")});
+    int rows = -1;
+    f.fake.dialogs.handlers.append([&rows](QDialog* dialog) {
+        rows = dialog->findChild<QTableView*>("grdRecords")->model()->rowCount();
+        return int(QDialog::Rejected);
+    });
+    f.click("cmdEsporta");
+    EXPECT_EQ(f.fake.dialogs.opened, QStringList{"TfrmExpRicevute"});
+    EXPECT_EQ(rows, 2);
+}
