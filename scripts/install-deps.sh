@@ -9,6 +9,7 @@ packages=(
   libgtest-dev googletest libbenchmark-dev
   fonts-liberation2 fonts-dejavu-core
   poppler-utils xvfb xauth
+  qt6-translations-l10n
 )
 
 missing=()

@@ -25,14 +25,24 @@ QMessageBox::Icon toQt(MessageBoxes::Icon icon) {
 }
 } // namespace
 
+std::unique_ptr<QMessageBox> QtMessageBoxes::makeNotice(QWidget* parent, Icon icon,
+                                                        const QString& text) {
+    return std::make_unique<QMessageBox>(toQt(icon), kTitle, text,
+                                         QMessageBox::Ok | QMessageBox::Cancel, parent);
+}
+
+std::unique_ptr<QMessageBox> QtMessageBoxes::makeQuestion(QWidget* parent, const QString& text) {
+    auto box = std::make_unique<QMessageBox>(QMessageBox::Question, kTitle, text,
+                                             QMessageBox::Yes | QMessageBox::No, parent);
+    return box;
+}
+
 void QtMessageBoxes::notice(QWidget* parent, Icon icon, const QString& text) {
-    QMessageBox box(toQt(icon), kTitle, text, QMessageBox::Ok | QMessageBox::Cancel, parent);
-    box.exec();
+    makeNotice(parent, icon, text)->exec();
 }
 
 bool QtMessageBoxes::question(QWidget* parent, const QString& text) {
-    return QMessageBox::question(parent, kTitle, text, QMessageBox::Yes | QMessageBox::No) ==
-           QMessageBox::Yes;
+    return makeQuestion(parent, text)->exec() == QMessageBox::Yes;
 }
 
 void QtMessageBoxes::message(QWidget* parent, const QString& text) {

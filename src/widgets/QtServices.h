@@ -2,9 +2,18 @@
 
 #include "widgets/Services.h"
 
+#include <memory>
+
+class QMessageBox;
+
 // The real implementations of the seams, for the running program.
 class QtMessageBoxes final : public MessageBoxes {
 public:
+    // The boxes as shown, before they run: their buttons carry the toolkit's
+    // own (translated) texts.
+    static std::unique_ptr<QMessageBox> makeNotice(QWidget* parent, Icon icon, const QString& text);
+    static std::unique_ptr<QMessageBox> makeQuestion(QWidget* parent, const QString& text);
+
     void notice(QWidget* parent, Icon icon, const QString& text) override;
     bool question(QWidget* parent, const QString& text) override;
     void message(QWidget* parent, const QString& text) override;

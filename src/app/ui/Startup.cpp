@@ -3,6 +3,7 @@
 #include "app/PasswordStore.h"
 #include "app/ui/Program.h"
 #include "common/ProgramFolder.h"
+#include "widgets/ItalianToolkit.h"
 #include "widgets/QtServices.h"
 
 #include <QApplication>
@@ -11,6 +12,9 @@
 
 int runProgram(int argc, char** argv) {
     QApplication app(argc, argv);
+    // Without the translation the toolkit's buttons read English; the
+    // program still works.
+    speakItalian();
     // Only the password screen and the main menu end the program, not the
     // last visible window closing: a work screen that closes shows the main
     // menu.
