@@ -1,6 +1,7 @@
 #include "app/ui/WorkScreens.h"
 
 #include "app/ui/Program.h"
+#include "buyers/ui/TfrmAnagrafica.h"
 #include "distinte/ui/TfrmMenuRicevute.h"
 #include "distinte/ui/TfrmRicevute.h"
 #include "tariff/ui/TfrmProdotti.h"
@@ -16,7 +17,8 @@
 void createWorkScreens(Program& program) {
     Services& services = program.services();
     ScreenRouter& router = program.router();
-    // MainScreen::Anagrafica goes here.
+    program.addMainScreen(MainScreen::Anagrafica,
+                          std::make_unique<TfrmAnagrafica>(services, router));
     program.addMainScreen(MainScreen::MenuRicevute,
                           std::make_unique<TfrmMenuRicevute>(services, router));
     program.addMainScreen(MainScreen::Ricevute, std::make_unique<TfrmRicevute>(services, router));

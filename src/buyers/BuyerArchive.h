@@ -1,0 +1,60 @@
+#pragma once
+
+#include "buyers/SchedaAnagrafica.h"
+#include "common/ProgramFolder.h"
+
+#include <QString>
+#include <QStringView>
+#include <functional>
+#include <optional>
+
+// The buyer editor's commands on `Anagrafica.pro`: store a card and move
+// between cards. Each call opens the file, works and closes it before
+// returning; a missing archive is created empty by the first call. Failures
+// come back as values and the screen shows its own message. Cards are never
+// deleted or moved: a card keeps its position for good.
+class BuyerArchive {
+public:
+    explicit BuyerArchive(const ProgramFolder& folder);
+
+    QString path() const { return m_path; }
+
+    struct Saved {
+        bool ok = false;
+        qint64 position = 0; // the card's position after saving
+        bool appended = false;
+    };
+    // Stores `card`: appended when `positionLabel` is blank, otherwise written
+    // over the card at that position.
+    Saved save(const SchedaAnagrafica& card, QStringView positionLabel) const;
+
+    enum class Step { First, Previous, Next, Last };
+    struct Move {
+        enum Kind {
+            Failed,  // the archive could not be read (or the label is not a position)
+            Nothing, // already at that end: nothing changes, nothing is shown
+            Empty,   // the archive holds no card
+            Loaded,  // `card` was read from `position`
+        } kind = Failed;
+        SchedaAnagrafica card;
+        qint64 position = 0;
+        // Next on an empty archive also forgets the position on screen.
+        bool clearPosition = false;
+    };
+    // Where First, Previous, Next and Last lead from the position on screen
+    // (blank for a card never stored). From a blank position both Next and
+    // Previous lead to the first card; there is no wrap-around.
+    Move move(Step step, QStringView positionLabel) const;
+
+    // The card at `position`, or none when it cannot be read.
+    std::optional<SchedaAnagrafica> read(qint64 position) const;
+
+    // Visits every card from the first to the last. The visitor returns false
+    // to stop. False when the archive could not be opened or read to the end
+    // (the cards visited so far have been visited).
+    using Visitor = std::function<bool(qint64 position, const SchedaAnagrafica& card)>;
+    bool scan(const Visitor& visit) const;
+
+private:
+    QString m_path;
+};

@@ -1,0 +1,330 @@
+#include "buyers/ui/AnagraficaWidgets.h"
+
+#include "buyers/ui/CardTyping.h"
+#include "widgets/EnterChain.h"
+#include "widgets/FieldHighlight.h"
+#include "widgets/KeyFilters.h"
+#include "widgets/PictureButton.h"
+#include "widgets/Pictures.h"
+#include "widgets/StatusHints.h"
+
+#include <QFrame>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QIcon>
+#include <QLabel>
+#include <QLineEdit>
+#include <QScrollArea>
+#include <QStyle>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+namespace {
+
+using Field = SchedaAnagrafica::Field;
+using cardtyping::Rule;
+
+const QColor kDesk(0xE4E7EB);
+
+QFont verdana(int points, bool bold = true) {
+    return QFont(QStringLiteral("Verdana"), points, bold ? QFont::Bold : QFont::Normal);
+}
+
+enum class Kind { Text, Box, Digits };
+
+// Where a field sits on the form (a grid of six columns), its caption and
+// its typing rule. The fields are listed in stored order, which is also the
+// screen order of the Tab key and of the Enter chain.
+struct Place {
+    Field field;
+    const char* caption; // null for the boxes after the first of a group
+    int row, column, span;
+    Rule rule = Rule::None;
+    Kind kind = Kind::Text;
+};
+
+const Place kPlaces[] = {
+    {SchedaAnagrafica::Nome, "NOME, COGNOME O RAGIONE SOCIALE:", 0, 0, 3},
+    {SchedaAnagrafica::Indirizzo, "INDIRIZZO:", 0, 3, 2},
+    {SchedaAnagrafica::Num, "N. CIVICO:", 0, 5, 1},
+    {SchedaAnagrafica::Localita, "LOCALITA':", 1, 1, 3},
+    {SchedaAnagrafica::Tel, "TEL.", 1, 5, 1},
+    {SchedaAnagrafica::Email, "E-MAIL:", 2, 0, 2, Rule::Trimmed},
+    {SchedaAnagrafica::DataNasc, "DATA DI NASCITA:", 2, 2, 1},
+    {SchedaAnagrafica::Sesso, "SESSO:", 2, 3, 1, Rule::UpperCase},
+    {SchedaAnagrafica::LuogoNasc, "LUOGO DI NASCITA:", 2, 4, 2},
+    {SchedaAnagrafica::CodFisc, "CODICE FISCALE:", 3, 0, 2, Rule::UpperCase},
+    {SchedaAnagrafica::PartitaIva, "PARTITA IVA:", 3, 2, 2, Rule::None, Kind::Digits},
+    {SchedaAnagrafica::Iban, "IBAN:", 3, 4, 2, Rule::UpperCase},
+    {SchedaAnagrafica::Pec, "PEC:", 4, 0, 2, Rule::Trimmed},
+    {SchedaAnagrafica::Carta, "CARTA DI CREDITO N.", 4, 2, 2, Rule::UpperCase},
+    {SchedaAnagrafica::ScadeCarta, "SCADENZA:", 4, 4, 1},
+    {SchedaAnagrafica::Cel, "TEL. CELLULARE:", 4, 5, 1},
+    {SchedaAnagrafica::Cittadinanza, "CITTADINANZA:", 5, 0, 2},
+    {SchedaAnagrafica::Occupazione, "OCCUPAZIONE:", 5, 2, 2},
+    {SchedaAnagrafica::Civile, "STATO CIVILE:", 5, 4, 2},
+    {SchedaAnagrafica::TipoDoc, "DOCUMENTO (tipo e numero):", 6, 0, 2},
+    {SchedaAnagrafica::EnteRil, "ENTE RILASCIO:", 6, 2, 2},
+    {SchedaAnagrafica::DataRil, "DATA RILASCIO:", 6, 4, 1},
+    {SchedaAnagrafica::DataSca, "DATA SCADENZA:", 6, 5, 1},
+    {SchedaAnagrafica::Prodotti, "PRODOTTI DI INTERESSE:", 7, 0, 5},
+    {SchedaAnagrafica::Questioni, "QUESTIONI IN SOSPESO:", 8, 0, 5},
+    {SchedaAnagrafica::Note, "NOTE:", 9, 0, 5},
+};
+
+QString fieldName(int index) {
+    return QString::fromLatin1(SchedaAnagrafica::layout().field(index).name);
+}
+
+QLineEdit* makeField(QWidget* parent, int index) {
+    auto* field = new QLineEdit(parent);
+    field->setObjectName(QStringLiteral("txt") + fieldName(index));
+    field->setMaxLength(SchedaAnagrafica::layout().field(index).capacity);
+    field->setFont(verdana(12));
+    applyStyledHighlight(field);
+    return field;
+}
+
+QLabel* makeCaption(QWidget* parent, const char* text) {
+    auto* caption = new QLabel(QString::fromUtf8(text), parent);
+    caption->setFont(verdana(8));
+    return caption;
+}
+
+QToolButton* makeCheckIcon(QWidget* parent, const QString& name, const QIcon& icon) {
+    QToolButton* button = makePictureButton(parent, name, icon);
+    button->setIconSize(QSize(22, 22));
+    return button;
+}
+
+// A caption over a row of widgets.
+QVBoxLayout* cell(QLabel* caption, const QList<QWidget*>& widgets) {
+    auto* column = new QVBoxLayout;
+    column->setSpacing(1);
+    column->addWidget(caption);
+    auto* row = new QHBoxLayout;
+    row->setSpacing(3);
+    for (QWidget* w : widgets)
+        row->addWidget(w, w->inherits("QLineEdit") && w->maximumWidth() > 100 ? 1 : 0);
+    column->addLayout(row);
+    return column;
+}
+
+QList<QWidget*> boxes(const AnagraficaWidgets& w, int first, int count) {
+    QList<QWidget*> out;
+    for (int i = first; i < first + count; ++i)
+        out.append(w.txt[i]);
+    return out;
+}
+
+void buildForm(AnagraficaWidgets& w, QWidget* form, QWidget* screen) {
+    for (int i = 0; i < AnagraficaWidgets::kEditFields; ++i)
+        w.txt[i] = makeField(form, i);
+    const QIcon check = screen->style()->standardIcon(QStyle::SP_DialogApplyButton);
+    w.btnEmail = makeCheckIcon(form, QStringLiteral("btnEmail"),
+                               screen->style()->standardIcon(QStyle::SP_ArrowForward));
+    w.btnCodFisc = makeCheckIcon(form, QStringLiteral("btnCodFisc"), check);
+    w.btnPartitaIva = makeCheckIcon(form, QStringLiteral("btnPartitaIva"), check);
+    w.btnIban = makeCheckIcon(form, QStringLiteral("btnIban"), check);
+    w.btnCarta = makeCheckIcon(form, QStringLiteral("btnCarta"), check);
+    QHash<int, QToolButton*> icons = {{SchedaAnagrafica::Email, w.btnEmail},
+                                      {SchedaAnagrafica::CodFisc, w.btnCodFisc},
+                                      {SchedaAnagrafica::PartitaIva, w.btnPartitaIva},
+                                      {SchedaAnagrafica::Iban, w.btnIban},
+                                      {SchedaAnagrafica::Carta, w.btnCarta}};
+
+    auto* grid = new QGridLayout(form);
+    grid->setContentsMargins(14, 10, 14, 10);
+    grid->setHorizontalSpacing(10);
+    grid->setVerticalSpacing(6);
+    for (const Place& p : kPlaces) {
+        QLineEdit* field = w.txt[p.field];
+        QList<QWidget*> widgets{field};
+        if (QToolButton* icon = icons.value(p.field))
+            widgets.append(icon);
+        grid->addLayout(cell(makeCaption(form, p.caption), widgets), p.row, p.column, 1, p.span);
+        cardtyping::applyRule(field, p.rule);
+        if (p.kind == Kind::Digits)
+            installKeyFilter(field, KeyFilterKind::Digits);
+    }
+    w.txt[SchedaAnagrafica::Sesso]->setAlignment(Qt::AlignCenter);
+    w.txt[SchedaAnagrafica::Sesso]->setFixedWidth(48);
+
+    // The single-character boxes of the CAP and the province.
+    for (int i = SchedaAnagrafica::Cap01; i <= SchedaAnagrafica::Prov01 + 1; ++i)
+        if (i != SchedaAnagrafica::Localita)
+            w.txt[i]->setFixedWidth(30);
+    grid->addLayout(cell(makeCaption(form, "CAP:"), boxes(w, SchedaAnagrafica::Cap01, 5)), 1, 0);
+    grid->addLayout(cell(makeCaption(form, "PROV."), boxes(w, SchedaAnagrafica::Prov01, 2)), 1, 4);
+
+    // The person beside the lower block.
+    auto* imgPersona = new QLabel(form);
+    imgPersona->setObjectName(QStringLiteral("imgPersona"));
+    imgPersona->setPixmap(pictures::areaPicture(pictures::Area::Buyers, 110));
+    imgPersona->setAlignment(Qt::AlignCenter);
+    grid->addWidget(imgPersona, 7, 5, 3, 1);
+    for (int c = 0; c < 6; ++c)
+        grid->setColumnStretch(c, 1);
+
+    // Hidden attachment labels.
+    for (int i = 0; i < int(w.lbl.size()); ++i) {
+        auto* label = new QLabel(screen);
+        label->setObjectName(QStringLiteral("lbl") + fieldName(AnagraficaWidgets::kEditFields + i));
+        label->hide();
+        w.lbl[i] = label;
+    }
+}
+
+void buildEnterChain(AnagraficaWidgets& w) {
+    // Screen order is stored order; from the notes back to the name.
+    for (int i = 0; i < AnagraficaWidgets::kEditFields; ++i) {
+        QLineEdit* next = w.txt[(i + 1) % AnagraficaWidgets::kEditFields];
+        setEnterNext(w.txt[i], next);
+    }
+    for (int i = SchedaAnagrafica::Cap01; i <= SchedaAnagrafica::Prov01 + 1; ++i)
+        if (i != SchedaAnagrafica::Localita)
+            cardtyping::makeCharacterBox(w.txt[i], w.txt[i + 1]);
+}
+
+QWidget* buildCommands(AnagraficaWidgets& w, QWidget* screen) {
+    auto* commands = new QWidget(screen);
+    commands->setObjectName(QStringLiteral("pnlComandi"));
+    const auto command = [&](const char* name, QStyle::StandardPixmap pixmap, const char* text) {
+        return makePictureButton(commands, QString::fromLatin1(name),
+                                 screen->style()->standardIcon(pixmap), QString::fromUtf8(text));
+    };
+    w.cmdNuovo = command("cmdNuovo", QStyle::SP_FileIcon, "Nuovo");
+    w.cmdDuplica = command("cmdDuplica", QStyle::SP_FileDialogNewFolder, "Duplica");
+    w.cmdSalva = command("cmdSalva", QStyle::SP_DialogSaveButton, "Salva");
+    w.cmdTrova = command("cmdTrova", QStyle::SP_FileDialogContentsView, "Trova");
+    w.cmdFile = command("cmdFile", QStyle::SP_FileLinkIcon, "Allega file");
+    w.cmdStampa = command("cmdStampa", QStyle::SP_ComputerIcon, "Stampa");
+    for (QToolButton* wide : {w.cmdFile, w.cmdStampa}) {
+        wide->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+        wide->setFont(verdana(10));
+    }
+    w.cmdPrimo = command("cmdPrimo", QStyle::SP_MediaSkipBackward, "Prima");
+    w.cmdIndietro = command("cmdIndietro", QStyle::SP_MediaSeekBackward, "Precedente");
+    w.cmdAvanti = command("cmdAvanti", QStyle::SP_MediaSeekForward, "Successiva");
+    w.cmdUltimo = command("cmdUltimo", QStyle::SP_MediaSkipForward, "Ultima");
+    w.lblPosizione = new QLabel(commands);
+    w.lblPosizione->setObjectName(QStringLiteral("lblPosizione"));
+    w.lblPosizione->setFont(verdana(12));
+    w.lblPosizione->setAlignment(Qt::AlignCenter);
+    w.lblPosizione->setMinimumWidth(70);
+    w.lblPosizione->setFrameShape(QFrame::StyledPanel);
+    w.cmdEsporta = command("cmdEsporta", QStyle::SP_DriveHDIcon, "Esporta");
+    w.cmdQuestioni = command("cmdQuestioni", QStyle::SP_MessageBoxWarning, "Questioni");
+    w.cmdGuida =
+        makePictureButton(commands, QStringLiteral("cmdGuida"),
+                          QIcon(pictures::roundIcon(QStringLiteral("?"), pictures::kTeal, 56)),
+                          QStringLiteral("Guida"));
+    w.cmdEsci =
+        makePictureButton(commands, QStringLiteral("cmdEsci"),
+                          QIcon(pictures::roundIcon(QStringLiteral("×"), pictures::kCrimson, 56)),
+                          QStringLiteral("Esci"));
+
+    auto* bar = new QHBoxLayout(commands);
+    bar->setContentsMargins(8, 4, 8, 4);
+    bar->setSpacing(2);
+    const auto add = [bar](std::initializer_list<QWidget*> ws) {
+        for (QWidget* c : ws)
+            bar->addWidget(c);
+        bar->addSpacing(14);
+    };
+    add({w.cmdNuovo, w.cmdDuplica, w.cmdSalva, w.cmdTrova});
+    add({w.cmdFile, w.cmdStampa});
+    add({w.cmdPrimo, w.cmdIndietro, w.lblPosizione, w.cmdAvanti, w.cmdUltimo});
+    add({w.cmdEsporta, w.cmdQuestioni});
+    bar->addStretch();
+    bar->addWidget(w.cmdGuida);
+    bar->addWidget(w.cmdEsci);
+    return commands;
+}
+
+void addHints(AnagraficaWidgets& w, QWidget* screen, const QList<QWidget*>& background) {
+    auto* hints = new StatusHints(w.panInfo);
+    const QList<QPair<QWidget*, const char*>> hinted = {
+        {w.cmdNuovo, "Prepara la schermata per l'inserimento di una nuova scheda."},
+        {w.cmdDuplica, "Prepara la schermata per l'inserimento di una nuova scheda duplicando i "
+                       "dati correnti."},
+        {w.cmdSalva, "Salva la scheda corrente in archivio."},
+        {w.cmdTrova, "Trova una scheda in archivio."},
+        {w.cmdFile, "Allega file alla scheda corrente."},
+        {w.cmdStampa, "Stampa la scheda corrente."},
+        {w.cmdPrimo, "Visualizza la prima scheda in archivio."},
+        {w.cmdIndietro, "Visualizza la scheda precedente in archivio."},
+        {w.cmdAvanti, "Visualizza la scheda successiva in archivio."},
+        {w.cmdUltimo, "Visualizza l'ultima scheda in archivio."},
+        {w.cmdEsporta, "Esporta l'archivio in un file di Microsoft Excel."},
+        {w.cmdQuestioni, "Visualizza il riepilogo delle questioni in sospeso."},
+        {w.cmdGuida, "Visualizza la pagina della guida in linea sensibile al contesto."},
+        {w.cmdEsci, "Esci da questa schermata di lavoro."},
+        {w.btnEmail, "Invia una e-mail all'indirizzo indicato."},
+        {w.btnCodFisc, "Controlla il codice fiscale."},
+        {w.btnPartitaIva, "Controlla il numero di partita IVA."},
+        {w.btnIban, "Controlla l'IBAN."},
+        {w.btnCarta, "Controlla il numero di carta di credito."},
+    };
+    for (const auto& [widget, hint] : hinted)
+        hints->addHint(widget, QString::fromUtf8(hint));
+    hints->addBackground(screen);
+    for (QWidget* area : background) {
+        hints->addBackground(area);
+        for (QLabel* label : area->findChildren<QLabel*>(Qt::FindDirectChildrenOnly))
+            hints->addBackground(label);
+    }
+}
+
+} // namespace
+
+AnagraficaWidgets AnagraficaWidgets::build(QWidget* screen) {
+    AnagraficaWidgets w;
+
+    auto* scroll = new QScrollArea(screen);
+    scroll->setObjectName(QStringLiteral("sfoSchermata"));
+    scroll->setWidgetResizable(true);
+    scroll->setFrameShape(QFrame::NoFrame);
+    auto* content = new QWidget;
+    content->setObjectName(QStringLiteral("bkgSchermata"));
+    content->setAutoFillBackground(true);
+    QPalette desk = content->palette();
+    desk.setColor(QPalette::Window, kDesk);
+    content->setPalette(desk);
+    scroll->setWidget(content);
+    auto* form = new QFrame(content);
+    form->setObjectName(QStringLiteral("shpScheda"));
+    form->setMaximumWidth(1400);
+    form->setStyleSheet(
+        QStringLiteral("#shpScheda { background-color: white; border: 1px solid #B0B0B0; }"));
+    buildForm(w, form, screen);
+    buildEnterChain(w);
+
+    // The card sits centred on the desk.
+    auto* centre = new QHBoxLayout;
+    centre->addStretch();
+    centre->addWidget(form, 1);
+    centre->addStretch();
+    auto* desktop = new QVBoxLayout(content);
+    desktop->setContentsMargins(8, 6, 8, 6);
+    desktop->addStretch();
+    desktop->addLayout(centre);
+    desktop->addStretch();
+
+    QWidget* commands = buildCommands(w, screen);
+    w.panInfo = new QLabel(QStringLiteral("Pronto per archiviare una nuova scheda..."), screen);
+    w.panInfo->setObjectName(QStringLiteral("panInfo"));
+    w.panInfo->setFrameShape(QFrame::StyledPanel);
+    w.panInfo->setFrameShadow(QFrame::Sunken);
+    w.panInfo->setContentsMargins(6, 2, 6, 2);
+
+    auto* root = new QVBoxLayout(screen);
+    root->setContentsMargins(0, 0, 0, 0);
+    root->setSpacing(0);
+    root->addWidget(commands);
+    root->addWidget(scroll, 1);
+    root->addWidget(w.panInfo);
+
+    addHints(w, screen, {commands, content, form});
+    return w;
+}

@@ -1,0 +1,172 @@
+#include "buyers/ui/TfrmAnagrafica.h"
+
+#include "buyers/BuyerRules.h"
+#include "common/TextRules.h"
+#include "widgets/NumberSettings.h"
+#include "widgets/OpenURL.h"
+#include "widgets/ScreenRouter.h"
+#include "widgets/Services.h"
+
+#include <QCloseEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QShowEvent>
+#include <QToolButton>
+
+const QString TfrmAnagrafica::kAccessFailure = QStringLiteral(
+    "Attenzione: il sistema non permette di accedere all'archivio.\n\r\n\rAccertarsi di possedere "
+    "i privilegi di scrittura nella cartella di installazione del programma.");
+const QString TfrmAnagrafica::kEmptyArchive =
+    QStringLiteral("L'archivio non contiene nessuna scheda.");
+const QString TfrmAnagrafica::kRewritten =
+    QStringLiteral("Le modifiche apportate alla scheda corrente sono state salvate in archivio.");
+const QString TfrmAnagrafica::kAppended =
+    QStringLiteral("La scheda corrente è stata inserita in archivio.");
+const QString TfrmAnagrafica::kDuplicateUnsaved =
+    QStringLiteral("Attenzione: la duplicazione di una scheda può avvenire soltanto dopo che "
+                   "questa è stata inserita in archivio.");
+const QString TfrmAnagrafica::kDuplicated = QStringLiteral(
+    "E' ora possibile apportare le proprie modifiche alla scheda corrente.\n\r\n\rAl "
+    "termine premere Salva per inserire la scheda in archivio.");
+
+TfrmAnagrafica::TfrmAnagrafica(Services& services, ScreenRouter& router, QWidget* parent)
+    : QWidget(parent), m_services(services), m_router(router) {
+    applyNumberSettings();
+    setObjectName(QStringLiteral("TfrmAnagrafica"));
+    setWindowTitle(QStringLiteral(" Vellarmo - Archivio Acquirenti"));
+    m_w = AnagraficaWidgets::build(this);
+
+    connect(m_w.cmdNuovo, &QToolButton::clicked, this, &TfrmAnagrafica::cmdNuovoClick);
+    connect(m_w.cmdDuplica, &QToolButton::clicked, this, &TfrmAnagrafica::cmdDuplicaClick);
+    connect(m_w.cmdSalva, &QToolButton::clicked, this, &TfrmAnagrafica::cmdSalvaClick);
+    connect(m_w.cmdFile, &QToolButton::clicked, this, &TfrmAnagrafica::cmdFileClick);
+    connect(m_w.cmdStampa, &QToolButton::clicked, this, &TfrmAnagrafica::cmdStampaClick);
+    connect(m_w.cmdTrova, &QToolButton::clicked, this, &TfrmAnagrafica::cmdTrovaClick);
+    connect(m_w.cmdQuestioni, &QToolButton::clicked, this, &TfrmAnagrafica::cmdQuestioniClick);
+    connect(m_w.cmdPrimo, &QToolButton::clicked, this,
+            [this] { navigate(BuyerArchive::Step::First); });
+    connect(m_w.cmdIndietro, &QToolButton::clicked, this,
+            [this] { navigate(BuyerArchive::Step::Previous); });
+    connect(m_w.cmdAvanti, &QToolButton::clicked, this,
+            [this] { navigate(BuyerArchive::Step::Next); });
+    connect(m_w.cmdUltimo, &QToolButton::clicked, this,
+            [this] { navigate(BuyerArchive::Step::Last); });
+    connect(m_w.cmdEsci, &QToolButton::clicked, this, &QWidget::close);
+    connect(m_w.btnEmail, &QToolButton::clicked, this, &TfrmAnagrafica::btnEmailClick);
+    // cmdEsporta, cmdGuida and the four check icons open the export, help
+    // and identifier check screens; they do nothing until those screens are
+    // part of the program.
+}
+
+SchedaAnagrafica TfrmAnagrafica::cardOnScreen() const {
+    QStringList texts;
+    for (QLineEdit* field : m_w.txt)
+        texts.append(field->text());
+    for (QLabel* label : m_w.lbl)
+        texts.append(label->text());
+    return SchedaAnagrafica::fromTexts(texts);
+}
+
+void TfrmAnagrafica::loadCard(const SchedaAnagrafica& card) {
+    const QStringList texts = card.toTexts();
+    for (int i = 0; i < int(m_w.txt.size()); ++i)
+        m_w.txt[i]->setText(text::trimmed(texts[i]));
+    for (int i = 0; i < int(m_w.lbl.size()); ++i)
+        m_w.lbl[i]->setText(text::trimmed(texts[AnagraficaWidgets::kEditFields + i]));
+}
+
+void TfrmAnagrafica::showScheda(const SchedaAnagrafica& card, qint64 position) {
+    loadCard(card);
+    m_w.lblPosizione->setText(QString::number(position));
+}
+
+void TfrmAnagrafica::clearCard() {
+    loadCard(SchedaAnagrafica{});
+    m_w.lblPosizione->clear();
+    m_w.field(SchedaAnagrafica::Nome)->setFocus();
+}
+
+void TfrmAnagrafica::showAccessFailure() {
+    m_services.messages.notice(this, MessageBoxes::Icon::Error, kAccessFailure);
+}
+
+void TfrmAnagrafica::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    // Restoring a minimised window is not a new visit from the menu.
+    if (!event->spontaneous())
+        clearCard();
+}
+
+void TfrmAnagrafica::closeEvent(QCloseEvent* event) {
+    m_router.switchTo(MainScreen::Avvio, this);
+    event->accept();
+}
+
+void TfrmAnagrafica::cmdNuovoClick() {
+    clearCard();
+}
+
+void TfrmAnagrafica::cmdDuplicaClick() {
+    if (text::trimmed(m_w.lblPosizione->text()).isEmpty()) {
+        m_services.messages.notice(this, MessageBoxes::Icon::Warning, kDuplicateUnsaved);
+        return;
+    }
+    loadCard(buyerrules::duplicated(cardOnScreen()));
+    m_w.lblPosizione->clear();
+    m_w.field(SchedaAnagrafica::Nome)->setFocus();
+    m_services.messages.notice(this, MessageBoxes::Icon::Information, kDuplicated);
+}
+
+void TfrmAnagrafica::cmdSalvaClick() {
+    const SchedaAnagrafica card = cardOnScreen();
+    if (const auto problem = buyerrules::firstProblem(card)) {
+        m_services.messages.notice(this, MessageBoxes::Icon::Warning, problem->message);
+        m_w.field(problem->field)->setFocus();
+        return;
+    }
+    const BuyerArchive::Saved saved =
+        BuyerArchive(m_services.folder).save(card, m_w.lblPosizione->text());
+    if (!saved.ok) {
+        showAccessFailure();
+        return;
+    }
+    m_w.lblPosizione->setText(QString::number(saved.position));
+    m_services.messages.notice(this, MessageBoxes::Icon::Information,
+                               saved.appended ? kAppended : kRewritten);
+}
+
+void TfrmAnagrafica::navigate(BuyerArchive::Step step) {
+    const BuyerArchive::Move move =
+        BuyerArchive(m_services.folder).move(step, m_w.lblPosizione->text());
+    switch (move.kind) {
+    case BuyerArchive::Move::Failed:
+        showAccessFailure();
+        break;
+    case BuyerArchive::Move::Nothing:
+        break;
+    case BuyerArchive::Move::Empty:
+        if (move.clearPosition)
+            m_w.lblPosizione->clear();
+        m_services.messages.notice(this, MessageBoxes::Icon::Information, kEmptyArchive);
+        break;
+    case BuyerArchive::Move::Loaded:
+        showScheda(move.card, move.position);
+        break;
+    }
+}
+
+void TfrmAnagrafica::btnEmailClick() {
+    // Opened even when the field is empty: the mail program starts a blank
+    // message.
+    TMisc(m_services.opener)
+        .Open(QStringLiteral("\"mailto:") +
+              text::trimmed(m_w.field(SchedaAnagrafica::Email)->text()) + QLatin1Char('"'));
+}
+
+void TfrmAnagrafica::cmdFileClick() {}
+
+void TfrmAnagrafica::cmdStampaClick() {}
+
+void TfrmAnagrafica::cmdTrovaClick() {}
+
+void TfrmAnagrafica::cmdQuestioniClick() {}

@@ -1,0 +1,51 @@
+#pragma once
+
+#include "../BuyerCards.h"
+#include "buyers/ui/TfrmAnagrafica.h"
+#include "support/FakeServices.h"
+#include "support/TestFolder.h"
+#include "widgets/ScreenRouter.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTest>
+#include <gtest/gtest.h>
+
+// A buyer editor on a fresh program folder, with a stand-in main menu to
+// return to.
+struct AnagraficaFixture {
+    AnagraficaFixture() {
+        router.add(MainScreen::Avvio, &avvio);
+        router.add(MainScreen::Anagrafica, &editor);
+    }
+
+    template <typename T = QWidget> T* child(const QString& name) {
+        T* found = editor.findChild<T*>(name);
+        EXPECT_NE(found, nullptr) << name.toStdString();
+        return found;
+    }
+    QLineEdit* field(const QString& name) { return child<QLineEdit>(name); }
+    QString text(const QString& name) { return field(name)->text(); }
+    QString position() { return child<QLabel>(QStringLiteral("lblPosizione"))->text(); }
+    void click(const QString& name) {
+        QTest::mouseClick(child<QAbstractButton>(name), Qt::LeftButton);
+    }
+    QStringList messages() const { return fake.messages.texts(); }
+    // Types each character into whichever widget has the focus at that moment.
+    static void typeIntoFocus(const QString& typed) {
+        for (QChar c : typed)
+            QTest::keyClick(QApplication::focusWidget(), c.toLatin1());
+    }
+    static QString focusName() {
+        QWidget* focus = QApplication::focusWidget();
+        return focus != nullptr ? focus->objectName() : QString();
+    }
+
+    TestFolder dir;
+    FakeServices fake{dir.folder()};
+    ScreenRouter router;
+    QWidget avvio;
+    TfrmAnagrafica editor{fake.services, router};
+};

@@ -1,0 +1,276 @@
+#include "AnagraficaFixture.h"
+#include "support/ActiveWindow.h"
+#include "support/Unprivileged.h"
+
+#include <QMouseEvent>
+
+namespace {
+
+using Icon = MessageBoxes::Icon;
+
+TEST(TfrmAnagrafica, SaveWarnsNameBeforeSexThenAppendsAndRewrites) {
+    AnagraficaFixture f;
+    ASSERT_TRUE(showActive(&f.editor));
+    f.field(QStringLiteral("txtNome"))->setText(QStringLiteral("   "));
+    f.field(QStringLiteral("txtSesso"))->setFocus();
+    f.click(QStringLiteral("cmdSalva"));
+    EXPECT_EQ(f.focusName(), QStringLiteral("txtNome"));
+
+    QTest::keyClicks(f.field(QStringLiteral("txtNome")), QStringLiteral("  Mario Rossi"));
+    f.field(QStringLiteral("txtSesso"))->setFocus();
+    QTest::keyClicks(f.field(QStringLiteral("txtSesso")), QStringLiteral("x"));
+    f.field(QStringLiteral("txtNome"))->setFocus();
+    f.click(QStringLiteral("cmdSalva"));
+    EXPECT_EQ(f.focusName(), QStringLiteral("txtSesso"));
+    EXPECT_FALSE(f.dir.exists(kBuyersArchiveFileName));
+
+    f.field(QStringLiteral("txtSesso"))->clear();
+    QTest::keyClicks(f.field(QStringLiteral("txtSesso")), QStringLiteral("m"));
+    EXPECT_EQ(f.text(QStringLiteral("txtSesso")), QStringLiteral("M"));
+    f.click(QStringLiteral("cmdSalva"));
+    EXPECT_EQ(f.position(), QStringLiteral("1"));
+    f.field(QStringLiteral("txtNote"))->setText(QStringLiteral("cliente"));
+    f.click(QStringLiteral("cmdSalva"));
+    EXPECT_EQ(f.position(), QStringLiteral("1"));
+
+    EXPECT_EQ(f.messages(), QStringList({
+                                QStringLiteral("Attenzione: per salvare la scheda è necessario "
+                                               "indicare il nome."),
+                                QStringLiteral("Attenzione: per salvare la scheda è necessario "
+                                               "indicare il sesso usando la lettera M oppure F."),
+                                QStringLiteral("La scheda corrente è stata inserita in archivio."),
+                                QStringLiteral("Le modifiche apportate alla scheda corrente sono "
+                                               "state salvate in archivio."),
+                            }));
+    const QList<Icon> icons = {Icon::Warning, Icon::Warning, Icon::Information, Icon::Information};
+    for (int i = 0; i < icons.size(); ++i)
+        EXPECT_EQ(f.fake.messages.shown[i].icon, icons[i]);
+    const QByteArray bytes = f.dir.readBytes(kBuyersArchiveFileName);
+    ASSERT_EQ(bytes.size(), SchedaAnagrafica::kRecordSize);
+    const SchedaAnagrafica stored = SchedaAnagrafica::decode(bytes);
+    EXPECT_EQ(stored.nome, QStringLiteral("Mario Rossi"));
+    EXPECT_EQ(stored.note, QStringLiteral("cliente"));
+}
+
+TEST(TfrmAnagrafica, DuplicaStartsANewCardWithoutAttachments) {
+    AnagraficaFixture f;
+    QList<SchedaAnagrafica> cards = numberedCards(6);
+    cards[3].file = {QStringLiteral("doc.pdf"), QStringLiteral("foto.jpg"), QString()};
+    cards[3].desc = {QStringLiteral("Documento"), QStringLiteral("Foto"), QString()};
+    cards[3].indirizzo = QStringLiteral("Via Roma");
+    writeBuyers(f.dir, cards);
+    f.editor.show();
+
+    f.click(QStringLiteral("cmdDuplica"));
+    EXPECT_EQ(f.messages(), QStringList(QStringLiteral(
+                                "Attenzione: la duplicazione di una scheda può avvenire "
+                                "soltanto dopo che questa è stata inserita in archivio.")));
+    for (int i = 0; i < 4; ++i)
+        f.click(QStringLiteral("cmdAvanti"));
+    ASSERT_EQ(f.position(), QStringLiteral("4"));
+    EXPECT_EQ(f.child<QLabel>(QStringLiteral("lblFile02"))->text(), QStringLiteral("foto.jpg"));
+
+    f.fake.messages.shown.clear();
+    f.click(QStringLiteral("cmdDuplica"));
+    EXPECT_EQ(f.messages(),
+              QStringList(QStringLiteral("E' ora possibile apportare le proprie modifiche alla "
+                                         "scheda corrente.\n\r\n\rAl termine premere Salva per "
+                                         "inserire la scheda in archivio.")));
+    EXPECT_EQ(f.position(), QString());
+    EXPECT_EQ(f.text(QStringLiteral("txtIndirizzo")), QStringLiteral("Via Roma"));
+    f.click(QStringLiteral("cmdSalva"));
+    EXPECT_EQ(f.position(), QStringLiteral("7"));
+
+    const QByteArray bytes = f.dir.readBytes(kBuyersArchiveFileName);
+    ASSERT_EQ(bytes.size(), 7 * SchedaAnagrafica::kRecordSize);
+    const SchedaAnagrafica copy = SchedaAnagrafica::decode(bytes.mid(6 * 3831));
+    EXPECT_EQ(copy.nome, QStringLiteral("Scheda 4"));
+    EXPECT_EQ(copy.indirizzo, QStringLiteral("Via Roma"));
+    EXPECT_EQ(copy.file, (std::array<QString, 3>{}));
+    EXPECT_EQ(copy.desc, (std::array<QString, 3>{}));
+    EXPECT_EQ(SchedaAnagrafica::decode(bytes.mid(3 * 3831, 3831)), cards[3]);
+}
+
+TEST(TfrmAnagrafica, ArrowsStopQuietlyAtBothEndsAndStartFromANewCard) {
+    AnagraficaFixture f;
+    writeBuyers(f.dir, numberedCards(3));
+    f.editor.show();
+    const struct {
+        const char* command;
+        const char* position;
+    } steps[] = {
+        {"cmdIndietro", "1"}, {"cmdIndietro", "1"}, {"cmdUltimo", "3"}, {"cmdAvanti", "3"},
+        {"cmdIndietro", "2"}, {"cmdPrimo", "1"},    {"cmdNuovo", ""},   {"cmdAvanti", "1"},
+    };
+    for (const auto& step : steps) {
+        f.click(QString::fromLatin1(step.command));
+        EXPECT_EQ(f.position(), QString::fromLatin1(step.position)) << step.command;
+    }
+    EXPECT_EQ(f.text(QStringLiteral("txtNome")), QStringLiteral("Scheda 1"));
+    EXPECT_TRUE(f.messages().isEmpty());
+}
+
+TEST(TfrmAnagrafica, ArrowsOnAnEmptyOrUnreadableArchive) {
+    AnagraficaFixture f;
+    f.editor.show();
+    f.child<QLabel>(QStringLiteral("lblPosizione"))->setText(QStringLiteral("4"));
+    for (const char* command : {"cmdPrimo", "cmdUltimo", "cmdIndietro"})
+        f.click(QString::fromLatin1(command));
+    EXPECT_EQ(f.position(), QStringLiteral("4"));
+    f.click(QStringLiteral("cmdAvanti"));
+    EXPECT_EQ(f.position(), QString());
+    EXPECT_EQ(f.messages(),
+              QStringList(4, QStringLiteral("L'archivio non contiene nessuna scheda.")));
+
+    writeBuyers(f.dir, numberedCards(2));
+    f.fake.messages.shown.clear();
+    f.field(QStringLiteral("txtNome"))->setText(QStringLiteral("Da salvare"));
+    f.field(QStringLiteral("txtSesso"))->setText(QStringLiteral("F"));
+    {
+        ReadOnlyScope readOnly({f.dir.file(kBuyersArchiveFileName)});
+        f.click(QStringLiteral("cmdSalva"));
+        f.click(QStringLiteral("cmdPrimo"));
+    }
+    EXPECT_EQ(f.messages(), QStringList(2, TfrmAnagrafica::kAccessFailure));
+    EXPECT_EQ(f.fake.messages.shown[0].icon, Icon::Error);
+    EXPECT_EQ(f.position(), QString());
+    EXPECT_EQ(f.text(QStringLiteral("txtNome")), QStringLiteral("Da salvare"));
+}
+
+TEST(TfrmAnagrafica, CharacterBoxesFillAndMoveOn) {
+    AnagraficaFixture f;
+    ASSERT_TRUE(showActive(&f.editor));
+    f.field(QStringLiteral("txtCap01"))->setFocus();
+    f.typeIntoFocus(QStringLiteral("80121"));
+    QString cap;
+    for (int i = 1; i <= 5; ++i)
+        cap += f.text(QStringLiteral("txtCap0%1").arg(i));
+    EXPECT_EQ(cap, QStringLiteral("80121"));
+    EXPECT_EQ(f.focusName(), QStringLiteral("txtLocalita"));
+
+    f.field(QStringLiteral("txtProv01"))->setFocus();
+    f.typeIntoFocus(QStringLiteral("na"));
+    EXPECT_EQ(f.text(QStringLiteral("txtProv01")), QStringLiteral("N"));
+    EXPECT_EQ(f.text(QStringLiteral("txtProv02")), QStringLiteral("A"));
+    EXPECT_EQ(f.focusName(), QStringLiteral("txtTel"));
+
+    f.field(QStringLiteral("txtProv01"))->setFocus();
+    QTest::keyClick(f.field(QStringLiteral("txtProv01")), Qt::Key_Backspace);
+    EXPECT_EQ(f.text(QStringLiteral("txtProv01")), QString());
+    EXPECT_EQ(f.focusName(), QStringLiteral("txtProv01"));
+}
+
+TEST(TfrmAnagrafica, TypingRulesOfTheFields) {
+    AnagraficaFixture f;
+    ASSERT_TRUE(showActive(&f.editor));
+    const struct {
+        const char* field;
+        const char* typed;
+        const char* shown;
+    } cases[] = {
+        {"txtPartitaIva", "12a3b", "123"},
+        {"txtCodFisc", "rssmra80 ", "RSSMRA80"},
+        {"txtIban", "it60x", "IT60X"},
+        {"txtCarta", "4111 ", "4111"},
+        {"txtEmail", "mario@posta.it ", "mario@posta.it"},
+        {"txtPec", " pec@posta.it", "pec@posta.it"},
+        {"txtTel", "081 555 ", "081 555 "},
+        {"txtNome", "mario rossi", "mario rossi"},
+    };
+    for (const auto& c : cases) {
+        QLineEdit* field = f.field(QString::fromLatin1(c.field));
+        field->setFocus();
+        QTest::keyClicks(field, QString::fromUtf8(c.typed));
+        EXPECT_EQ(field->text(), QString::fromUtf8(c.shown)) << c.field;
+    }
+    // Key combinations do not reach the partita IVA either.
+    QLineEdit* piva = f.field(QStringLiteral("txtPartitaIva"));
+    piva->setFocus();
+    QTest::keyClick(piva, Qt::Key_Home);
+    QTest::keyClick(piva, Qt::Key_Tab);
+    EXPECT_EQ(f.focusName(), QStringLiteral("txtPartitaIva"));
+    EXPECT_EQ(piva->cursorPosition(), 3);
+
+    const struct {
+        const char* name;
+        int length;
+    } lengths[] = {{"txtNome", 250},      {"txtNum", 10},   {"txtCap03", 1},
+                   {"txtLocalita", 120},  {"txtTel", 30},   {"txtCodFisc", 16},
+                   {"txtPartitaIva", 11}, {"txtIban", 27},  {"txtCarta", 50},
+                   {"txtDataSca", 10},    {"txtNote", 250}, {"txtSesso", 1}};
+    for (const auto& l : lengths)
+        EXPECT_EQ(f.field(QString::fromLatin1(l.name))->maxLength(), l.length) << l.name;
+}
+
+TEST(TfrmAnagrafica, EnterRunsThroughEveryFieldAndWrapsRound) {
+    AnagraficaFixture f;
+    ASSERT_TRUE(showActive(&f.editor));
+    const QStringList chain = {
+        "txtNome",      "txtIndirizzo",  "txtNum",        "txtCap01",        "txtCap02",
+        "txtCap03",     "txtCap04",      "txtCap05",      "txtLocalita",     "txtProv01",
+        "txtProv02",    "txtTel",        "txtEmail",      "txtDataNasc",     "txtSesso",
+        "txtLuogoNasc", "txtCodFisc",    "txtPartitaIva", "txtIban",         "txtPec",
+        "txtCarta",     "txtScadeCarta", "txtCel",        "txtCittadinanza", "txtOccupazione",
+        "txtCivile",    "txtTipoDoc",    "txtEnteRil",    "txtDataRil",      "txtDataSca",
+        "txtProdotti",  "txtQuestioni",  "txtNote",       "txtNome"};
+    f.field(chain.first())->setFocus();
+    for (qsizetype i = 1; i < chain.size(); ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        EXPECT_EQ(f.focusName(), chain[i]);
+    }
+}
+
+TEST(TfrmAnagrafica, ShowingClearsAndClosingReturnsToTheMenu) {
+    AnagraficaFixture f;
+    writeBuyers(f.dir, numberedCards(2));
+    f.router.switchTo(MainScreen::Anagrafica, &f.avvio);
+    f.click(QStringLiteral("cmdUltimo"));
+    ASSERT_EQ(f.child<QLabel>(QStringLiteral("lblFile01"))->text(), QString());
+    f.child<QLabel>(QStringLiteral("lblFile01"))->setText(QStringLiteral("x.pdf"));
+    f.click(QStringLiteral("cmdEsci"));
+    EXPECT_TRUE(f.avvio.isVisible());
+    EXPECT_FALSE(f.editor.isVisible());
+
+    f.router.switchTo(MainScreen::Anagrafica, &f.avvio);
+    EXPECT_EQ(f.text(QStringLiteral("txtNome")), QString());
+    EXPECT_EQ(f.position(), QString());
+    EXPECT_EQ(f.child<QLabel>(QStringLiteral("lblFile01"))->text(), QString());
+    EXPECT_EQ(f.editor.windowTitle(), QStringLiteral(" Vellarmo - Archivio Acquirenti"));
+}
+
+TEST(TfrmAnagrafica, EmailButtonOpensMailtoEvenWhenEmpty) {
+    AnagraficaFixture f;
+    f.editor.show();
+    f.click(QStringLiteral("btnEmail"));
+    f.field(QStringLiteral("txtEmail"))->setText(QStringLiteral(" mario@posta.it "));
+    f.click(QStringLiteral("btnEmail"));
+    EXPECT_EQ(f.fake.opener.opened,
+              QStringList({QStringLiteral("mailto:"), QStringLiteral("mailto:mario@posta.it")}));
+}
+
+TEST(TfrmAnagrafica, StatusHints) {
+    AnagraficaFixture f;
+    f.editor.show();
+    auto* panInfo = f.child<QLabel>(QStringLiteral("panInfo"));
+    EXPECT_EQ(panInfo->text(), QStringLiteral("Pronto per archiviare una nuova scheda..."));
+    const struct {
+        const char* command;
+        const char* hint;
+    } hints[] = {
+        {"cmdDuplica", "Prepara la schermata per l'inserimento di una nuova scheda duplicando i "
+                       "dati correnti."},
+        {"cmdQuestioni", "Visualizza il riepilogo delle questioni in sospeso."},
+        {"btnPartitaIva", "Controlla il numero di partita IVA."},
+        {"btnEmail", "Invia una e-mail all'indirizzo indicato."},
+    };
+    for (const auto& h : hints) {
+        QEvent enter(QEvent::Enter);
+        QApplication::sendEvent(f.child(QString::fromLatin1(h.command)), &enter);
+        EXPECT_EQ(panInfo->text(), QString::fromUtf8(h.hint));
+    }
+    QEvent enter(QEvent::Enter);
+    QApplication::sendEvent(f.child(QStringLiteral("bkgSchermata")), &enter);
+    EXPECT_EQ(panInfo->text(), QString());
+}
+
+} // namespace
