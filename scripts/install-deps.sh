@@ -10,6 +10,7 @@ packages=(
   fonts-liberation2 fonts-dejavu-core
   poppler-utils xvfb xauth
   qt6-translations-l10n
+  libreoffice-calc-nogui
 )
 
 missing=()
