@@ -1,5 +1,6 @@
 #include "app/ui/Startup.h"
 
+#include "app/DisplayCheck.h"
 #include "app/PasswordStore.h"
 #include "app/ui/Program.h"
 #include "common/ProgramFolder.h"
@@ -9,9 +10,42 @@
 #include <QApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <cstdio>
+#include <cstdlib>
+
+namespace {
+
+QString g_programPath;
+QStringList g_heldMessages;
+
+void sayNoDisplayAndExit() {
+    std::fprintf(stderr, "%s\n", qPrintable(noDisplayMessage(g_programPath)));
+    std::fflush(stderr);
+    std::_Exit(1);
+}
+
+// A display that is named but cannot be reached only shows up when the
+// toolkit starts, as warnings and a fatal message followed by an abort: say
+// the one line instead. The toolkit's other messages are held back and
+// passed on once it has started.
+void fatalMeansNoDisplay(QtMsgType type, const QMessageLogContext&, const QString& message) {
+    if (type == QtFatalMsg)
+        sayNoDisplayAndExit();
+    if (type != QtDebugMsg)
+        g_heldMessages.append(message);
+}
+
+} // namespace
 
 int runProgram(int argc, char** argv) {
+    g_programPath = QString::fromLocal8Bit(argc > 0 ? argv[0] : "vellarmo");
+    if (!hasDisplay(qgetenv("QT_QPA_PLATFORM"), qgetenv("DISPLAY"), qgetenv("WAYLAND_DISPLAY")))
+        sayNoDisplayAndExit();
+    const QtMessageHandler previous = qInstallMessageHandler(fatalMeansNoDisplay);
     QApplication app(argc, argv);
+    qInstallMessageHandler(previous);
+    for (const QString& message : std::as_const(g_heldMessages))
+        std::fprintf(stderr, "%s\n", qPrintable(message));
     // Without the translation the toolkit's buttons read English; the
     // program still works.
     speakItalian();
