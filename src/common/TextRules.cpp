@@ -44,13 +44,15 @@ QByteArray toWindows1252(QStringView text) {
     return out;
 }
 
+char16_t fromWindows1252(unsigned char byte) {
+    return (byte >= 0x80 && byte < 0xA0) ? kHighControls[byte - 0x80] : char16_t(byte);
+}
+
 QString fromWindows1252(QByteArrayView bytes) {
     QString out(bytes.size(), Qt::Uninitialized);
     QChar* dest = out.data();
-    for (qsizetype i = 0; i < bytes.size(); ++i) {
-        const auto b = static_cast<unsigned char>(bytes[i]);
-        dest[i] = QChar((b >= 0x80 && b < 0xA0) ? kHighControls[b - 0x80] : char16_t(b));
-    }
+    for (qsizetype i = 0; i < bytes.size(); ++i)
+        dest[i] = QChar(fromWindows1252(static_cast<unsigned char>(bytes[i])));
     return out;
 }
 

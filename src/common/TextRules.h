@@ -18,6 +18,9 @@ QByteArray toWindows1252(QStringView text);
 // undefined map to the control characters of the same code, as Windows does.
 QString fromWindows1252(QByteArrayView bytes);
 
+// The character of one Windows-1252 byte, as fromWindows1252 gives it.
+char16_t fromWindows1252(unsigned char byte);
+
 // Removes the characters with codes 0 to 32 at both ends.
 QString trimmed(QStringView text);
 

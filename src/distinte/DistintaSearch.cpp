@@ -1,0 +1,138 @@
+#include "distinte/DistintaSearch.h"
+
+#include "common/RecordFile.h"
+#include "common/TextRules.h"
+#include "distinte/DistintaSummary.h"
+
+#include <algorithm>
+#include <array>
+#include <string_view>
+
+namespace distintasearch {
+namespace {
+
+// The bytes of a field's text without the blanks and control characters at
+// its ends, as the record reader trims them.
+std::string_view storedText(QByteArrayView record, const FieldSpec& field) {
+    const int length =
+        std::min<int>(static_cast<unsigned char>(record[field.offset]), field.capacity);
+    const char* begin = record.data() + field.offset + 1;
+    const char* end = begin + length;
+    while (begin < end && static_cast<unsigned char>(*begin) <= 32)
+        ++begin;
+    while (end > begin && static_cast<unsigned char>(end[-1]) <= 32)
+        --end;
+    return {begin, std::size_t(end - begin)};
+}
+
+char asciiLower(char c) {
+    return (c >= 'A' && c <= 'Z') ? char(c + 32) : c;
+}
+
+// One criterion in use, compared in the archive's own code page so that no
+// record has to be decoded to be tested. Folding A-Z in Windows-1252 bytes is
+// the same as folding them in the decoded text, and a trimmed field's bytes
+// are the trimmed text's bytes.
+class Criterion {
+public:
+    Criterion(const QString& typed, int field)
+        : m_field(Ricevuta::layout().field(field)), m_needle(needleOf(typed)) {}
+
+    bool hits(QByteArrayView record) const {
+        if (!m_needle)
+            return false;
+        const std::string_view stored = storedText(record, m_field);
+        std::array<char, 256> lowered;
+        std::transform(stored.begin(), stored.end(), lowered.begin(), asciiLower);
+        return std::string_view(lowered.data(), stored.size()).find(*m_needle) !=
+               std::string_view::npos;
+    }
+
+private:
+    // Nothing when the typed text holds a character the archive cannot
+    // store: no field can contain it.
+    static std::optional<std::string> needleOf(const QString& typed) {
+        const QByteArray bytes = text::toWindows1252(text::asciiLower(typed));
+        if (bytes.count('?') != typed.count(u'?'))
+            return std::nullopt;
+        return bytes.toStdString();
+    }
+
+    FieldSpec m_field;
+    std::optional<std::string> m_needle;
+};
+
+QList<Criterion> criteriaInUse(const Criteria& c) {
+    const std::pair<const QString&, int> all[] = {
+        {c.numRic, Ricevuta::NumRic},           {c.data, Ricevuta::Data},
+        {c.acqRigo01, Ricevuta::AcqRigo01},     {c.acqRigo02, Ricevuta::AcqRigo01 + 1},
+        {c.acqRigo03, Ricevuta::AcqRigo01 + 2}, {c.totale, Ricevuta::Totale},
+    };
+    QList<Criterion> inUse;
+    for (const auto& [typed, field] : all) {
+        if (!text::trimmed(typed).isEmpty())
+            inUse.append(Criterion(typed, field));
+    }
+    return inUse;
+}
+
+// Lists the summary line of every record `keep` accepts.
+template <typename Keep> Listing listWhere(const QString& archivePath, Keep keep) {
+    Listing listing;
+    RecordFile file(archivePath, Ricevuta::kRecordSize);
+    if (!file.open())
+        return listing;
+    listing.ok = file.scan([&](qint64 position, QByteArrayView record) {
+        if (keep(record))
+            listing.rows.append({distintasummary::lineOfRecord(record), position});
+        return true;
+    });
+    return listing;
+}
+
+} // namespace
+
+int filledCount(const Criteria& c) {
+    return int(criteriaInUse(c).size());
+}
+
+Listing search(const QString& archivePath, const Criteria& criteria) {
+    const QList<Criterion> inUse = criteriaInUse(criteria);
+    return listWhere(archivePath, [&inUse](QByteArrayView record) {
+        return std::all_of(inUse.begin(), inUse.end(),
+                           [record](const Criterion& c) { return c.hits(record); });
+    });
+}
+
+Listing unpaid(const QString& archivePath) {
+    const FieldSpec flag = Ricevuta::layout().field(Ricevuta::Saldato);
+    return listWhere(archivePath,
+                     [&flag](QByteArrayView record) { return storedText(record, flag) == "No"; });
+}
+
+std::optional<Opened> open(const QString& archivePath, const ResultRow& row) {
+    RecordFile file(archivePath, Ricevuta::kRecordSize);
+    if (!file.open())
+        return std::nullopt;
+    const QString wanted = text::trimmed(row.text);
+    const auto matches = [&wanted](QByteArrayView record) {
+        return text::trimmed(distintasummary::lineOfRecord(record)) == wanted;
+    };
+
+    QByteArray record;
+    if (row.position >= 1 && row.position <= file.count() && file.read(row.position, &record) &&
+        matches(record))
+        return Opened{Ricevuta::decode(record), row.position};
+
+    // The record changed under the list (another desk rewrote it): look for
+    // the line the user saw, the last such distinta winning.
+    std::optional<Opened> found;
+    const bool ok = file.scan([&](qint64 position, QByteArrayView stored) {
+        if (matches(stored))
+            found = Opened{Ricevuta::decode(stored), position};
+        return true;
+    });
+    return ok ? found : std::nullopt;
+}
+
+} // namespace distintasearch
