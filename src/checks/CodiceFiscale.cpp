@@ -51,4 +51,15 @@ CodiceFiscaleResult checkCodiceFiscale(QStringView text) {
                                                                    : CodiceFiscaleResult::Wrong;
 }
 
+bool isCompanyCodiceFiscale(QStringView text) {
+    const QString code = text::trimmed(text);
+    if (code.isEmpty())
+        return false;
+    for (QChar c : code) {
+        if (c.unicode() < u'0' || c.unicode() > u'9')
+            return false;
+    }
+    return true;
+}
+
 } // namespace checks

@@ -29,4 +29,9 @@ std::optional<QChar> codiceFiscaleCheckCharacter(QStringView code);
 // length and check character.
 CodiceFiscaleResult checkCodiceFiscale(QStringView text);
 
+// Whether a codice fiscale field holds a company's code, which is its
+// partita IVA and gets that check instead: once trimmed, not empty and made
+// of the digits 0 to 9 only.
+bool isCompanyCodiceFiscale(QStringView text);
+
 } // namespace checks

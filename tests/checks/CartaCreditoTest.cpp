@@ -1,5 +1,7 @@
 #include "checks/CartaCredito.h"
 
+#include "PrintQString.h"
+
 #include <gtest/gtest.h>
 
 using checks::CartaResult;

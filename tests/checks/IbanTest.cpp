@@ -1,5 +1,7 @@
 #include "checks/Iban.h"
 
+#include "PrintQString.h"
+
 #include <QString>
 #include <gtest/gtest.h>
 

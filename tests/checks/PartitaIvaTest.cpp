@@ -1,5 +1,7 @@
 #include "checks/PartitaIva.h"
 
+#include "PrintQString.h"
+
 #include <gtest/gtest.h>
 
 using checks::PartitaIvaResult;
