@@ -35,6 +35,17 @@ void fatalMeansNoDisplay(QtMsgType type, const QMessageLogContext&, const QStrin
         g_heldMessages.append(message);
 }
 
+// The data live beside the program. A program installed where the user may
+// not write (the package's /opt/vellarmo) keeps them in the folder Vellarmo of
+// the user's home instead, made on first use.
+QString defaultDataFolder(const QString& programDir) {
+    if (QFileInfo(programDir).isWritable())
+        return programDir;
+    const QString home = QDir::home().filePath(QStringLiteral("Vellarmo"));
+    QDir().mkpath(home);
+    return home;
+}
+
 } // namespace
 
 int runProgram(int argc, char** argv) {
@@ -55,7 +66,7 @@ int runProgram(int argc, char** argv) {
     QApplication::setQuitOnLastWindowClosed(false);
     const ProgramFolder programFolder(QCoreApplication::applicationDirPath());
     const ProgramFolder folder =
-        ProgramFolder::fromArguments(app.arguments(), programFolder.path());
+        ProgramFolder::fromArguments(app.arguments(), defaultDataFolder(programFolder.path()));
     QtServices services(folder);
     const QString shown = QDir::toNativeSeparators(folder.path());
     // A mistyped or unmounted data folder is not created: the work would end
