@@ -34,9 +34,9 @@ const QString& fieldOf(const SchedaAnagrafica& card, int criterion) {
     }
 }
 
-void sortRows(QList<Row>& rows) {
-    std::stable_sort(rows.begin(), rows.end(), [](const Row& a, const Row& b) {
-        return buyerlines::lineBefore(a.line, b.line);
+void sortRows(QList<ResultRow>& rows) {
+    std::stable_sort(rows.begin(), rows.end(), [](const ResultRow& a, const ResultRow& b) {
+        return buyerlines::lineBefore(a.text, b.text);
     });
 }
 
@@ -84,8 +84,8 @@ Result pendingQuestions(const BuyerArchive& archive) {
     return result;
 }
 
-std::optional<Chosen> choose(const BuyerArchive& archive, LineKind kind, const Row& row) {
-    const QString wanted = text::trimmed(row.line);
+std::optional<Chosen> choose(const BuyerArchive& archive, LineKind kind, const ResultRow& row) {
+    const QString wanted = text::trimmed(row.text);
     if (const auto card = archive.read(row.position)) {
         if (text::trimmed(lineOf(kind, *card)) == wanted)
             return Chosen{*card, row.position};

@@ -2,6 +2,7 @@
 
 #include "buyers/BuyerArchive.h"
 #include "buyers/SchedaAnagrafica.h"
+#include "common/ResultRows.h"
 
 #include <QList>
 #include <QString>
@@ -37,15 +38,9 @@ int criteriaInUse(const Criteria& criteria);
 // A-Z compared without regard to case; an empty criterion never hits.
 bool matches(const SchedaAnagrafica& card, const Criteria& criteria, int inUse);
 
-// One row of a result list: the text shown and the card it stands for.
-struct Row {
-    QString line;
-    qint64 position = 0;
-};
-
 struct Result {
-    QList<Row> rows; // sorted (buyerlines::lineBefore), equal lines in file order
-    bool ok = true;  // false when the archive failed; `rows` holds what was read
+    QList<ResultRow> rows; // sorted (buyerlines::lineBefore), equal lines in file order
+    bool ok = true;        // false when the archive failed; `rows` holds what was read
 };
 
 enum class LineKind { Summary, Questions };
@@ -66,6 +61,6 @@ struct Chosen {
 // gives the row's line (trimmed); otherwise, as the card may have changed
 // since the list was made, the last card in the file that gives that line.
 // None when no card gives it or the archive cannot be read.
-std::optional<Chosen> choose(const BuyerArchive& archive, LineKind kind, const Row& row);
+std::optional<Chosen> choose(const BuyerArchive& archive, LineKind kind, const ResultRow& row);
 
 } // namespace buyersearch

@@ -98,14 +98,14 @@ TEST(BuyerSearch, ListsAreSortedAndKeepTheirPositions) {
     const Result all = search(archive, Criteria{});
     ASSERT_TRUE(all.ok);
     QList<qint64> order;
-    for (const Row& r : all.rows)
+    for (const ResultRow& r : all.rows)
         order.append(r.position);
     EXPECT_EQ(order, (QList<qint64>{4, 2, 1, 3}));
 
     const Result questions = pendingQuestions(archive);
     ASSERT_EQ(questions.rows.size(), 1);
     EXPECT_EQ(questions.rows[0].position, 2);
-    EXPECT_TRUE(questions.rows[0].line.endsWith(QStringLiteral("  richiamare")));
+    EXPECT_TRUE(questions.rows[0].text.endsWith(QStringLiteral("  richiamare")));
 }
 
 // Two cards whose lines coincide: the row's own card is the one chosen; only
@@ -118,9 +118,9 @@ TEST(BuyerSearch, ChoosingARowOpensTheCardBehindIt) {
     const BuyerArchive archive(dir.folder());
     const Result rows = search(archive, Criteria{});
     ASSERT_EQ(rows.rows.size(), 3);
-    EXPECT_EQ(rows.rows[0].line, rows.rows[1].line);
+    EXPECT_EQ(rows.rows[0].text, rows.rows[1].text);
 
-    for (const Row& row : {rows.rows[0], rows.rows[1]}) {
+    for (const ResultRow& row : {rows.rows[0], rows.rows[1]}) {
         const auto chosen = choose(archive, LineKind::Summary, row);
         ASSERT_TRUE(chosen);
         EXPECT_EQ(chosen->position, row.position);
@@ -128,7 +128,7 @@ TEST(BuyerSearch, ChoosingARowOpensTheCardBehindIt) {
     // Card 1 is renamed elsewhere: its old line now belongs to card 3 alone.
     writeBuyers(dir, {buyerCard(QStringLiteral("Altro")), buyerCard(QStringLiteral("B")),
                       buyerCard(name + QStringLiteral("due"))});
-    const auto fallback = choose(archive, LineKind::Summary, {rows.rows[0].line, 1});
+    const auto fallback = choose(archive, LineKind::Summary, {rows.rows[0].text, 1});
     ASSERT_TRUE(fallback);
     EXPECT_EQ(fallback->position, 3);
     EXPECT_FALSE(choose(archive, LineKind::Summary, {QStringLiteral("nessuno"), 2}));

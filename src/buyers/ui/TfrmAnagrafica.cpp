@@ -1,6 +1,7 @@
 #include "buyers/ui/TfrmAnagrafica.h"
 
 #include "buyers/BuyerRules.h"
+#include "buyers/ui/TfrmAllegaCartella.h"
 #include "common/TextRules.h"
 #include "widgets/NumberSettings.h"
 #include "widgets/OpenURL.h"
@@ -163,7 +164,22 @@ void TfrmAnagrafica::btnEmailClick() {
               text::trimmed(m_w.field(SchedaAnagrafica::Email)->text()) + QLatin1Char('"'));
 }
 
-void TfrmAnagrafica::cmdFileClick() {}
+void TfrmAnagrafica::cmdFileClick() {
+    Attachments current;
+    for (int n = 0; n < Attachments::kSlots; ++n) {
+        current.file[n] = m_w.lbl[n]->text();
+        current.desc[n] = m_w.lbl[Attachments::kSlots + n]->text();
+    }
+    TfrmAllegaCartella dialog(m_services, current.trimmed(), this);
+    dialog.setRoutingTag(TfrmAllegaCartella::kTagAnagrafica);
+    if (m_services.dialogs.exec(&dialog) != QDialog::Accepted)
+        return;
+    const Attachments chosen = dialog.attachments();
+    for (int n = 0; n < Attachments::kSlots; ++n) {
+        m_w.lbl[n]->setText(chosen.file[n]);
+        m_w.lbl[Attachments::kSlots + n]->setText(chosen.desc[n]);
+    }
+}
 
 void TfrmAnagrafica::cmdStampaClick() {}
 
