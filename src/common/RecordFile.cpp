@@ -1,6 +1,14 @@
 #include "RecordFile.h"
 
+#include "FileLock.h"
+
 #include <algorithm>
+
+#ifdef Q_OS_WIN
+#include <io.h>
+#else
+#include <unistd.h>
+#endif
 
 namespace {
 // Records read per block while scanning: large enough that the scan costs
@@ -9,13 +17,42 @@ constexpr qint64 kScanBlockBytes = 1 << 20;
 } // namespace
 
 RecordFile::RecordFile(const QString& path, int recordSize)
-    : m_file(path), m_recordSize(recordSize) {}
+    : m_file(path), m_recordSize(recordSize), m_lockWaitMs(FileLock::kDefaultWaitMs) {}
 
 bool RecordFile::open() {
     m_error.clear();
+    m_readOnly = false;
     // ReadWrite creates a missing file and never truncates an existing one.
-    if (!m_file.open(QIODevice::ReadWrite | QIODevice::Unbuffered))
-        return fail(QStringLiteral("open"));
+    if (m_file.open(QIODevice::ReadWrite | QIODevice::Unbuffered))
+        return true;
+    if (m_file.exists() && m_file.open(QIODevice::ReadOnly | QIODevice::Unbuffered)) {
+        m_readOnly = true;
+        return true;
+    }
+    return fail(QStringLiteral("open"));
+}
+
+bool RecordFile::writable() {
+    if (!m_file.isOpen())
+        return fail(QStringLiteral("not open"));
+    if (m_readOnly)
+        return fail(QStringLiteral("the file is read-only"));
+    return true;
+}
+
+// Writes one record at the current position and makes sure it reached the
+// disk, so that a failure (a full disk, a share gone away) is seen here and
+// not lost after the lock is let go.
+bool RecordFile::writeOut(QByteArrayView record) {
+    if (m_file.write(record.data(), record.size()) != record.size())
+        return fail(QStringLiteral("write"));
+#ifdef Q_OS_WIN
+    if (_commit(m_file.handle()) != 0)
+        return fail(QStringLiteral("sync"));
+#else
+    if (::fsync(m_file.handle()) != 0)
+        return fail(QStringLiteral("sync"));
+#endif
     return true;
 }
 
@@ -47,13 +84,16 @@ bool RecordFile::read(qint64 position, QByteArray* record) {
 bool RecordFile::write(qint64 position, QByteArrayView record) {
     if (record.size() != m_recordSize)
         return fail(QStringLiteral("record of wrong size"));
+    if (!writable())
+        return false;
+    FileLock lock(m_file);
+    if (!lock.lock(m_lockWaitMs)) {
+        m_error = lock.errorString();
+        return false;
+    }
     if (position < 1 || position > count())
         return fail(QStringLiteral("no record at position %1").arg(position));
-    if (!seekTo(position))
-        return false;
-    if (m_file.write(record.data(), record.size()) != record.size())
-        return fail(QStringLiteral("write"));
-    return true;
+    return seekTo(position) && writeOut(record);
 }
 
 qint64 RecordFile::append(QByteArrayView record) {
@@ -61,11 +101,23 @@ qint64 RecordFile::append(QByteArrayView record) {
         fail(QStringLiteral("record of wrong size"));
         return 0;
     }
+    if (!writable())
+        return 0;
+    FileLock lock(m_file);
+    if (!lock.lock(m_lockWaitMs)) {
+        m_error = lock.errorString();
+        return 0;
+    }
+    // Counted under the lock: another desk may have appended since open().
     const qint64 position = count() + 1;
     if (position < 1 || !seekTo(position))
         return 0;
-    if (m_file.write(record.data(), record.size()) != record.size()) {
-        fail(QStringLiteral("write"));
+    if (!writeOut(record)) {
+        // Take back the part of the record that did get written, so that the
+        // count stays as it was and no half record is left for the next one.
+        const QString reason = m_error;
+        m_file.resize((position - 1) * m_recordSize);
+        m_error = reason;
         return 0;
     }
     return position;

@@ -13,16 +13,27 @@
 //
 // Failures are reported as return values with errorString(); the caller shows
 // its own fixed message. An existing file that cannot be opened for reading
-// and writing is never replaced: only a missing file is created.
+// and writing is never replaced: only a missing file is created. A file that
+// can be read but not written (a write-protected stick, a read-only share)
+// opens for reading, and only writes to it fail.
+//
+// Several desks may share the file: every append and rewrite takes an
+// exclusive lock on the file for that one write (FileLock), counts the
+// records again under it and syncs the write to disk before letting go.
+// Reads take no lock.
 class RecordFile {
 public:
     RecordFile(const QString& path, int recordSize);
     RecordFile(const RecordFile&) = delete;
     RecordFile& operator=(const RecordFile&) = delete;
 
-    // Opens for reading and writing; a missing file is created empty.
+    // Opens for reading and writing, or for reading only when the file cannot
+    // be written; a missing file is created empty.
     bool open();
     void close() { m_file.close(); }
+    bool isReadOnly() const { return m_readOnly; }
+    // How long a write waits for another desk's write (milliseconds).
+    void setLockWait(int ms) { m_lockWaitMs = ms; }
 
     // Whole records in the file; -1 when the file is not open.
     qint64 count() const;
@@ -30,7 +41,8 @@ public:
     bool read(qint64 position, QByteArray* record);
     bool write(qint64 position, QByteArrayView record);
     // Writes after the last whole record, over any partial trailing bytes.
-    // Returns the new record's position, or 0 on failure.
+    // Returns the new record's position, or 0 on failure; a failed append
+    // leaves no partial record behind where the file can still be shortened.
     qint64 append(QByteArrayView record);
 
     // Visits records from `from` to the last, in file order, reading in large
@@ -45,8 +57,12 @@ public:
 private:
     bool fail(const QString& what);
     bool seekTo(qint64 position);
+    bool writeOut(QByteArrayView record);
+    bool writable();
 
     QFile m_file;
     int m_recordSize;
+    bool m_readOnly = false;
+    int m_lockWaitMs;
     QString m_error;
 };

@@ -118,17 +118,30 @@ TEST(RecordFile, ScanVisitsEveryRecordInOrderAcrossBlocks) {
     EXPECT_EQ(visited, 3);
 }
 
-TEST(RecordFile, UnwritableArchiveIsReportedAndKeptAsItWas) {
+TEST(RecordFile, ReadOnlyArchiveIsReadAndRefusesEveryWrite) {
     TestFolder dir;
     const QByteArray original = record('1') + "xyz";
     dir.writeBytes("a", original);
     {
         ReadOnlyScope readOnly({dir.file("a")});
         RecordFile file(dir.file("a"), kSize);
-        EXPECT_FALSE(file.open());
-        EXPECT_FALSE(file.errorString().isEmpty());
-        EXPECT_EQ(file.count(), -1);
+        ASSERT_TRUE(file.open());
+        EXPECT_TRUE(file.isReadOnly());
+        EXPECT_EQ(file.count(), 1);
+        QByteArray got;
+        EXPECT_TRUE(file.read(1, &got));
         EXPECT_EQ(file.append(record('2')), 0);
+        EXPECT_FALSE(file.write(1, record('3')));
+        EXPECT_TRUE(file.errorString().contains("read-only"));
     }
     EXPECT_EQ(dir.readBytes("a"), original);
+}
+
+TEST(RecordFile, MissingArchiveInAReadOnlyFolderCannotBeOpened) {
+    TestFolder dir;
+    ReadOnlyScope readOnly({dir.path()});
+    RecordFile file(dir.file("a"), kSize);
+    EXPECT_FALSE(file.open());
+    EXPECT_FALSE(file.errorString().isEmpty());
+    EXPECT_EQ(file.count(), -1);
 }

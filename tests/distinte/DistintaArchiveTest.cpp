@@ -101,17 +101,3 @@ TEST(DistintaArchive, EmptyArchiveIsCreatedAndOnlyNextForgetsThePosition) {
     EXPECT_TRUE(dir.exists(QStringLiteral("2031.ric")));
     EXPECT_EQ(archive.count(), 0);
 }
-
-TEST(DistintaArchive, ReadOnlyArchiveFailsEveryCommandAndKeepsItsBytes) {
-    TestFolder dir;
-    const QString path = archiveWith(dir, 2);
-    const QByteArray before = dir.readBytes(QStringLiteral("2024.ric"));
-    const DistintaArchive archive(path);
-    {
-        ReadOnlyScope readOnly({path});
-        EXPECT_FALSE(archive.count().has_value());
-        EXPECT_FALSE(archive.save(numbered(3), u"").ok);
-        EXPECT_EQ(archive.move(Step::First, u"").kind, Move::Failed);
-    }
-    EXPECT_EQ(dir.readBytes(QStringLiteral("2024.ric")), before);
-}

@@ -1,3 +1,5 @@
+#include "support/ChildProcess.h"
+
 #include <QApplication>
 #include <gtest/gtest.h>
 
@@ -6,6 +8,9 @@
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
+    // A second desk started by a test runs its part and no tests.
+    if (int exitCode = 0; runChildIfAsked(argc, argv, &exitCode))
+        return exitCode;
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

@@ -395,13 +395,14 @@ TEST(TfrmRicevute, SavedRecordHasEveryControlAtItsOffset) {
     EXPECT_EQ(bytes.mid(3050, 3), QByteArray("\x02No"));
 }
 
-TEST(TfrmRicevute, ArchiveThatCannotBeWrittenGivesTheAccessMessage) {
+TEST(TfrmRicevute, ArchiveThatCannotBeReachedGivesTheAccessMessage) {
     EditorFixture f;
-    f.store({storedDistinta(QStringLiteral("1"))});
     f.editor.show();
     f.fillRequired();
     {
-        ReadOnlyScope readOnly({f.archive()});
+        // A year whose archive is missing in a folder that cannot be written:
+        // nothing can be read or created.
+        ReadOnlyScope readOnly({f.dir.path()});
         f.click(QStringLiteral("cmdSalva"));
         f.click(QStringLiteral("cmdPrimo"));
         f.click(QStringLiteral("cmdAvanti"));
@@ -417,7 +418,26 @@ TEST(TfrmRicevute, ArchiveThatCannotBeWrittenGivesTheAccessMessage) {
     EXPECT_EQ(shown[2].icon, Icon::Error);   // Next
     EXPECT_EQ(f.label(QStringLiteral("lblPosizione"))->text(), QString());
     EXPECT_EQ(f.text(QStringLiteral("txtAcqRigo01")), QStringLiteral("Mario Bianchi"));
-    EXPECT_EQ(f.dir.readBytes(QStringLiteral("2024.ric")).size(), Ricevuta::kRecordSize);
+    EXPECT_FALSE(f.dir.exists(QStringLiteral("2024.ric")));
+}
+
+// A write-protected stick or a backup copy: the user pages through the year,
+// and only saving fails, with the archive message and the file unchanged.
+TEST(TfrmRicevute, ReadOnlyArchiveIsBrowsedAndOnlySavingFails) {
+    EditorFixture f;
+    f.store({storedDistinta(QStringLiteral("1")), storedDistinta(QStringLiteral("2"))});
+    const QByteArray before = f.dir.readBytes(QStringLiteral("2024.ric"));
+    f.editor.show();
+    ReadOnlyScope readOnly({f.archive()});
+    f.click(QStringLiteral("cmdPrimo"));
+    f.click(QStringLiteral("cmdAvanti"));
+    EXPECT_EQ(f.messages(), QStringList());
+    EXPECT_EQ(f.text(QStringLiteral("txtNumRic")), QStringLiteral("2"));
+    EXPECT_EQ(f.label(QStringLiteral("lblPosizione"))->text(), QStringLiteral("2"));
+
+    f.click(QStringLiteral("cmdSalva"));
+    EXPECT_EQ(f.messages(), QStringList{TfrmRicevute::kAccessFailure});
+    EXPECT_EQ(f.dir.readBytes(QStringLiteral("2024.ric")), before);
 }
 
 // The background each kind of field shows, left and focused.
