@@ -91,18 +91,32 @@ TEST(BuyerArchive, EmptyOrMissingArchive) {
     EXPECT_EQ(archive.move(Step::Previous, u"1").kind, Kind::Nothing);
 }
 
-TEST(BuyerArchive, UnwritableArchiveFailsEveryCommandAndStaysIntact) {
+// A write-protected stick or a backup copy: browsing and searching work, only
+// saving fails, and the file keeps its bytes.
+TEST(BuyerArchive, ReadOnlyArchiveIsReadAndOnlySavingFails) {
     TestFolder dir;
-    writeBuyers(dir, numberedCards(1));
+    writeBuyers(dir, numberedCards(2));
     const QByteArray before = dir.readBytes(kBuyersArchiveFileName);
     const BuyerArchive archive(dir.folder());
     {
         ReadOnlyScope readOnly({dir.file(kBuyersArchiveFileName)});
         EXPECT_FALSE(archive.save(buyerCard(QStringLiteral("X")), u"").ok);
-        EXPECT_EQ(archive.move(Step::First, u"").kind, Kind::Failed);
-        EXPECT_FALSE(archive.scan([](qint64, const SchedaAnagrafica&) { return true; }));
+        EXPECT_FALSE(archive.save(buyerCard(QStringLiteral("X")), u"1").ok);
+        EXPECT_EQ(archive.move(Step::First, u"").kind, Kind::Loaded);
+        int scanned = 0;
+        EXPECT_TRUE(archive.scan([&](qint64, const SchedaAnagrafica&) { return ++scanned; }));
+        EXPECT_EQ(scanned, 2);
     }
     EXPECT_EQ(dir.readBytes(kBuyersArchiveFileName), before);
+}
+
+TEST(BuyerArchive, MissingArchiveInAReadOnlyFolderFailsEveryCommand) {
+    TestFolder dir;
+    const BuyerArchive archive(dir.folder());
+    ReadOnlyScope readOnly({dir.path()});
+    EXPECT_FALSE(archive.save(buyerCard(QStringLiteral("X")), u"").ok);
+    EXPECT_EQ(archive.move(Step::First, u"").kind, Kind::Failed);
+    EXPECT_FALSE(archive.scan([](qint64, const SchedaAnagrafica&) { return true; }));
 }
 
 TEST(BuyerRules, NameIsCheckedBeforeSex) {

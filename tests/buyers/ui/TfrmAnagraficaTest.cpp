@@ -127,14 +127,27 @@ TEST(TfrmAnagrafica, ArrowsOnAnEmptyOrUnreadableArchive) {
     f.field(QStringLiteral("txtNome"))->setText(QStringLiteral("Da salvare"));
     f.field(QStringLiteral("txtSesso"))->setText(QStringLiteral("F"));
     {
+        // A read-only archive (a write-protected stick) is browsed; only
+        // saving fails.
         ReadOnlyScope readOnly({f.dir.file(kBuyersArchiveFileName)});
         f.click(QStringLiteral("cmdSalva"));
+        EXPECT_EQ(f.messages(), QStringList{TfrmAnagrafica::kAccessFailure});
+        EXPECT_EQ(f.fake.messages.shown[0].icon, Icon::Error);
+        EXPECT_EQ(f.position(), QString());
+        EXPECT_EQ(f.text(QStringLiteral("txtNome")), QStringLiteral("Da salvare"));
         f.click(QStringLiteral("cmdPrimo"));
+        EXPECT_EQ(f.messages(), QStringList{TfrmAnagrafica::kAccessFailure});
+        EXPECT_EQ(f.position(), QStringLiteral("1"));
     }
-    EXPECT_EQ(f.messages(), QStringList(2, TfrmAnagrafica::kAccessFailure));
-    EXPECT_EQ(f.fake.messages.shown[0].icon, Icon::Error);
-    EXPECT_EQ(f.position(), QString());
-    EXPECT_EQ(f.text(QStringLiteral("txtNome")), QStringLiteral("Da salvare"));
+    QFile::remove(f.dir.file(kBuyersArchiveFileName));
+    f.fake.messages.shown.clear();
+    {
+        // A missing archive that cannot be created: nothing to read either.
+        ReadOnlyScope readOnly({f.dir.path()});
+        f.click(QStringLiteral("cmdUltimo"));
+    }
+    EXPECT_EQ(f.messages(), QStringList{TfrmAnagrafica::kAccessFailure});
+    EXPECT_EQ(f.position(), QStringLiteral("1"));
 }
 
 TEST(TfrmAnagrafica, CharacterBoxesFillAndMoveOn) {
