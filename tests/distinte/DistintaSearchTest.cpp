@@ -101,14 +101,25 @@ TEST(DistintaSearch, MissingArchiveIsCreatedEmpty) {
     EXPECT_TRUE(QFile::exists(path));
 }
 
-TEST(DistintaSearch, UnreadableArchiveIsReportedAndLeftAlone) {
+TEST(DistintaSearch, ReadOnlyArchiveIsSearchedAndLeftAlone) {
     const Archive archive({distinta("1", "Rossi")});
     const QByteArray before = archive.dir.readBytes(QStringLiteral("2024.ric"));
     ReadOnlyScope readOnly({archive.path()});
-    EXPECT_FALSE(distintasearch::search(archive.path(), {}).ok);
-    EXPECT_FALSE(distintasearch::unpaid(archive.path()).ok);
-    EXPECT_FALSE(distintasearch::open(archive.path(), {QString(), 1}));
+    const auto listing = distintasearch::search(archive.path(), {});
+    ASSERT_EQ(positions(listing), QList<qint64>{1});
+    EXPECT_TRUE(distintasearch::unpaid(archive.path()).ok);
+    EXPECT_TRUE(distintasearch::open(archive.path(), listing.rows[0]));
     EXPECT_EQ(archive.dir.readBytes(QStringLiteral("2024.ric")), before);
+}
+
+TEST(DistintaSearch, ArchiveThatCannotBeOpenedIsReported) {
+    // A missing year in a folder that cannot be written: not even created.
+    TestFolder dir;
+    const QString path = dir.file(QStringLiteral("2024.ric"));
+    ReadOnlyScope readOnly({dir.path()});
+    EXPECT_FALSE(distintasearch::search(path, {}).ok);
+    EXPECT_FALSE(distintasearch::unpaid(path).ok);
+    EXPECT_FALSE(distintasearch::open(path, {QString(), 1}));
 }
 
 TEST(DistintaSearch, UnpaidMeansTheFlagIsExactlyNo) {
