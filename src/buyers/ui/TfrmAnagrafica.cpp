@@ -2,6 +2,7 @@
 
 #include "buyers/BuyerRules.h"
 #include "buyers/ui/TfrmAllegaCartella.h"
+#include "buyers/ui/TfrmStampaAnagrafica.h"
 #include "common/TextRules.h"
 #include "widgets/NumberSettings.h"
 #include "widgets/OpenURL.h"
@@ -181,7 +182,10 @@ void TfrmAnagrafica::cmdFileClick() {
     }
 }
 
-void TfrmAnagrafica::cmdStampaClick() {}
+void TfrmAnagrafica::cmdStampaClick() {
+    TfrmStampaAnagrafica dialog(m_services, cardOnScreen(), this);
+    m_services.dialogs.exec(&dialog);
+}
 
 void TfrmAnagrafica::cmdTrovaClick() {}
 

@@ -1,0 +1,70 @@
+#include "buyers/ui/TfrmStampaAnagrafica.h"
+
+#include "buyers/BuyerCardPage.h"
+#include "output/PreparedReport.h"
+#include "output/ui/ReportOutput.h"
+#include "widgets/Services.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+#include <exception>
+
+TfrmStampaAnagrafica::TfrmStampaAnagrafica(Services& services, const SchedaAnagrafica& card,
+                                           QWidget* owner)
+    : DialogBase(owner), m_services(services), m_card(card) {
+    setObjectName(QStringLiteral("TfrmStampaAnagrafica"));
+    setWindowTitle(QStringLiteral(" Stampa scheda"));
+
+    auto* layout = new QVBoxLayout(this);
+    const QString texts[] = {
+        QStringLiteral("Stampa scheda"),
+        QStringLiteral("Questa operazione stampa su carta la scheda corrente con i dati inseriti "
+                       "dall'utente."),
+        QStringLiteral("Premere Stampa per avviare la stampa oppure Annulla per annullare "
+                       "l'operazione.")};
+    for (int i = 0; i < 3; ++i) {
+        auto* label = new QLabel(texts[i], this);
+        label->setObjectName(QStringLiteral("lblIstruzioni%1").arg(i + 1));
+        label->setWordWrap(true);
+        if (i == 0) {
+            QFont title = label->font();
+            title.setBold(true);
+            title.setPointSizeF(title.pointSizeF() * 1.4);
+            label->setFont(title);
+        }
+        layout->addWidget(label);
+    }
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    auto* btnStampa = new QPushButton(QStringLiteral("Stampa"), this);
+    btnStampa->setObjectName(QStringLiteral("btnStampa"));
+    auto* btnAnnulla = new QPushButton(QStringLiteral("Annulla"), this);
+    btnAnnulla->setObjectName(QStringLiteral("btnAnnulla"));
+    buttons->addWidget(btnStampa);
+    buttons->addWidget(btnAnnulla);
+    layout->addLayout(buttons);
+    setMinimumWidth(420);
+
+    connect(btnStampa, &QPushButton::clicked, this, &TfrmStampaAnagrafica::btnStampaClick);
+    connect(btnAnnulla, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+void TfrmStampaAnagrafica::btnStampaClick() {
+    const QDateTime when = m_when.isValid() ? m_when : QDateTime::currentDateTime();
+    bool ok = false;
+    try {
+        const PreparedReport page =
+            prepareReport(buyercardpage::filled(m_card, when.toString(QStringLiteral("dd/MM/yyyy")),
+                                                when.toString(QStringLiteral("HH:mm:ss"))));
+        // Cancelling the printer dialog is not a failure: nothing is printed.
+        ok = reportoutput::print(m_services.printers, this, page) !=
+             reportoutput::PrintResult::Failed;
+    } catch (const std::exception&) {
+        ok = false;
+    }
+    if (!ok)
+        m_services.messages.notice(this, MessageBoxes::Icon::Warning, reportoutput::kPrintFailed);
+    accept();
+}
