@@ -16,10 +16,16 @@ public:
 
     explicit PasswordStore(const ProgramFolder& folder);
 
-    // The stored password, deciphered and trimmed. A missing file, section or
-    // key gives an empty password. False when the file cannot be read or the
-    // value is not hexadecimal text.
-    bool read(QString* password) const;
+    enum class Found {
+        Password,  // `password` holds the stored password
+        NoKeyFile, // the key file is missing, cannot be read or holds no password
+        Garbled,   // the stored value is not hexadecimal text
+    };
+    // The stored password, deciphered and trimmed. A folder that cannot be
+    // written and has no key file (a write-protected copy of the data) could
+    // never have been given one: there the first-access password holds.
+    Found read(QString* password) const;
+    QString path() const { return m_path; }
 
     // Stores `password` trimmed and upper-cased, creating the key file when
     // missing. False, with the old password kept, when the file cannot be
@@ -29,13 +35,12 @@ public:
     // What a typed password is compared as: upper-cased, then trimmed.
     static QString normalised(const QString& typed);
 
+    enum class Provided { Present, Created, ReadOnlyFolder, Failed };
     // A data folder other than the program's own starts without a key file:
-    // it gets a copy of the one delivered beside the program, so that the
-    // first-access password opens it too and a later change stays with the
-    // data. An existing key file is never touched, and nothing happens when
-    // the program has no key file either. False only when a needed copy
-    // could not be written.
-    static bool provideKeyFile(const ProgramFolder& dataFolder, const ProgramFolder& programFolder);
+    // it gets a new one holding the first-access password (not a copy of the
+    // program's, whose password may have been changed), so that a later
+    // change stays with the data. An existing key file is never touched.
+    static Provided provideKeyFile(const ProgramFolder& dataFolder);
 
 private:
     QString m_path;

@@ -1,7 +1,9 @@
 #include "app/PasswordCipher.h"
 
+#include "app/KeyFileNotices.h"
 #include "app/PasswordStore.h"
 #include "common/IniFile.h"
+#include "support/FullDisk.h"
 #include "support/TestFolder.h"
 #include "support/Unprivileged.h"
 
@@ -59,59 +61,107 @@ TEST(PasswordStore, WritesUpperCasedTrimmedAndReadsBack) {
     TestFolder folder;
     PasswordStore store(folder.folder());
     QString read = QStringLiteral("x");
-    ASSERT_TRUE(store.read(&read)); // a missing key file reads as empty
+    EXPECT_EQ(store.read(&read), PasswordStore::Found::NoKeyFile);
     EXPECT_EQ(read, QString());
     EXPECT_FALSE(folder.exists(PasswordStore::fileName()));
 
     ASSERT_TRUE(store.write(QStringLiteral("  aperturaCassaz\t")));
-    ASSERT_TRUE(store.read(&read));
+    ASSERT_EQ(store.read(&read), PasswordStore::Found::Password);
     EXPECT_EQ(read, QStringLiteral("APERTURACASSAZ"));
     EXPECT_EQ(folder.readBytes(PasswordStore::fileName()),
               QByteArray("[Accesso]\r\nValore=") +
                   PasswordCipher::encipher(QStringLiteral("APERTURACASSAZ")).toLatin1() + "\r\n");
 }
 
-TEST(PasswordStore, NonHexValueIsAReadError) {
+TEST(PasswordStore, WhatAKeyFileHoldsDecidesWhatIsFound) {
+    const struct {
+        const char* content;
+        PasswordStore::Found found;
+    } cases[] = {
+        {"[Accesso]\r\nValore=15XZ\r\n", PasswordStore::Found::Garbled},
+        {"", PasswordStore::Found::NoKeyFile}, // what a full disk used to leave
+        {"[Altro]\r\nValore=15\r\n", PasswordStore::Found::NoKeyFile},
+        {"[Accesso]\r\nValore=\r\n", PasswordStore::Found::NoKeyFile},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.content);
+        TestFolder folder;
+        folder.writeBytes(PasswordStore::fileName(), c.content);
+        QString read;
+        EXPECT_EQ(PasswordStore(folder.folder()).read(&read), c.found);
+    }
     TestFolder folder;
-    folder.writeBytes(PasswordStore::fileName(), "[Accesso]\r\nValore=15XZ\r\n");
+    ASSERT_TRUE(PasswordStore(folder.folder()).write(QStringLiteral("x")));
+    QFile::setPermissions(folder.file(PasswordStore::fileName()), QFileDevice::Permissions());
+    ReadOnlyScope unprivileged({folder.path()});
     QString read;
-    EXPECT_FALSE(PasswordStore(folder.folder()).read(&read));
+    EXPECT_EQ(PasswordStore(folder.folder()).read(&read), PasswordStore::Found::NoKeyFile);
 }
 
-TEST(PasswordStore, DataFolderGetsTheDeliveredKeyFileOnlyWhenItHasNone) {
-    TestFolder program;
+TEST(PasswordStore, NewDataFolderGetsTheFirstAccessPasswordOnlyWhenItHasNone) {
     TestFolder data;
-    ASSERT_TRUE(PasswordStore(program.folder()).write(PasswordStore::firstAccessPassword()));
-    const QByteArray delivered = program.readBytes(PasswordStore::fileName());
-
-    EXPECT_TRUE(PasswordStore::provideKeyFile(data.folder(), program.folder()));
-    EXPECT_EQ(data.readBytes(PasswordStore::fileName()), delivered);
+    EXPECT_EQ(PasswordStore::provideKeyFile(data.folder()), PasswordStore::Provided::Created);
     QString read;
-    ASSERT_TRUE(PasswordStore(data.folder()).read(&read));
+    ASSERT_EQ(PasswordStore(data.folder()).read(&read), PasswordStore::Found::Password);
     EXPECT_EQ(read, QStringLiteral("APERTURACASSAZ"));
 
     // A password changed in the data folder is never undone by the next start.
     ASSERT_TRUE(PasswordStore(data.folder()).write(QStringLiteral("nuova")));
     const QByteArray changed = data.readBytes(PasswordStore::fileName());
-    EXPECT_TRUE(PasswordStore::provideKeyFile(data.folder(), program.folder()));
+    EXPECT_EQ(PasswordStore::provideKeyFile(data.folder()), PasswordStore::Provided::Present);
     EXPECT_EQ(data.readBytes(PasswordStore::fileName()), changed);
-
-    // Nothing delivered, nothing to copy; the same folder is left alone.
-    TestFolder empty;
-    EXPECT_TRUE(PasswordStore::provideKeyFile(empty.folder(), TestFolder().folder()));
-    EXPECT_FALSE(empty.exists(PasswordStore::fileName()));
-    EXPECT_TRUE(PasswordStore::provideKeyFile(program.folder(), program.folder()));
-    EXPECT_EQ(program.readBytes(PasswordStore::fileName()), delivered);
+    EXPECT_EQ(keyfilenotice::provided(PasswordStore::Provided::Present, data.path()), QString());
+    EXPECT_EQ(keyfilenotice::provided(PasswordStore::Provided::Created, data.path()), QString());
 }
 
-TEST(PasswordStore, UnwritableDataFolderIsReported) {
-    TestFolder program;
+TEST(PasswordStore, ReadOnlyDataFolderWithoutKeyFileOpensWithTheFirstAccessPassword) {
     TestFolder data;
-    ASSERT_TRUE(PasswordStore(program.folder()).write(PasswordStore::firstAccessPassword()));
-    // The delivered key file stays readable; only the data folder is locked.
-    ReadOnlyScope readOnly({data.path(), program.file(PasswordStore::fileName())});
-    EXPECT_FALSE(PasswordStore::provideKeyFile(data.folder(), program.folder()));
+    ReadOnlyScope readOnly({data.path()});
+    const PasswordStore::Provided outcome = PasswordStore::provideKeyFile(data.folder());
+    EXPECT_EQ(outcome, PasswordStore::Provided::ReadOnlyFolder);
+    EXPECT_EQ(keyfilenotice::provided(outcome, data.path()),
+              QStringLiteral("Attenzione: la cartella dei dati \"%1\" è di sola lettura: i dati "
+                             "si possono consultare ma non modificare.\n\r\n\rPer accedere "
+                             "usare la password di primo accesso.")
+                  .arg(data.path()));
+    QString read;
+    EXPECT_EQ(PasswordStore(data.folder()).read(&read), PasswordStore::Found::Password);
+    EXPECT_EQ(read, QStringLiteral("APERTURACASSAZ"));
     EXPECT_FALSE(data.exists(PasswordStore::fileName()));
+}
+
+// The fault this guards: a password change on a full disk left an empty key
+// file and locked the user out for good.
+TEST(PasswordStore, FullDiskKeepsTheKeyFileAndSaysSo) {
+    FullDisk disk;
+    REQUIRE_FULL_DISK(disk);
+    const ProgramFolder data(disk.path());
+    ASSERT_TRUE(PasswordStore(data).write(QStringLiteral("vecchia")));
+    const QString key = data.file(PasswordStore::fileName());
+    QFile file(key);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QByteArray before = file.readAll();
+    file.close();
+    disk.fill();
+
+    EXPECT_FALSE(PasswordStore(data).write(QStringLiteral("nuova")));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll(), before);
+    file.close();
+    QString read;
+    ASSERT_EQ(PasswordStore(data).read(&read), PasswordStore::Found::Password);
+    EXPECT_EQ(read, QStringLiteral("VECCHIA"));
+
+    // A new data folder on a full disk: no key file is left half-written.
+    QFile::remove(key);
+    disk.fill();
+    EXPECT_EQ(PasswordStore::provideKeyFile(data), PasswordStore::Provided::Failed);
+    EXPECT_FALSE(QFile::exists(key));
+    EXPECT_EQ(keyfilenotice::provided(PasswordStore::Provided::Failed, disk.path()),
+              QStringLiteral("Attenzione: non è stato possibile creare il file della password "
+                             "nella cartella dei dati \"%1\".\n\r\n\rAccertarsi che il disco "
+                             "non sia pieno.")
+                  .arg(disk.path()));
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 #include "app/ui/Startup.h"
 
 #include "app/DisplayCheck.h"
+#include "app/KeyFileNotices.h"
 #include "app/PasswordStore.h"
 #include "app/ui/Program.h"
 #include "common/ProgramFolder.h"
@@ -77,11 +78,15 @@ int runProgram(int argc, char** argv) {
             QStringLiteral("Attenzione: la cartella dei dati \"%1\" non esiste.").arg(shown));
         return 2;
     }
-    if (!PasswordStore::provideKeyFile(folder, programFolder))
-        services.messages.message(
-            nullptr, QStringLiteral("Attenzione: non è stato possibile copiare il file della "
-                                    "password nella cartella dei dati \"%1\".")
-                         .arg(shown));
+    // The program's own key file comes with the installation; a missing one
+    // is reported when the password is typed.
+    if (QFileInfo(folder.path()).canonicalFilePath() !=
+        QFileInfo(programFolder.path()).canonicalFilePath()) {
+        const QString notice =
+            keyfilenotice::provided(PasswordStore::provideKeyFile(folder), folder.path());
+        if (!notice.isEmpty())
+            services.messages.message(nullptr, notice);
+    }
     Program program(services.services);
     program.setEndHandler([] { QCoreApplication::quit(); });
     program.start();

@@ -1,5 +1,6 @@
 #include "app/ui/TfrmCambiaPassword.h"
 
+#include "app/KeyFileNotices.h"
 #include "app/PasswordCipher.h"
 #include "app/PasswordStore.h"
 #include "common/TextRules.h"
@@ -133,11 +134,17 @@ void TfrmCambiaPassword::updateOK() {
 void TfrmCambiaPassword::cmdOKClick() {
     PasswordStore store(m_services.folder);
     QString stored;
-    if (!store.read(&stored)) {
+    switch (store.read(&stored)) {
+    case PasswordStore::Found::Garbled:
         m_services.messages.message(this, kChangeError);
         return;
+    case PasswordStore::Found::NoKeyFile:
+        m_services.messages.message(this, keyfilenotice::missing(store.path()));
+        return;
+    case PasswordStore::Found::Password:
+        break;
     }
-    if (stored.isEmpty() || PasswordStore::normalised(txtPasswordOld->text()) != stored) {
+    if (PasswordStore::normalised(txtPasswordOld->text()) != stored) {
         m_services.messages.message(this, kWrongOld);
         txtPasswordOld->clear();
         txtPasswordOld->setFocus();

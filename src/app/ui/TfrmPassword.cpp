@@ -1,5 +1,6 @@
 #include "app/ui/TfrmPassword.h"
 
+#include "app/KeyFileNotices.h"
 #include "app/PasswordCipher.h"
 #include "app/PasswordStore.h"
 #include "app/ui/TfrmCambiaPassword.h"
@@ -127,14 +128,20 @@ void TfrmPassword::updateOK() {
 
 void TfrmPassword::cmdOKClick() {
     QString stored;
-    if (!PasswordStore(m_services.folder).read(&stored)) {
+    const PasswordStore store(m_services.folder);
+    switch (store.read(&stored)) {
+    case PasswordStore::Found::Garbled:
         m_services.messages.message(this, kReadError);
         return;
+    case PasswordStore::Found::NoKeyFile:
+        // Not "password errata": no password could ever be right.
+        m_services.messages.message(this, keyfilenotice::missing(store.path()));
+        return;
+    case PasswordStore::Found::Password:
+        break;
     }
     const QString typed = PasswordStore::normalised(txtPassword->text());
-    // An empty stored password (no key file) matches nothing: OK needs a
-    // non-blank entry.
-    if (stored.isEmpty() || typed != stored) {
+    if (typed != stored) {
         m_services.messages.message(this, kWrongPassword);
         txtPassword->clear();
         txtPassword->setFocus();

@@ -9,6 +9,7 @@
 #include "support/Unprivileged.h"
 #include "widgets/ScreenRouter.h"
 
+#include <QDir>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRegularExpression>
@@ -112,16 +113,42 @@ TEST_F(PasswordScreensTest, BlanksNeverEnableOKAndEnterDoesNothing) {
     EXPECT_FALSE(mainMenu.isVisible());
 }
 
-TEST_F(PasswordScreensTest, MissingKeyFileRefusesEveryPassword) {
-    QFile::remove(folder.file(PasswordStore::fileName()));
-    logIn(QStringLiteral("aperturacassaz"));
-    EXPECT_EQ(fake.messages.texts(), QStringList{kWrong});
-    EXPECT_FALSE(mainMenu.isVisible());
-    EXPECT_FALSE(folder.exists(PasswordStore::fileName()));
+// A missing, empty or unreadable key file is said as such, naming the file,
+// not taken for a wrong password; nothing is written in its place.
+TEST_F(PasswordScreensTest, KeyFileThatIsMissingOrDamagedIsNamed) {
+    const QString key = folder.file(PasswordStore::fileName());
+    const QString said = QStringLiteral("Attenzione: il file della password \"%1\" manca o è "
+                                        "danneggiato.\n\r\n\rRipristinarlo da una copia di "
+                                        "sicurezza o reinstallare il software.")
+                             .arg(QDir::toNativeSeparators(key));
+    for (const char* content : std::initializer_list<const char*>{"", "[Accesso]\r\n", nullptr}) {
+        SCOPED_TRACE(content ? content : "missing");
+        fake.messages.shown.clear();
+        QFile::remove(key);
+        if (content)
+            folder.writeBytes(PasswordStore::fileName(), content);
+        logIn(QStringLiteral("aperturacassaz"));
+        EXPECT_EQ(fake.messages.texts(), QStringList{said});
+        EXPECT_FALSE(mainMenu.isVisible());
 
-    fillChange(QStringLiteral("aperturacassaz"), QStringLiteral("nuova"), QStringLiteral("nuova"));
-    okButton(&change)->click();
-    EXPECT_EQ(fake.messages.texts(), (QStringList{kWrong, kWrongOld}));
+        fillChange(QStringLiteral("aperturacassaz"), QStringLiteral("nuova"),
+                   QStringLiteral("nuova"));
+        okButton(&change)->click();
+        EXPECT_EQ(fake.messages.texts(), (QStringList{said, said}));
+        EXPECT_EQ(QFile::exists(key), content != nullptr);
+        change.close();
+    }
+}
+
+// A write-protected copy of the data without a key file: the first-access
+// password lets the user in to read.
+TEST_F(PasswordScreensTest, ReadOnlyFolderWithoutKeyFileOpensWithTheFirstAccessPassword) {
+    QFile::remove(folder.file(PasswordStore::fileName()));
+    ReadOnlyScope readOnly({folder.path()});
+    logIn(QStringLiteral("segreta"));
+    EXPECT_EQ(fake.messages.texts(), QStringList{kWrong});
+    logIn(QStringLiteral("aperturacassaz"));
+    EXPECT_TRUE(mainMenu.isVisible());
     EXPECT_FALSE(folder.exists(PasswordStore::fileName()));
 }
 

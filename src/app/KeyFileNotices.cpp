@@ -1,0 +1,34 @@
+#include "app/KeyFileNotices.h"
+
+#include <QDir>
+
+namespace keyfilenotice {
+
+QString missing(const QString& keyPath) {
+    return QStringLiteral("Attenzione: il file della password \"%1\" manca o è danneggiato.\n\r\n\r"
+                          "Ripristinarlo da una copia di sicurezza o reinstallare il software.")
+        .arg(QDir::toNativeSeparators(keyPath));
+}
+
+QString provided(PasswordStore::Provided outcome, const QString& folderPath) {
+    const QString shown = QDir::toNativeSeparators(folderPath);
+    switch (outcome) {
+    case PasswordStore::Provided::Present:
+    case PasswordStore::Provided::Created:
+        return {};
+    case PasswordStore::Provided::ReadOnlyFolder:
+        return QStringLiteral(
+                   "Attenzione: la cartella dei dati \"%1\" è di sola lettura: i dati si "
+                   "possono consultare ma non modificare.\n\r\n\r"
+                   "Per accedere usare la password di primo accesso.")
+            .arg(shown);
+    case PasswordStore::Provided::Failed:
+        return QStringLiteral("Attenzione: non è stato possibile creare il file della password "
+                              "nella cartella dei dati \"%1\".\n\r\n\r"
+                              "Accertarsi che il disco non sia pieno.")
+            .arg(shown);
+    }
+    return {};
+}
+
+} // namespace keyfilenotice
