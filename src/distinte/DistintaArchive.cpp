@@ -1,19 +1,8 @@
 #include "distinte/DistintaArchive.h"
 
 #include "common/RecordFile.h"
-#include "common/TextRules.h"
 
 namespace {
-
-// The whole number a position label holds; 0 for a blank label.
-std::optional<qint64> labelPosition(QStringView label) {
-    const QString trimmed = text::trimmed(label);
-    if (trimmed.isEmpty())
-        return 0;
-    bool ok = false;
-    const qint64 position = trimmed.toLongLong(&ok);
-    return ok ? std::optional<qint64>(position) : std::nullopt;
-}
 
 DistintaArchive::Move outcome(DistintaArchive::Move::Kind kind) {
     DistintaArchive::Move move;
@@ -30,11 +19,9 @@ std::optional<qint64> DistintaArchive::count() const {
     return file.count();
 }
 
-DistintaArchive::Saved DistintaArchive::save(const Ricevuta& distinta,
-                                             QStringView positionLabel) const {
-    const bool isNew = text::trimmed(positionLabel).isEmpty();
-    const std::optional<qint64> position = labelPosition(positionLabel);
-    if (!position)
+DistintaArchive::Saved DistintaArchive::save(const Ricevuta& distinta, qint64 position) const {
+    const bool isNew = position == kNotStored;
+    if (position < 0)
         return {};
     RecordFile file(m_path, Ricevuta::kRecordSize);
     if (!file.open())
@@ -44,18 +31,14 @@ DistintaArchive::Saved DistintaArchive::save(const Ricevuta& distinta,
         const qint64 appended = file.append(record);
         return {appended > 0, appended, true};
     }
-    if (!file.write(*position, record))
+    if (!file.write(position, record))
         return {};
-    return {true, *position, false};
+    return {true, position, false};
 }
 
-DistintaArchive::Move DistintaArchive::move(Step step, QStringView positionLabel) const {
-    const bool blank = text::trimmed(positionLabel).isEmpty();
-    const std::optional<qint64> current = labelPosition(positionLabel);
-    if (!current)
-        return {};
+DistintaArchive::Move DistintaArchive::move(Step step, qint64 current) const {
     // Previous from the first distinta does not even look at the archive.
-    if (step == Step::Previous && *current == 1)
+    if (step == Step::Previous && current == 1)
         return outcome(Move::Nothing);
 
     RecordFile file(m_path, Ricevuta::kRecordSize);
@@ -77,12 +60,12 @@ DistintaArchive::Move DistintaArchive::move(Step step, QStringView positionLabel
         target = total;
         break;
     case Step::Next:
-        if (*current >= total)
+        if (current >= total)
             return outcome(Move::Nothing);
-        target = *current + 1;
+        target = current + 1;
         break;
     case Step::Previous:
-        target = blank ? 1 : *current - 1;
+        target = current == kNotStored ? 1 : current - 1;
         break;
     }
 

@@ -33,3 +33,12 @@ constexpr qsizetype kEditPriceSpan = 30;
 constexpr qsizetype kImportPriceSpan = 14;
 
 } // namespace tariff
+
+// A tariff entry as it goes into a stamp line of a distinta: the stamp's name
+// (the line's description) and its unit price, both trimmed.
+struct TariffEntry {
+    QString name;
+    QString price;
+
+    bool operator==(const TariffEntry&) const = default;
+};

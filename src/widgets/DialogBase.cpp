@@ -1,6 +1,5 @@
 #include "widgets/DialogBase.h"
 
-#include "common/TextRules.h"
 #include "widgets/NumberSettings.h"
 #include "widgets/WindowStyle.h"
 
@@ -16,12 +15,9 @@ DialogBase::DialogBase(QWidget* owner) : QDialog(owner) {
     m_lblMemory->hide();
 }
 
-QString DialogBase::routingTag() const {
-    return text::trimmed(m_lblMemory->text());
-}
-
-void DialogBase::setRoutingTag(const QString& tag) {
-    m_lblMemory->setText(tag);
+void DialogBase::setRoutingTag(RoutingTag tag) {
+    m_tag = tag;
+    m_lblMemory->setText(routingTagText(tag));
 }
 
 void DialogBase::showEvent(QShowEvent* event) {

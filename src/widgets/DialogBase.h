@@ -1,7 +1,10 @@
 #pragma once
 
+#include "widgets/RoutingTag.h"
+
 #include <QDialog>
 #include <QString>
+#include <optional>
 
 class QLabel;
 
@@ -9,7 +12,8 @@ class QLabel;
 // export, checks, attachments, help, about, splash) has in common: a fixed
 // size, no minimise, maximise or close button, centred on its owner the
 // first time it is shown, the program's number settings, and the hidden
-// routing label `lblMemory` its caller writes before showing it.
+// routing tag its caller sets before showing it, shown by the hidden label
+// `lblMemory`.
 //
 // Enter and Escape do not press a default button or close the dialog; a
 // focused button still takes Enter as a click, and each screen gives its
@@ -20,11 +24,10 @@ class DialogBase : public QDialog {
 public:
     explicit DialogBase(QWidget* owner);
 
-    // The hidden label; its design text is "lblMemory".
-    QLabel* lblMemory() const { return m_lblMemory; }
-    // The routing tag the caller wrote, trimmed.
-    QString routingTag() const;
-    void setRoutingTag(const QString& tag);
+    // The routing tag the caller set; none until it sets one.
+    std::optional<RoutingTag> routingTag() const { return m_tag; }
+    // Sets the tag; the hidden label shows its text (design text "lblMemory").
+    void setRoutingTag(RoutingTag tag);
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -32,5 +35,6 @@ protected:
 
 private:
     QLabel* m_lblMemory;
+    std::optional<RoutingTag> m_tag;
     bool m_placed = false;
 };

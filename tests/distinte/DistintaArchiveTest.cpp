@@ -34,28 +34,27 @@ TEST(DistintaArchive, FirstSaveAppendsAndTheNextRewritesTheSameRecord) {
     const DistintaArchive archive(archiveWith(dir, 2));
 
     Ricevuta d = numbered(3);
-    const auto first = archive.save(d, u"");
+    const auto first = archive.save(d, DistintaArchive::kNotStored);
     EXPECT_TRUE(first.ok);
     EXPECT_TRUE(first.appended);
     EXPECT_EQ(first.position, 3);
 
     d.saldato = kSaldatoSi;
-    const auto second = archive.save(d, QString::number(first.position));
+    const auto second = archive.save(d, first.position);
     EXPECT_TRUE(second.ok);
     EXPECT_FALSE(second.appended);
     EXPECT_EQ(second.position, 3);
 
     EXPECT_EQ(archive.count(), 3);
-    const Move last = archive.move(Step::Last, u"");
+    const Move last = archive.move(Step::Last, DistintaArchive::kNotStored);
     EXPECT_EQ(last.distinta, d);
 }
 
 TEST(DistintaArchive, SaveAtAPositionThatIsNotThereFails) {
     TestFolder dir;
     const DistintaArchive archive(archiveWith(dir, 1));
-    for (const char16_t* label : {u"5", u"0", u"abc"})
-        EXPECT_FALSE(archive.save(numbered(9), label).ok)
-            << QString::fromUtf16(label).toStdString();
+    for (const qint64 position : {5, -1})
+        EXPECT_FALSE(archive.save(numbered(9), position).ok) << position;
     EXPECT_EQ(archive.count(), 1);
 }
 
@@ -64,21 +63,19 @@ TEST(DistintaArchive, MovesAtBothEndsAndFromABlankPosition) {
     const DistintaArchive archive(archiveWith(dir, 3));
     const struct {
         Step step;
-        const char16_t* label;
+        qint64 from;
         Move::Kind kind;
         qint64 position;
     } cases[] = {
-        {Step::First, u"", Move::Loaded, 1},        {Step::First, u"3", Move::Loaded, 1},
-        {Step::Last, u"", Move::Loaded, 3},         {Step::Last, u"1", Move::Loaded, 3},
-        {Step::Next, u"", Move::Loaded, 1},         {Step::Next, u"1", Move::Loaded, 2},
-        {Step::Next, u"3", Move::Nothing, 0},       {Step::Previous, u"", Move::Loaded, 1},
-        {Step::Previous, u"3", Move::Loaded, 2},    {Step::Previous, u"1", Move::Nothing, 0},
-        {Step::Previous, u" 1 ", Move::Nothing, 0}, {Step::Next, u"x", Move::Failed, 0},
+        {Step::First, 0, Move::Loaded, 1},    {Step::First, 3, Move::Loaded, 1},
+        {Step::Last, 0, Move::Loaded, 3},     {Step::Last, 1, Move::Loaded, 3},
+        {Step::Next, 0, Move::Loaded, 1},     {Step::Next, 1, Move::Loaded, 2},
+        {Step::Next, 3, Move::Nothing, 0},    {Step::Previous, 0, Move::Loaded, 1},
+        {Step::Previous, 3, Move::Loaded, 2}, {Step::Previous, 1, Move::Nothing, 0},
     };
     for (const auto& c : cases) {
-        const Move move = archive.move(c.step, c.label);
-        SCOPED_TRACE(QString::fromUtf16(c.label).toStdString() + " step " +
-                     std::to_string(int(c.step)));
+        const Move move = archive.move(c.step, c.from);
+        SCOPED_TRACE("from " + std::to_string(c.from) + " step " + std::to_string(int(c.step)));
         EXPECT_EQ(move.kind, c.kind);
         if (c.kind == Move::Loaded) {
             EXPECT_EQ(move.position, c.position);
@@ -91,11 +88,11 @@ TEST(DistintaArchive, EmptyArchiveIsCreatedAndOnlyNextForgetsThePosition) {
     TestFolder dir;
     const DistintaArchive archive(dir.file(QStringLiteral("2031.ric")));
     for (Step step : {Step::First, Step::Previous, Step::Last}) {
-        const Move move = archive.move(step, u"");
+        const Move move = archive.move(step, DistintaArchive::kNotStored);
         EXPECT_EQ(move.kind, Move::Empty);
         EXPECT_FALSE(move.clearPosition);
     }
-    const Move next = archive.move(Step::Next, u"4");
+    const Move next = archive.move(Step::Next, 4);
     EXPECT_EQ(next.kind, Move::Empty);
     EXPECT_TRUE(next.clearPosition);
     EXPECT_TRUE(dir.exists(QStringLiteral("2031.ric")));

@@ -1,16 +1,11 @@
 #include "distinte/ui/TfrmCalendario.h"
 
-#include "common/Dates.h"
-
 #include <QCalendarWidget>
 #include <QDate>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
-
-const QString TfrmCalendario::kTagData = QStringLiteral("ricevute_data");
 
 TfrmCalendario::TfrmCalendario(Services&, QWidget* owner) : DialogBase(owner) {
     setObjectName(QStringLiteral("TfrmCalendario"));
@@ -42,12 +37,11 @@ TfrmCalendario::TfrmCalendario(Services&, QWidget* owner) : DialogBase(owner) {
     layout->addLayout(buttons);
 }
 
+QDate TfrmCalendario::chosenDate() const {
+    return m_calendar->selectedDate();
+}
+
 void TfrmCalendario::btnImportaDataClick() {
-    if (routingTag() != kTagData || parentWidget() == nullptr)
-        return;
-    auto* target = parentWidget()->findChild<QLineEdit*>(QStringLiteral("txtData"));
-    if (target == nullptr)
-        return;
-    target->setText(dates::dateText(m_calendar->selectedDate()));
-    accept();
+    if (routingTag() == RoutingTag::RicevuteData)
+        accept();
 }

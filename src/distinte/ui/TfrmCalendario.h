@@ -2,20 +2,23 @@
 
 #include "widgets/DialogBase.h"
 
+#include <QDate>
+
 class QCalendarWidget;
 struct Services;
 
-// " Importazione data": picks a date for the distinta editor. With the
-// routing tag "ricevute_data", "Importa" writes the chosen date as dd/mm/yyyy
-// into its owner's `txtData` and closes; with any other tag it does nothing
-// and the calendar stays open. "Annulla" closes without writing.
+// " Importazione data": picks a date for the distinta editor, starting on
+// today. With the routing tag "ricevute_data", "Importa" accepts the dialog
+// and the caller takes chosenDate(); with any other tag it does nothing and
+// the calendar stays open. "Annulla" rejects it.
 class TfrmCalendario : public DialogBase {
     Q_OBJECT
 
 public:
     TfrmCalendario(Services& services, QWidget* owner);
 
-    static const QString kTagData;
+    // The day selected in the calendar.
+    QDate chosenDate() const;
 
 private:
     void btnImportaDataClick();

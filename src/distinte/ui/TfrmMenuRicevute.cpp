@@ -3,6 +3,7 @@
 #include "common/Dates.h"
 #include "common/TextRules.h"
 #include "distinte/YearChoice.h"
+#include "distinte/ui/DistintaEditor.h"
 #include "distinte/ui/DistintaPrinting.h"
 #include "widgets/EnterChain.h"
 #include "widgets/KeyFilters.h"
@@ -10,6 +11,7 @@
 #include "widgets/NumberSettings.h"
 #include "widgets/PictureButton.h"
 #include "widgets/Pictures.h"
+#include "widgets/RoutingTag.h"
 #include "widgets/ScreenRouter.h"
 #include "widgets/Services.h"
 
@@ -28,21 +30,19 @@
 
 namespace {
 
-const QString kTagAvvio = QStringLiteral("avvio");
-const QString kTagRicevute = QStringLiteral("ricevute");
-const QString kTagStatistiche = QStringLiteral("statistiche");
-const QString kTagRiepLavoro = QStringLiteral("rieplavoro");
-
-std::optional<MainScreen> screenForTag(const QString& tag) {
-    if (tag == kTagAvvio)
+std::optional<MainScreen> screenForTag(RoutingTag tag) {
+    switch (tag) {
+    case RoutingTag::Avvio:
         return MainScreen::Avvio;
-    if (tag == kTagRicevute)
+    case RoutingTag::Ricevute:
         return MainScreen::Ricevute;
-    if (tag == kTagStatistiche)
+    case RoutingTag::Statistiche:
         return MainScreen::Statistiche;
-    if (tag == kTagRiepLavoro)
+    case RoutingTag::RiepLavoro:
         return MainScreen::MenuRiepLavoro;
-    return std::nullopt;
+    default:
+        return std::nullopt;
+    }
 }
 
 QLabel* makeLink(QWidget* parent, const QString& name, const QString& text) {
@@ -66,7 +66,7 @@ TfrmMenuRicevute::TfrmMenuRicevute(Services& services, ScreenRouter& router, QWi
     background.setColor(QPalette::Window, QColor(0xE4E7EB));
     setPalette(background);
 
-    m_lblMemory = new QLabel(kTagAvvio, this);
+    m_lblMemory = new QLabel(routingTagText(m_tag), this);
     m_lblMemory->setObjectName(QStringLiteral("lblMemory"));
     m_lblMemory->hide();
 
@@ -98,10 +98,10 @@ TfrmMenuRicevute::TfrmMenuRicevute(Services& services, ScreenRouter& router, QWi
     apri->setFont(QFont(QStringLiteral("Verdana"), 12, QFont::Bold));
     apri->setMinimumWidth(110);
     apri->setCursor(Qt::PointingHandCursor);
-    connect(apri, &QPushButton::clicked, this, &TfrmMenuRicevute::btnApriPreventiviClick);
+    connect(apri, &QPushButton::clicked, this, &TfrmMenuRicevute::openEditorOnYear);
     setEnterNext(m_txtAnno, apri);
     // A focused button takes Enter as a click, as the year's Enter leads here.
-    setEnterAction(apri, [this] { btnApriPreventiviClick(); });
+    setEnterAction(apri, [this] { openEditorOnYear(); });
 
     QStyle* st = style();
     auto* lnkStatistiche = makeLink(this, QStringLiteral("lnkStatistiche"),
@@ -126,8 +126,8 @@ TfrmMenuRicevute::TfrmMenuRicevute(Services& services, ScreenRouter& router, QWi
     imgGuida->setIconSize(QSize(48, 48));
     imgEsci->setIconSize(QSize(48, 48));
 
-    const auto toStatistiche = [this] { closeTowards(kTagStatistiche); };
-    const auto toRiepilogo = [this] { closeTowards(kTagRiepLavoro); };
+    const auto toStatistiche = [this] { closeTowards(RoutingTag::Statistiche); };
+    const auto toRiepilogo = [this] { closeTowards(RoutingTag::RiepLavoro); };
     applyLinkFeedback(lnkStatistiche, toStatistiche);
     applyLinkFeedback(lnkRiepIncassi, toRiepilogo);
     const auto toLogo = [this] { openLogoDialog(m_services, this); };
@@ -193,44 +193,46 @@ void TfrmMenuRicevute::showEvent(QShowEvent* event) {
     if (event->spontaneous())
         return;
     m_txtAnno->setText(dates::currentYear());
-    m_lblMemory->setText(kTagAvvio);
+    setTag(RoutingTag::Avvio);
     m_txtAnno->setFocus();
 }
 
-void TfrmMenuRicevute::btnApriPreventiviClick() {
+void TfrmMenuRicevute::openEditorOnYear() {
     const QString typed = m_txtAnno->text();
     if (!yearchoice::isAcceptedYear(typed)) {
         m_services.messages.notice(this, MessageBoxes::Icon::Warning, yearchoice::kYearWarning);
         m_txtAnno->setFocus();
         return;
     }
-    QWidget* editor = m_router.screen(MainScreen::Ricevute);
+    auto* editor = dynamic_cast<DistintaEditor*>(m_router.screen(MainScreen::Ricevute));
     if (editor == nullptr)
         return;
-    const QString year = text::trimmed(typed);
-    if (auto* lblFile = editor->findChild<QLabel*>(QStringLiteral("lblFile")))
-        lblFile->setText(yearchoice::archivePath(m_services.folder, year));
-    editor->setWindowTitle(yearchoice::editorCaption(year));
-    closeTowards(kTagRicevute);
+    editor->openYear(text::trimmed(typed));
+    closeTowards(RoutingTag::Ricevute);
 }
 
-void TfrmMenuRicevute::closeTowards(const QString& tag) {
+void TfrmMenuRicevute::setTag(RoutingTag tag) {
+    m_tag = tag;
+    m_lblMemory->setText(routingTagText(tag));
+}
+
+void TfrmMenuRicevute::closeTowards(RoutingTag tag) {
     const std::optional<MainScreen> target = screenForTag(tag);
     if (!target || m_router.screen(*target) == nullptr)
         return;
-    m_lblMemory->setText(tag);
+    setTag(tag);
     close();
 }
 
 void TfrmMenuRicevute::closeEvent(QCloseEvent* event) {
-    const std::optional<MainScreen> target = screenForTag(text::trimmed(m_lblMemory->text()));
+    const std::optional<MainScreen> target = screenForTag(m_tag);
     if (target && m_router.switchTo(*target, this)) {
         event->accept();
         return;
     }
     // A screen that is not there cannot be shown: go back to the main menu
     // instead, or stay when even that is missing.
-    m_lblMemory->setText(kTagAvvio);
+    setTag(RoutingTag::Avvio);
     if (m_router.switchTo(MainScreen::Avvio, this))
         event->accept();
     else

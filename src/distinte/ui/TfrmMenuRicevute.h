@@ -1,5 +1,7 @@
 #pragma once
 
+#include "widgets/RoutingTag.h"
+
 #include <QWidget>
 
 class QLabel;
@@ -9,8 +11,8 @@ struct Services;
 
 // The distinte menu: asks for the calendar year and opens the distinta
 // editor on that year's archive, or hands over to the income chart or the
-// income summary. Its hidden `lblMemory` holds the routing tag that decides,
-// when the menu closes, which screen is shown next ("avvio": the main menu).
+// income summary. Its routing tag decides, when the menu closes, which screen
+// is shown next (Avvio: the main menu); the hidden `lblMemory` shows it.
 class TfrmMenuRicevute : public QWidget {
     Q_OBJECT
 
@@ -22,12 +24,14 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    void btnApriPreventiviClick();
+    void openEditorOnYear();
+    void setTag(RoutingTag tag);
     // Sets the tag and closes, when the screen it names is there at all.
-    void closeTowards(const QString& tag);
+    void closeTowards(RoutingTag tag);
 
     Services& m_services;
     ScreenRouter& m_router;
     QLineEdit* m_txtAnno;
     QLabel* m_lblMemory;
+    RoutingTag m_tag = RoutingTag::Avvio;
 };

@@ -19,7 +19,6 @@
 #include <QShowEvent>
 #include <QVBoxLayout>
 
-const QString TfrmNumerazione::kTagDistinte = QStringLiteral("distinte");
 const QString TfrmNumerazione::kNotSaved = QStringLiteral(
     "Attenzione: non è stato possibile salvare il numero iniziale delle distinte.\n\r\n\r"
     "Accertarsi di possedere i privilegi di scrittura nella cartella di installazione del "
@@ -83,7 +82,7 @@ void TfrmNumerazione::showEvent(QShowEvent* event) {
     DialogBase::showEvent(event);
     if (event->spontaneous())
         return;
-    if (routingTag() == kTagDistinte)
+    if (routingTag() == RoutingTag::Distinte)
         m_txtInizio->setText(Impostazioni(m_services.folder).numberingStart());
     if (text::trimmed(m_txtInizio->text()).isEmpty())
         m_txtInizio->setText(QStringLiteral("1"));
@@ -104,8 +103,12 @@ void TfrmNumerazione::btnApplicaClick() {
     // Clicking normally moves the focus here first; a click that does not
     // (a button pressed without taking the focus) still stores a clean number.
     txtInizioExit();
-    if (routingTag() == kTagDistinte &&
-        !Impostazioni(m_services.folder).setNumberingStart(text::trimmed(m_txtInizio->text())))
-        m_services.messages.notice(this, MessageBoxes::Icon::Warning, kNotSaved);
+    if (routingTag() == RoutingTag::Distinte) {
+        const QString start = text::trimmed(m_txtInizio->text());
+        if (Impostazioni(m_services.folder).setNumberingStart(start))
+            m_stored = start;
+        else
+            m_services.messages.notice(this, MessageBoxes::Icon::Warning, kNotSaved);
+    }
     accept();
 }

@@ -2,20 +2,25 @@
 
 #include "widgets/DialogBase.h"
 
+#include <optional>
+
 class QLineEdit;
 struct Services;
 
 // " Impostazione inizio numerazione documenti": shows and sets the number
 // from which the automatic numbering of distinte starts. With the routing tag
 // "distinte" it reads the stored start when shown and "Applica e chiudi"
-// stores the field; "Annulla" closes without storing anything.
+// stores the field, which storedStart() then returns; "Annulla" closes
+// without storing anything.
 class TfrmNumerazione : public DialogBase {
     Q_OBJECT
 
 public:
     TfrmNumerazione(Services& services, QWidget* owner);
 
-    static const QString kTagDistinte;
+    // The start "Applica e chiudi" stored; none when nothing was stored.
+    std::optional<QString> storedStart() const { return m_stored; }
+
     // Shown when the start cannot be stored (read-only folder).
     static const QString kNotSaved;
 
@@ -29,4 +34,5 @@ private:
 
     Services& m_services;
     QLineEdit* m_txtInizio;
+    std::optional<QString> m_stored;
 };

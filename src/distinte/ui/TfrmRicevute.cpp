@@ -6,6 +6,7 @@
 #include "distinte/Impostazioni.h"
 #include "distinte/Numerazione.h"
 #include "distinte/SaveChecks.h"
+#include "distinte/YearChoice.h"
 #include "distinte/ui/DistintaPrinting.h"
 #include "distinte/ui/TfrmCalendario.h"
 #include "distinte/ui/TfrmNumerazione.h"
@@ -86,7 +87,7 @@ TfrmRicevute::TfrmRicevute(Services& services, ScreenRouter& router, QWidget* pa
             [this] { previewDistinta(m_services, this, distintaOnScreen()); });
     for (int i = 0; i < RicevuteWidgets::kLines; ++i) {
         connect(m_w.impBollato[i], &QToolButton::clicked, this,
-                [this, i] { TfrmTrovaServizi::openForLine(m_services, this, i + 1); });
+                [this, i] { impBollatoClick(i + 1); });
     }
     connect(m_w.cmdEsporta, &QToolButton::clicked, this, [this] {
         TfrmExpRicevute dialog(m_services, this, archivePath());
@@ -106,8 +107,10 @@ TfrmRicevute::TfrmRicevute(Services& services, ScreenRouter& router, QWidget* pa
     m_w.txtData->installEventFilter(this);
 }
 
-QString TfrmRicevute::archivePath() const {
-    return m_w.lblFile->text();
+void TfrmRicevute::openYear(const QString& year) {
+    m_archivePath = yearchoice::archivePath(m_services.folder, year);
+    m_w.lblFile->setText(m_archivePath);
+    setWindowTitle(yearchoice::editorCaption(year));
 }
 
 Ricevuta TfrmRicevute::distintaOnScreen() const {
@@ -151,14 +154,32 @@ void TfrmRicevute::loadDistinta(const Ricevuta& d) {
         distintaform::paidBoxAfterLoad(d.saldato, m_w.chkSaldato->isChecked()));
 }
 
-void TfrmRicevute::showStored(const Ricevuta& distinta, qint64 position) {
+void TfrmRicevute::showDistinta(const Ricevuta& distinta, qint64 position) {
     loadDistinta(distinta);
-    m_w.lblPosizione->setText(QString::number(position));
+    setPosition(position);
+}
+
+void TfrmRicevute::putBuyerLines(const std::array<QString, Ricevuta::kPartyLines>& lines) {
+    for (int i = 0; i < Ricevuta::kPartyLines; ++i)
+        m_w.txtAcqRigo[i]->setText(lines[i]);
+}
+
+void TfrmRicevute::putTariffEntry(int line, const TariffEntry& entry) {
+    if (line < 1 || line > Ricevuta::kLines)
+        return;
+    m_w.txtDescrizione[line - 1]->setText(entry.name);
+    m_w.txtUnitario[line - 1]->setText(entry.price);
+}
+
+void TfrmRicevute::setPosition(qint64 position) {
+    m_position = position;
+    m_w.lblPosizione->setText(position == DistintaArchive::kNotStored ? QString()
+                                                                      : QString::number(position));
 }
 
 void TfrmRicevute::clearDistinta() {
     loadDistinta(distintaform::cleared(distintaOnScreen()));
-    m_w.lblPosizione->clear();
+    setPosition(DistintaArchive::kNotStored);
 }
 
 void TfrmRicevute::showAccessFailure(bool asError) {
@@ -190,16 +211,16 @@ void TfrmRicevute::closeEvent(QCloseEvent* event) {
 }
 
 void TfrmRicevute::cmdNuovoClick() {
-    m_w.lblInizio->setText(
-        numerazione::startOrDefault(Impostazioni(m_services.folder).numberingStart()));
+    const QString start =
+        numerazione::startOrDefault(Impostazioni(m_services.folder).numberingStart());
+    m_w.lblInizio->setText(start);
     const std::optional<qint64> count = DistintaArchive(archivePath()).count();
     if (!count) {
         showAccessFailure(true);
         return;
     }
     clearDistinta();
-    const std::optional<QString> number =
-        numerazione::proposedNumber(m_w.lblInizio->text(), *count);
+    const std::optional<QString> number = numerazione::proposedNumber(start, *count);
     if (!number) {
         showAccessFailure(true);
         return;
@@ -228,20 +249,18 @@ void TfrmRicevute::cmdSalvaClick() {
             field->setFocus();
         return;
     }
-    const DistintaArchive::Saved saved =
-        DistintaArchive(archivePath()).save(distinta, m_w.lblPosizione->text());
+    const DistintaArchive::Saved saved = DistintaArchive(archivePath()).save(distinta, m_position);
     if (!saved.ok) {
         showAccessFailure(false);
         return;
     }
-    m_w.lblPosizione->setText(QString::number(saved.position));
+    setPosition(saved.position);
     m_services.messages.notice(this, MessageBoxes::Icon::Information,
                                saved.appended ? kAppended : kRewritten);
 }
 
 void TfrmRicevute::navigate(DistintaArchive::Step step) {
-    const DistintaArchive::Move move =
-        DistintaArchive(archivePath()).move(step, m_w.lblPosizione->text());
+    const DistintaArchive::Move move = DistintaArchive(archivePath()).move(step, m_position);
     switch (move.kind) {
     case DistintaArchive::Move::Failed:
         showAccessFailure(step != DistintaArchive::Step::First);
@@ -250,11 +269,11 @@ void TfrmRicevute::navigate(DistintaArchive::Step step) {
         break;
     case DistintaArchive::Move::Empty:
         if (move.clearPosition)
-            m_w.lblPosizione->clear();
+            setPosition(DistintaArchive::kNotStored);
         m_services.messages.notice(this, MessageBoxes::Icon::Information, kEmptyArchive);
         break;
     case DistintaArchive::Move::Loaded:
-        showStored(move.distinta, move.position);
+        showDistinta(move.distinta, move.position);
         break;
     }
 }
@@ -275,14 +294,24 @@ void TfrmRicevute::impDataClick() {
 
 void TfrmRicevute::impNumerazioneClick() {
     TfrmNumerazione dialog(m_services, this);
-    dialog.setRoutingTag(TfrmNumerazione::kTagDistinte);
+    dialog.setRoutingTag(RoutingTag::Distinte);
     m_services.dialogs.exec(&dialog);
+    // The next "Nuovo" reads the start again; a number already proposed stays.
+    if (const std::optional<QString> start = dialog.storedStart())
+        m_w.lblInizio->setText(*start);
 }
 
 void TfrmRicevute::openCalendar() {
     TfrmCalendario dialog(m_services, this);
-    dialog.setRoutingTag(TfrmCalendario::kTagData);
-    m_services.dialogs.exec(&dialog);
+    dialog.setRoutingTag(RoutingTag::RicevuteData);
+    if (m_services.dialogs.exec(&dialog) == QDialog::Accepted)
+        m_w.txtData->setText(dates::dateText(dialog.chosenDate()));
+}
+
+void TfrmRicevute::impBollatoClick(int line) {
+    if (const std::optional<TariffEntry> entry =
+            TfrmTrovaServizi::chooseForLine(m_services, this, line))
+        putTariffEntry(line, *entry);
 }
 
 void TfrmRicevute::txtUnitarioExit(int line) {

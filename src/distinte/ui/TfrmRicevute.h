@@ -2,6 +2,7 @@
 
 #include "distinte/DistintaArchive.h"
 #include "distinte/Ricevuta.h"
+#include "distinte/ui/DistintaEditor.h"
 #include "distinte/ui/RicevuteWidgets.h"
 
 #include <QWidget>
@@ -10,25 +11,27 @@ class ScreenRouter;
 struct Services;
 
 // The distinta editor: fills in, stores, finds again and corrects the
-// distinte of the year whose archive path the distinte menu writes into
-// `lblFile`. The fields are the distinta; `lblPosizione` alone tells a stored
-// distinta (its position) from a new one (empty). The rules live in the
-// distinte model functions; this class moves texts between them and the
-// widgets and shows their messages.
-class TfrmRicevute : public QWidget {
+// distinte of the year the distinte menu opened (openYear). The fields are
+// the distinta; the record position alone tells a stored distinta from a new
+// one, and `lblFile` and `lblPosizione` only show the archive and the
+// position. The rules live in the distinte model functions; this class moves
+// texts between them and the widgets and shows their messages. Other screens
+// reach it only through DistintaEditor.
+class TfrmRicevute : public QWidget, public DistintaEditor {
     Q_OBJECT
 
 public:
     TfrmRicevute(Services& services, ScreenRouter& router, QWidget* parent = nullptr);
 
+    void openYear(const QString& year) override;
+    QString archivePath() const override { return m_archivePath; }
+    void showDistinta(const Ricevuta& distinta, qint64 position) override;
+    void putBuyerLines(const std::array<QString, Ricevuta::kPartyLines>& lines) override;
+    void putTariffEntry(int line, const TariffEntry& entry) override;
+
     // The distinta exactly as the fields show it, saved or not (print and
     // preview take it from here). The paid flag follows the paid box.
     Ricevuta distintaOnScreen() const;
-    // Puts a stored distinta on screen at its position, as the search and the
-    // unpaid list do when the user picks one. Nothing is recomputed.
-    void showStored(const Ricevuta& distinta, qint64 position);
-    // The archive the editor works on.
-    QString archivePath() const;
 
     static const QString kAccessFailure;
     static const QString kEmptyArchive;
@@ -50,13 +53,18 @@ private:
     void impDataClick();
     void impNumerazioneClick();
     void openCalendar();
+    void impBollatoClick(int line);
     void txtUnitarioExit(int line);
 
     void loadDistinta(const Ricevuta& distinta);
     void clearDistinta();
+    void setPosition(qint64 position);
     void showAccessFailure(bool asError);
 
     Services& m_services;
     ScreenRouter& m_router;
     RicevuteWidgets m_w;
+    QString m_archivePath;
+    // DistintaArchive::kNotStored while the distinta has never been stored.
+    qint64 m_position = DistintaArchive::kNotStored;
 };

@@ -26,35 +26,22 @@ QLineEdit* hiddenField(const QString& name, QWidget* parent) {
     return field;
 }
 
-constexpr int kLines = 10;
-
-QString twoDigits(int line) {
-    return QStringLiteral("%1").arg(line, 2, 10, QLatin1Char('0'));
-}
-
-// The editor line a routing tag names (1 ... 10), or 0 for any other text;
-// the comparison is exact, letter case included.
-int lineOfTag(const QString& tag) {
-    for (int line = 1; line <= kLines; ++line) {
-        if (tag == TfrmTrovaServizi::tagOfLine(line))
-            return line;
-    }
-    return 0;
-}
 } // namespace
 
-QString TfrmTrovaServizi::tagOfLine(int line) {
-    return QStringLiteral("rigo_") + twoDigits(line);
-}
-
-void TfrmTrovaServizi::openForLine(Services& services, QWidget* editor, int line) {
-    TfrmTrovaServizi dialog(services, editor);
-    dialog.setRoutingTag(tagOfLine(line));
-    services.dialogs.exec(&dialog);
+std::optional<TariffEntry> TfrmTrovaServizi::chooseForLine(Services& services, QWidget* owner,
+                                                           int line) {
+    const std::optional<RoutingTag> tag = stampLineTag(line);
+    if (!tag)
+        return std::nullopt;
+    TfrmTrovaServizi dialog(services, owner);
+    dialog.setRoutingTag(*tag);
+    if (services.dialogs.exec(&dialog) != QDialog::Accepted)
+        return std::nullopt;
+    return dialog.chosenEntry();
 }
 
 TfrmTrovaServizi::TfrmTrovaServizi(Services& services, QWidget* owner)
-    : DialogBase(owner), m_services(services), m_owner(owner) {
+    : DialogBase(owner), m_services(services) {
     setObjectName(QStringLiteral("TfrmTrovaServizi"));
     setWindowTitle(QStringLiteral(" Importazione dati da tariffario valori bollati"));
 
@@ -153,19 +140,10 @@ void TfrmTrovaServizi::importEntry() {
         return;
     }
     pickSelected();
-    writeIntoOwner();
+    // Only a stamp line can take an entry; any other tag confirms into nothing.
+    const std::optional<RoutingTag> tag = routingTag();
+    if (tag && stampLineOf(*tag) != 0)
+        m_chosen =
+            TariffEntry{text::trimmed(m_txtNome->text()), text::trimmed(m_txtPrezzoUni->text())};
     accept();
-}
-
-void TfrmTrovaServizi::writeIntoOwner() {
-    const int line = lineOfTag(routingTag());
-    if (line == 0 || m_owner.isNull())
-        return;
-    const QString suffix = twoDigits(line);
-    auto* descrizione = m_owner->findChild<QLineEdit*>(QStringLiteral("txtDescrizione") + suffix);
-    auto* unitario = m_owner->findChild<QLineEdit*>(QStringLiteral("txtUnitario") + suffix);
-    if (descrizione != nullptr)
-        descrizione->setText(text::trimmed(m_txtNome->text()));
-    if (unitario != nullptr)
-        unitario->setText(text::trimmed(m_txtPrezzoUni->text()));
 }

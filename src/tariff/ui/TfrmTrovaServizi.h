@@ -1,8 +1,9 @@
 #pragma once
 
+#include "tariff/TariffEntry.h"
 #include "widgets/DialogBase.h"
 
-#include <QPointer>
+#include <optional>
 
 struct Services;
 class QLabel;
@@ -10,30 +11,33 @@ class QLineEdit;
 class QListWidget;
 
 // The import of a tariff entry into one stamp line of the distinta editor.
-// Lists the tariff file's entries; the routing tag "rigo_01" ... "rigo_10"
-// names the line whose `txtDescrizioneNN` and `txtUnitarioNN`, found by name
-// in the owner, receive the picked entry's name and price. Nothing else of
-// the owner is touched, and the tariff file is only read.
+// Lists the tariff file's entries and lets the user pick one; after exec()
+// the caller takes chosenEntry() and writes it into the line it opened the
+// screen for. Only a stamp-line routing tag (rigo_01 ... rigo_10) yields an
+// entry: with any other tag "Importa dati" confirms into nothing. The tariff
+// file is only read.
 class TfrmTrovaServizi : public DialogBase {
     Q_OBJECT
 
 public:
     TfrmTrovaServizi(Services& services, QWidget* owner);
 
-    // The routing tag of stamp line 1 ... 10: "rigo_01" ... "rigo_10".
-    static QString tagOfLine(int line);
+    // The entry imported by "Importa dati"; none after "Chiudi" or when the
+    // routing tag names no stamp line.
+    std::optional<TariffEntry> chosenEntry() const { return m_chosen; }
+
     // What the editor's import button of stamp line `line` (1 ... 10) does:
-    // opens the import over `editor` with that line's tag and waits for it.
-    static void openForLine(Services& services, QWidget* editor, int line);
+    // opens the import over `owner` with that line's tag, waits for it and
+    // returns the entry chosen, if any.
+    static std::optional<TariffEntry> chooseForLine(Services& services, QWidget* owner, int line);
 
 private:
     void loadList();
     void pickSelected();
     void importEntry();
-    void writeIntoOwner();
 
     Services& m_services;
-    QPointer<QWidget> m_owner;
+    std::optional<TariffEntry> m_chosen;
     QListWidget* m_lstRecords;
     QLabel* m_icoMano;
     QLineEdit* m_txtNome;

@@ -19,7 +19,7 @@ struct EditorFixture {
     EditorFixture() {
         router.add(MainScreen::Avvio, &avvio);
         router.add(MainScreen::Ricevute, &editor);
-        label("lblFile")->setText(archive());
+        editor.openYear(QStringLiteral("2024"));
     }
 
     QString archive() const { return dir.file(QStringLiteral("2024.ric")); }

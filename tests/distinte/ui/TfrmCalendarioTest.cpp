@@ -39,7 +39,7 @@ TEST(TfrmCalendario, WithoutItsTagImportDoesNothingAndStaysOpen) {
     EditorFixture f;
     f.field(QStringLiteral("txtData"))->setText(QStringLiteral("01/01/2024"));
     TfrmCalendario calendar(f.fake.services, &f.editor);
-    EXPECT_EQ(calendar.routingTag(), QStringLiteral("lblMemory"));
+    EXPECT_EQ(calendar.routingTag(), std::nullopt);
     calendar.show();
     pickAndImport(&calendar, QDate(2024, 3, 5));
     EXPECT_TRUE(calendar.isVisible());

@@ -160,7 +160,7 @@ TEST(TfrmRicevute, NavigationStopsQuietlyAtBothEnds) {
 TEST(TfrmRicevute, NavigationInAnEmptyArchiveSaysSo) {
     EditorFixture f;
     f.editor.show();
-    f.label(QStringLiteral("lblPosizione"))->setText(QStringLiteral("4"));
+    f.editor.showDistinta(storedDistinta(QStringLiteral("4")), 4);
     for (const char* command : {"cmdPrimo", "cmdUltimo", "cmdIndietro"})
         f.click(QString::fromLatin1(command));
     EXPECT_EQ(f.label(QStringLiteral("lblPosizione"))->text(), QStringLiteral("4"));

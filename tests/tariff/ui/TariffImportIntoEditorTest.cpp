@@ -33,7 +33,7 @@ QMap<QString, QString> textsOf(const QWidget& editor) {
 
 } // namespace
 
-TEST(TariffImportIntoEditor, LineSevenGetsDescriptionAndUnitValueAndNothingElseChanges) {
+TEST(TariffImportIntoEditor, EachLineGetsDescriptionAndUnitValueAndNothingElseChanges) {
     TestFolder dir;
     FakeServices fake(dir.folder());
     ScreenRouter router;
@@ -55,25 +55,29 @@ TEST(TariffImportIntoEditor, LineSevenGetsDescriptionAndUnitValueAndNothingElseC
     QMap<QString, QString> expected = textsOf(editor);
     ASSERT_EQ(expected.value(QStringLiteral("txtTotale")), QStringLiteral("55,00"));
 
-    QString tag;
-    fake.dialogs.handlers.append([&tag](QDialog* dialog) {
-        tag = dialog->findChild<QLabel*>(QStringLiteral("lblMemory"))->text();
-        auto* list = dialog->findChild<QListWidget*>(QStringLiteral("lstRecords"));
-        dialog->show();
-        QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
-                          list->visualItemRect(list->item(1)).center());
-        QTest::mouseClick(dialog->findChild<QPushButton*>(QStringLiteral("btnImporta")),
+    // Each import button fills its own line and nothing else.
+    for (int line = 1; line <= 10; ++line) {
+        SCOPED_TRACE(line);
+        QString tag;
+        fake.dialogs.handlers.append([&tag](QDialog* dialog) {
+            tag = dialog->findChild<QLabel*>(QStringLiteral("lblMemory"))->text();
+            auto* list = dialog->findChild<QListWidget*>(QStringLiteral("lstRecords"));
+            dialog->show();
+            QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                              list->visualItemRect(list->item(1)).center());
+            QTest::mouseClick(dialog->findChild<QPushButton*>(QStringLiteral("btnImporta")),
+                              Qt::LeftButton);
+            return dialog->result();
+        });
+        QTest::mouseClick(editor.findChild<QToolButton*>(QStringLiteral("impBollato") + two(line)),
                           Qt::LeftButton);
-        return dialog->result();
-    });
-    QTest::mouseClick(editor.findChild<QToolButton*>(QStringLiteral("impBollato07")),
-                      Qt::LeftButton);
 
-    EXPECT_EQ(fake.dialogs.opened, QStringList{QStringLiteral("TfrmTrovaServizi")});
-    EXPECT_EQ(tag, QStringLiteral("rigo_07"));
-    expected[QStringLiteral("txtDescrizione07")] = QStringLiteral("Marca da bollo");
-    expected[QStringLiteral("txtUnitario07")] = QStringLiteral("16,00");
-    EXPECT_EQ(textsOf(editor), expected);
+        EXPECT_EQ(tag, QStringLiteral("rigo_") + two(line));
+        expected[QStringLiteral("txtDescrizione") + two(line)] = QStringLiteral("Marca da bollo");
+        expected[QStringLiteral("txtUnitario") + two(line)] = QStringLiteral("16,00");
+        EXPECT_EQ(textsOf(editor), expected);
+    }
+    EXPECT_EQ(fake.dialogs.opened, QStringList(10, QStringLiteral("TfrmTrovaServizi")));
     EXPECT_EQ(expected.value(QStringLiteral("txtImporto07")), QStringLiteral("7,00"));
     EXPECT_TRUE(fake.messages.shown.isEmpty());
 }

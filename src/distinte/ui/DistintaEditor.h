@@ -1,0 +1,31 @@
+#pragma once
+
+#include "distinte/Ricevuta.h"
+#include "tariff/TariffEntry.h"
+
+#include <QString>
+#include <array>
+
+// What other screens may ask of the distinta editor: open a year's archive,
+// show a stored distinta, fill the buyer block or a stamp line. Screens hand
+// it typed values through these calls and never touch its widgets; the
+// editor decides how the values reach its fields. Nothing here saves.
+class DistintaEditor {
+public:
+    virtual ~DistintaEditor() = default;
+
+    // Works from now on on the archive of `year` (four characters, as the
+    // distinte menu accepts them) and names the year in the window caption.
+    virtual void openYear(const QString& year) = 0;
+    // The full path of the archive the editor works on.
+    virtual QString archivePath() const = 0;
+
+    // Puts a stored distinta on screen with its 1-based record position:
+    // every field, the paid box by its flag, the total and the position, as
+    // a double click in a list of distinte does. Nothing is recomputed.
+    virtual void showDistinta(const Ricevuta& distinta, qint64 position) = 0;
+    // The five buyer lines of the distinta, in form order.
+    virtual void putBuyerLines(const std::array<QString, Ricevuta::kPartyLines>& lines) = 0;
+    // The description and unit value of stamp line `line` (1 ... 10).
+    virtual void putTariffEntry(int line, const TariffEntry& entry) = 0;
+};
