@@ -17,7 +17,6 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
-const QString TfrmAllegaCartella::kTagAnagrafica = QStringLiteral("anagrafica");
 const QString TfrmAllegaCartella::kOverwriteQuestion =
     QStringLiteral("Attenzione: nella cartella dei documenti allegati è presente un file con lo "
                    "stesso nome.\r\n\r\nSi vuole sovrascrivere il file esistente?");
@@ -164,6 +163,6 @@ void TfrmAllegaCartella::btnApriClick(int slot) {
 }
 
 void TfrmAllegaCartella::btnApplicaClick() {
-    if (routingTag() == kTagAnagrafica)
+    if (routingTag() == RoutingTag::Anagrafica)
         accept();
 }

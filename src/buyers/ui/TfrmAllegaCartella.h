@@ -24,7 +24,6 @@ public:
     // The six values as the dialog shows them, trimmed.
     Attachments attachments() const;
 
-    static const QString kTagAnagrafica;
     static const QString kOverwriteQuestion;
     static const QString kCopyFailed;
 

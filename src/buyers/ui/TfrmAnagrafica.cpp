@@ -172,7 +172,7 @@ void TfrmAnagrafica::cmdFileClick() {
         current.desc[n] = m_w.lbl[Attachments::kSlots + n]->text();
     }
     TfrmAllegaCartella dialog(m_services, current.trimmed(), this);
-    dialog.setRoutingTag(TfrmAllegaCartella::kTagAnagrafica);
+    dialog.setRoutingTag(RoutingTag::Anagrafica);
     if (m_services.dialogs.exec(&dialog) != QDialog::Accepted)
         return;
     const Attachments chosen = dialog.attachments();

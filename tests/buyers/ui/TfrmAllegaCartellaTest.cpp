@@ -16,7 +16,7 @@ Attachments someAttachments() {
 }
 
 struct AttachFixture {
-    AttachFixture() { dialog.setRoutingTag(TfrmAllegaCartella::kTagAnagrafica); }
+    AttachFixture() { dialog.setRoutingTag(RoutingTag::Anagrafica); }
 
     template <typename T = QWidget> T* child(const QString& name) {
         T* found = dialog.findChild<T*>(name);
