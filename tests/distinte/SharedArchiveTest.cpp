@@ -40,8 +40,8 @@ constexpr int kPerDesk = 300;
 TEST_CHILD(AppendDistinte) {
     const DistintaArchive archive(args.at(0));
     for (int i = 0; i < kPerDesk; ++i) {
-        const DistintaArchive::Saved saved =
-            archive.save(marked(QStringLiteral("%1-%2").arg(args.at(1)).arg(i)), u"");
+        const DistintaArchive::Saved saved = archive.save(
+            marked(QStringLiteral("%1-%2").arg(args.at(1)).arg(i)), DistintaArchive::kNotStored);
         if (!saved.ok)
             return 1;
         printf("%s-%d %lld\n", qPrintable(args.at(1)), i, static_cast<long long>(saved.position));
@@ -93,10 +93,13 @@ TEST(SharedArchive, PositionReportedIsWhereTheRecordWentAfterAnotherDeskAppended
     RecordFile mine(path, Ricevuta::kRecordSize);
     ASSERT_TRUE(mine.open());
     // The other desk appends after this desk opened the file.
-    ASSERT_EQ(DistintaArchive(path).save(marked("other"), u"").position, 1);
+    ASSERT_EQ(DistintaArchive(path).save(marked("other"), DistintaArchive::kNotStored).position, 1);
     EXPECT_EQ(mine.append(marked("mine").encode()), 2);
     mine.close();
-    EXPECT_EQ(DistintaArchive(path).move(DistintaArchive::Step::Last, u"").distinta.numRic, "mine");
+    EXPECT_EQ(DistintaArchive(path)
+                  .move(DistintaArchive::Step::Last, DistintaArchive::kNotStored)
+                  .distinta.numRic,
+              "mine");
 }
 
 TEST(SharedArchive, WriteWaitsBoundedForTheLockThenFailsWritingNothing) {
@@ -136,10 +139,12 @@ TEST(SharedArchive, ReadOnlyArchiveCanBeBrowsedButNotChanged) {
 
     ReadOnlyScope readOnly({path});
     EXPECT_EQ(archive.count(), 3);
-    EXPECT_EQ(archive.move(DistintaArchive::Step::Last, u"").distinta.numRic, "3");
-    EXPECT_EQ(archive.move(DistintaArchive::Step::Previous, u"3").distinta.numRic, "2");
-    EXPECT_FALSE(archive.save(marked("4"), u"").ok);
-    EXPECT_FALSE(archive.save(marked("x"), u"2").ok);
+    EXPECT_EQ(
+        archive.move(DistintaArchive::Step::Last, DistintaArchive::kNotStored).distinta.numRic,
+        "3");
+    EXPECT_EQ(archive.move(DistintaArchive::Step::Previous, 3).distinta.numRic, "2");
+    EXPECT_FALSE(archive.save(marked("4"), DistintaArchive::kNotStored).ok);
+    EXPECT_FALSE(archive.save(marked("x"), 2).ok);
     EXPECT_EQ(dir.readBytes(QStringLiteral("2024.ric")), bytes);
 }
 
@@ -149,20 +154,20 @@ TEST(SharedArchive, FullDiskAppendLeavesNoPartialRecord) {
     const QString path = disk.file(QStringLiteral("2024.ric"));
     // Two records end 2 KiB into a page: the third fits in part only.
     const DistintaArchive archive(path);
-    ASSERT_TRUE(archive.save(marked("1"), u"").ok);
-    ASSERT_TRUE(archive.save(marked("2"), u"").ok);
+    ASSERT_TRUE(archive.save(marked("1"), DistintaArchive::kNotStored).ok);
+    ASSERT_TRUE(archive.save(marked("2"), DistintaArchive::kNotStored).ok);
     const QByteArray before = [&] {
         QFile f(path);
         return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
     }();
     disk.fill();
 
-    EXPECT_FALSE(archive.save(marked("3"), u"").ok);
+    EXPECT_FALSE(archive.save(marked("3"), DistintaArchive::kNotStored).ok);
     EXPECT_EQ(archive.count(), 2);
     QFile after(path);
     ASSERT_TRUE(after.open(QIODevice::ReadOnly));
     EXPECT_EQ(after.readAll(), before);
 
     // A rewrite in place needs no new space and still works.
-    EXPECT_TRUE(archive.save(marked("2b"), u"2").ok);
+    EXPECT_TRUE(archive.save(marked("2b"), 2).ok);
 }
