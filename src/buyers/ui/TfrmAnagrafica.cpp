@@ -2,7 +2,9 @@
 
 #include "buyers/BuyerRules.h"
 #include "buyers/ui/TfrmAllegaCartella.h"
+#include "buyers/ui/TfrmQuestioni.h"
 #include "buyers/ui/TfrmStampaAnagrafica.h"
+#include "buyers/ui/TfrmTrovaAnagrafica.h"
 #include "common/TextRules.h"
 #include "widgets/NumberSettings.h"
 #include "widgets/OpenURL.h"
@@ -187,6 +189,14 @@ void TfrmAnagrafica::cmdStampaClick() {
     m_services.dialogs.exec(&dialog);
 }
 
-void TfrmAnagrafica::cmdTrovaClick() {}
+void TfrmAnagrafica::cmdTrovaClick() {
+    if (const auto chosen =
+            TfrmTrovaAnagrafica::choose(m_services, this, TfrmTrovaAnagrafica::kTagAnagrafica))
+        showScheda(chosen->card, chosen->position);
+}
 
-void TfrmAnagrafica::cmdQuestioniClick() {}
+void TfrmAnagrafica::cmdQuestioniClick() {
+    TfrmQuestioni dialog(m_services, this);
+    if (m_services.dialogs.exec(&dialog) == QDialog::Accepted && dialog.chosen())
+        showScheda(dialog.chosen()->card, dialog.chosen()->position);
+}
