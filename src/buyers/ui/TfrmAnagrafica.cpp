@@ -5,7 +5,9 @@
 #include "buyers/ui/TfrmQuestioni.h"
 #include "buyers/ui/TfrmStampaAnagrafica.h"
 #include "buyers/ui/TfrmTrovaAnagrafica.h"
+#include "checks/ui/IdentifierChecks.h"
 #include "common/TextRules.h"
+#include "output/ui/TfrmExpAnagrafica.h"
 #include "widgets/NumberSettings.h"
 #include "widgets/OpenURL.h"
 #include "widgets/ScreenRouter.h"
@@ -57,9 +59,27 @@ TfrmAnagrafica::TfrmAnagrafica(Services& services, ScreenRouter& router, QWidget
             [this] { navigate(BuyerArchive::Step::Last); });
     connect(m_w.cmdEsci, &QToolButton::clicked, this, &QWidget::close);
     connect(m_w.btnEmail, &QToolButton::clicked, this, &TfrmAnagrafica::btnEmailClick);
-    // cmdEsporta, cmdGuida and the four check icons open the export, help
-    // and identifier check screens; they do nothing until those screens are
-    // part of the program.
+    const auto trimmedField = [this](SchedaAnagrafica::Field f) {
+        return text::trimmed(m_w.field(f)->text());
+    };
+    connect(m_w.btnCodFisc, &QToolButton::clicked, this, [this, trimmedField] {
+        openCodFiscCheck(m_services, trimmedField(SchedaAnagrafica::CodFisc), this);
+    });
+    connect(m_w.btnPartitaIva, &QToolButton::clicked, this, [this, trimmedField] {
+        openPartitaIvaCheck(m_services, trimmedField(SchedaAnagrafica::PartitaIva), this);
+    });
+    connect(m_w.btnIban, &QToolButton::clicked, this, [this, trimmedField] {
+        openIbanCheck(m_services, trimmedField(SchedaAnagrafica::Iban), this);
+    });
+    connect(m_w.btnCarta, &QToolButton::clicked, this, [this, trimmedField] {
+        openCartaCheck(m_services, trimmedField(SchedaAnagrafica::Carta), this);
+    });
+    connect(m_w.cmdEsporta, &QToolButton::clicked, this, [this] {
+        TfrmExpAnagrafica dialog(m_services, this);
+        m_services.dialogs.exec(&dialog);
+    });
+    // cmdGuida opens the help topic "App Archivio Acquirenti"; it does
+    // nothing until the help screen is part of the program.
 }
 
 SchedaAnagrafica TfrmAnagrafica::cardOnScreen() const {

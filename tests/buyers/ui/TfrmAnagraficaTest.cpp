@@ -287,3 +287,44 @@ TEST(TfrmAnagrafica, StatusHints) {
 }
 
 } // namespace
+
+namespace {
+
+// Each check icon opens its screen with the field trimmed; a codice fiscale
+// of digits only is checked as a partita IVA.
+TEST(TfrmAnagrafica, CheckIconsOpenTheirScreensWithTheField) {
+    const struct {
+        const char* button;
+        const char* field;
+        const char* value;
+        const char* screen;
+        const char* screenField;
+    } cases[] = {
+        {"btnCodFisc", "txtCodFisc", "12345678901", "TfrmPartitaIva", "txtPartitaIva"},
+        {"btnCodFisc", "txtCodFisc", "1234567890A", "TfrmCodFisc", "txtCodFisc"},
+        {"btnCodFisc", "txtCodFisc", "", "TfrmCodFisc", "txtCodFisc"},
+        {"btnPartitaIva", "txtPartitaIva", "00743110157", "TfrmPartitaIva", "txtPartitaIva"},
+        {"btnIban", "txtIban", "IT60X0542811101000000123456", "TfrmIban", "txtIban"},
+        {"btnCarta", "txtCarta", "4111 1111 1111 1111", "TfrmCarta", "txtNumero"},
+    };
+    for (const auto& c : cases) {
+        AnagraficaFixture f;
+        f.editor.show();
+        f.field(QString::fromLatin1(c.field))->setText(QString::fromLatin1(c.value));
+        QString received;
+        f.fake.dialogs.handlers = {[&](QDialog* d) {
+            if (auto* field = d->findChild<QLineEdit*>(QString::fromLatin1(c.screenField)))
+                received = field->text();
+            return int(QDialog::Rejected);
+        }};
+        f.click(QString::fromLatin1(c.button));
+        EXPECT_EQ(f.fake.dialogs.opened, QStringList(QString::fromLatin1(c.screen))) << c.value;
+        EXPECT_EQ(received, QString::fromLatin1(c.value)) << c.screen;
+    }
+    AnagraficaFixture f;
+    f.editor.show();
+    f.click(QStringLiteral("cmdEsporta"));
+    EXPECT_EQ(f.fake.dialogs.opened, QStringList(QStringLiteral("TfrmExpAnagrafica")));
+}
+
+} // namespace
