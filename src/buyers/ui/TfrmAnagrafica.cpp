@@ -210,8 +210,7 @@ void TfrmAnagrafica::cmdStampaClick() {
 }
 
 void TfrmAnagrafica::cmdTrovaClick() {
-    if (const auto chosen =
-            TfrmTrovaAnagrafica::choose(m_services, this, TfrmTrovaAnagrafica::kTagAnagrafica))
+    if (const auto chosen = TfrmTrovaAnagrafica::choose(m_services, this, RoutingTag::Anagrafica))
         showScheda(chosen->card, chosen->position);
 }
 

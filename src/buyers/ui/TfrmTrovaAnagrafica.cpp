@@ -14,9 +14,6 @@
 #include <QStackedWidget>
 #include <QVBoxLayout>
 
-const QString TfrmTrovaAnagrafica::kTagAnagrafica = QStringLiteral("anagrafica");
-const QString TfrmTrovaAnagrafica::kTagRicevute = QStringLiteral("ricevute");
-
 namespace {
 
 const QString kAccessFailure = QStringLiteral(
@@ -43,7 +40,7 @@ const CriterionField kFields[buyersearch::CriterionCount] = {
 } // namespace
 
 std::optional<buyersearch::Chosen> TfrmTrovaAnagrafica::choose(Services& services, QWidget* owner,
-                                                               const QString& tag) {
+                                                               RoutingTag tag) {
     TfrmTrovaAnagrafica dialog(services, owner);
     dialog.setRoutingTag(tag);
     if (services.dialogs.exec(&dialog) != QDialog::Accepted)
@@ -159,8 +156,8 @@ void TfrmTrovaAnagrafica::btnCercaClick() {
 
 void TfrmTrovaAnagrafica::lstRecordsDblClick() {
     const std::optional<ResultRow> row = m_results->list()->selectedRow();
-    const QString tag = routingTag();
-    if (row && (tag == kTagAnagrafica || tag == kTagRicevute)) {
+    const std::optional<RoutingTag> tag = routingTag();
+    if (row && (tag == RoutingTag::Anagrafica || tag == RoutingTag::Ricevute)) {
         m_chosen = buyersearch::choose(BuyerArchive(m_services.folder),
                                        buyersearch::LineKind::Summary, *row);
         if (m_chosen) {

@@ -2,6 +2,7 @@
 
 #include "buyers/BuyerSearch.h"
 #include "widgets/DialogBase.h"
+#include "widgets/RoutingTag.h"
 
 #include <array>
 #include <optional>
@@ -27,13 +28,10 @@ public:
     // The card picked by the double click, once the dialog was accepted.
     std::optional<buyersearch::Chosen> chosen() const { return m_chosen; }
 
-    static const QString kTagAnagrafica;
-    static const QString kTagRicevute;
-
     // What the two editors do with the screen: open it with their tag and
     // wait; the card chosen, if any.
     static std::optional<buyersearch::Chosen> choose(Services& services, QWidget* owner,
-                                                     const QString& tag);
+                                                     RoutingTag tag);
 
 protected:
     void showEvent(QShowEvent* event) override;

@@ -1,5 +1,6 @@
 #include "distinte/ui/TfrmRicevute.h"
 
+#include "buyers/ui/BuyerImport.h"
 #include "common/Amounts.h"
 #include "common/Dates.h"
 #include "distinte/DistintaForm.h"
@@ -93,9 +94,11 @@ TfrmRicevute::TfrmRicevute(Services& services, ScreenRouter& router, QWidget* pa
         TfrmExpRicevute dialog(m_services, this, archivePath());
         dialog.run();
     });
-    // cmdTrova, cmdDaSaldare, cmdGuida and impCliente open the search, unpaid
-    // list, help and buyer search screens; they do nothing until those
-    // screens are part of the program.
+    connect(m_w.impCliente, &QToolButton::clicked, this,
+            [this] { importBuyerIntoDistinta(m_services, this, *this); });
+    // cmdTrova, cmdDaSaldare and cmdGuida open the search, unpaid list and
+    // help screens; they do nothing until those screens are part of the
+    // program.
 
     // Installed after the key filters and the Enter chain, so this screen
     // sees every key first: typing in a quantity or unit value makes the

@@ -99,7 +99,7 @@ TEST(TfrmTrovaAnagrafica, TrovaWrapsRoundAndStampaPrintsTheList) {
     const QString pdf = dir.file(QStringLiteral("lista.pdf"));
     PrintingServices s(dir.folder(), pdf);
     TfrmTrovaAnagrafica dialog(s.services, nullptr);
-    dialog.setRoutingTag(TfrmTrovaAnagrafica::kTagAnagrafica);
+    dialog.setRoutingTag(RoutingTag::Anagrafica);
     dialog.show();
     clickButton(&dialog, "btnCerca");
     EXPECT_EQ(listOf(&dialog)->rows().at(1).text.left(11), QStringLiteral("Rossi Luca "));
