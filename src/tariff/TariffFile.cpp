@@ -3,6 +3,7 @@
 #include "common/TextRules.h"
 #include "common/WholeFileWriter.h"
 
+#include <QDir>
 #include <QFile>
 #include <QStringDecoder>
 
@@ -103,6 +104,13 @@ ReadResult readTariffFile(const QString& path) {
     if (!lines)
         return {ReadResult::Status::Damaged, {}};
     return {ReadResult::Status::Ok, std::move(*lines)};
+}
+
+QString unreadableTariffMessage(const QString& path) {
+    return QStringLiteral("Attenzione: non è stato possibile leggere il file del tariffario "
+                          "\"%1\".\n\r\n\rIl file non verrà sovrascritto, a meno che non si "
+                          "modifichi l'elenco.")
+        .arg(QDir::toNativeSeparators(path));
 }
 
 WriteResult writeTariffFile(const QString& path, const QStringList& lines) {

@@ -36,6 +36,11 @@ struct ReadResult {
 
 ReadResult readTariffFile(const QString& path);
 
+// What the tariff screen says when the file at `path` exists but could not be
+// read (not a text file, far too large, or not readable): it is kept as it is
+// unless the user changes the list.
+QString unreadableTariffMessage(const QString& path);
+
 struct WriteResult {
     bool ok = false;
     QString error; // the system's reason when `ok` is false

@@ -170,7 +170,9 @@ void TfrmProdotti::loadList() {
         break;
     case tariff::ReadResult::Status::Unreadable:
     case tariff::ReadResult::Status::Damaged:
+        // An empty list on screen would look like a lost tariff: say why.
         m_keepFileOnDisk = true;
+        warn(tariff::unreadableTariffMessage(m_services.folder.file(tariff::tariffFileName())));
         break;
     }
 }

@@ -1,6 +1,7 @@
 #include "tariff/ui/TfrmProdotti.h"
 
 #include "support/FakeServices.h"
+#include "support/FullDisk.h"
 #include "support/PdfCapture.h"
 #include "support/TestFolder.h"
 #include "support/Unprivileged.h"
@@ -9,6 +10,8 @@
 #include "widgets/ScreenRouter.h"
 
 #include <QApplication>
+#include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -249,11 +252,18 @@ TEST_F(TfrmProdottiTest, UnwritableFileKeepsTheScreenOpenAndTheOldList) {
     EXPECT_EQ(tariff::readTariffFile(file()).lines.size(), 3);
 }
 
-TEST_F(TfrmProdottiTest, FileThatIsNotAListIsLeftAloneUnlessTheListIsChanged) {
+TEST_F(TfrmProdottiTest, FileThatIsNotAListIsSaidAndLeftAloneUnlessTheListIsChanged) {
     const QByteArray binary("\x89PNG\r\n\x1A\n\x00\x00\x00\x0DIHDR", 16);
     dir.writeBytes(tariff::tariffFileName(), binary);
     openScreen();
     EXPECT_EQ(list()->count(), 0);
+    ASSERT_EQ(fake.messages.shown.size(), 1);
+    EXPECT_EQ(fake.messages.shown[0].icon, MessageBoxes::Icon::Warning);
+    EXPECT_EQ(fake.messages.shown[0].text,
+              QStringLiteral("Attenzione: non è stato possibile leggere il file del tariffario "
+                             "\"%1\".\n\r\n\rIl file non verrà sovrascritto, a meno che non si "
+                             "modifichi l'elenco.")
+                  .arg(file()));
     click("cmdApplica");
     EXPECT_FALSE(screen.isVisible());
     EXPECT_EQ(dir.readBytes(tariff::tariffFileName()), binary);
@@ -264,6 +274,48 @@ TEST_F(TfrmProdottiTest, FileThatIsNotAListIsLeftAloneUnlessTheListIsChanged) {
     click("cmdApplica");
     EXPECT_EQ(tariff::readTariffFile(file()).lines,
               QStringList{tariff::makeEntry(u"Bollo", u"2,00")});
+}
+
+TEST_F(TfrmProdottiTest, FileOverTheSizeLimitIsSaidAndKept) {
+    QFile big(file());
+    ASSERT_TRUE(big.open(QIODevice::WriteOnly));
+    ASSERT_TRUE(big.resize(9 * 1024 * 1024)); // sparse: costs no disk
+    big.close();
+    openScreen();
+    EXPECT_EQ(fake.messages.texts(), QStringList{tariff::unreadableTariffMessage(file())});
+    click("cmdApplica");
+    EXPECT_EQ(QFileInfo(file()).size(), 9 * 1024 * 1024);
+}
+
+// The fault this guards: closing on a full disk emptied the file without a word.
+TEST(TfrmProdottiFullDisk, ClosingOnAFullDiskKeepsTheFileAndSaysSo) {
+    FullDisk disk;
+    REQUIRE_FULL_DISK(disk);
+    const QString path = disk.file(tariff::tariffFileName());
+    {
+        QFile seed(path);
+        ASSERT_TRUE(seed.open(QIODevice::WriteOnly));
+        ASSERT_EQ(seed.write(kTwoEntries), kTwoEntries.size());
+    }
+    FakeServices fake{ProgramFolder(disk.path())};
+    ScreenRouter router;
+    QWidget mainMenu;
+    TfrmProdotti screen{fake.services, router};
+    router.add(MainScreen::Avvio, &mainMenu);
+    router.add(MainScreen::Prodotti, &screen);
+    router.switchTo(MainScreen::Prodotti, &mainMenu);
+    ASSERT_EQ(screen.rows().size(), 2);
+    disk.fill();
+
+    screen.close();
+    EXPECT_EQ(
+        fake.messages.texts(),
+        QStringList{QStringLiteral("Attenzione: il sistema non permette di salvare i "
+                                   "dati.\n\r\n\rAccertarsi che il file non sia già aperto.")});
+    EXPECT_TRUE(screen.isVisible());
+    QFile after(path);
+    ASSERT_TRUE(after.open(QIODevice::ReadOnly));
+    EXPECT_EQ(after.readAll(), kTwoEntries);
 }
 
 TEST_F(TfrmProdottiTest, CommandsShowTheirHintsInTheStatusLine) {
