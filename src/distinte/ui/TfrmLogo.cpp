@@ -16,6 +16,10 @@ const QString TfrmLogo::kBrowseTitle =
     QStringLiteral("Selezionare il logo della Ditta in formato Jpeg o Bitmap.");
 const QString TfrmLogo::kBrowseFilter =
     QStringLiteral("Immagine JPEG (*.jpg *.jpeg);;Immagine Bitmap (*.bmp)");
+const QString TfrmLogo::kNotSaved =
+    QStringLiteral("Attenzione: non è stato possibile salvare il logo; resta in uso quello "
+                   "precedente.\n\r\n\rAccertarsi che il disco non sia pieno e di possedere i "
+                   "privilegi di scrittura nella cartella del programma.");
 
 namespace {
 constexpr int kPreviewWidth = 297;
@@ -133,7 +137,8 @@ void TfrmLogo::browse() {
 
 void TfrmLogo::apply() {
     // A logo that cannot be stored leaves the previous one in place; the
-    // screen closes either way.
-    logo::save(m_services.folder, m_picture);
+    // screen closes either way, after saying so.
+    if (!logo::save(m_services.folder, m_picture))
+        m_services.messages.notice(this, MessageBoxes::Icon::Warning, kNotSaved);
     accept();
 }

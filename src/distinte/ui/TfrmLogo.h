@@ -21,6 +21,8 @@ public:
 
     static const QString kBrowseTitle;
     static const QString kBrowseFilter;
+    // Said when the chosen logo could not be stored; the screen closes.
+    static const QString kNotSaved;
 
 private:
     void showPicture(const QImage& picture);

@@ -116,7 +116,7 @@ TEST(TfrmLogo, UnreadablePictureFallsBackToTheEuro) {
     EXPECT_TRUE(fake.messages.shown.isEmpty());
 }
 
-TEST(TfrmLogo, FailedSaveKeepsThePreviousLogoAndClosesSilently) {
+TEST(TfrmLogo, FailedSaveKeepsThePreviousLogoSaysSoAndCloses) {
     TestFolder dir;
     ASSERT_TRUE(logo::save(dir.folder(), logo::blankPicture()));
     const QByteArray before = dir.readBytes(QStringLiteral("Logo.bmp"));
@@ -131,7 +131,11 @@ TEST(TfrmLogo, FailedSaveKeepsThePreviousLogoAndClosesSilently) {
         });
     }
     EXPECT_EQ(result, QDialog::Accepted);
-    EXPECT_TRUE(fake.messages.shown.isEmpty());
+    EXPECT_EQ(fake.messages.texts(),
+              QStringList{QStringLiteral(
+                  "Attenzione: non è stato possibile salvare il logo; resta in uso quello "
+                  "precedente.\n\r\n\rAccertarsi che il disco non sia pieno e di possedere i "
+                  "privilegi di scrittura nella cartella del programma.")});
     EXPECT_EQ(dir.readBytes(QStringLiteral("Logo.bmp")), before);
 }
 
