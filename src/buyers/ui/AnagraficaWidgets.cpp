@@ -104,8 +104,15 @@ QVBoxLayout* cell(QLabel* caption, const QList<QWidget*>& widgets) {
     column->addWidget(caption);
     auto* row = new QHBoxLayout;
     row->setSpacing(3);
-    for (QWidget* w : widgets)
-        row->addWidget(w, w->inherits("QLineEdit") && w->maximumWidth() > 100 ? 1 : 0);
+    bool grows = false;
+    for (QWidget* w : widgets) {
+        const bool wide = w->inherits("QLineEdit") && w->maximumWidth() > 100;
+        row->addWidget(w, wide ? 1 : 0);
+        grows = grows || wide;
+    }
+    // Boxes of a fixed width stay together at the left.
+    if (!grows)
+        row->addStretch();
     column->addLayout(row);
     return column;
 }
@@ -201,7 +208,7 @@ QWidget* buildCommands(AnagraficaWidgets& w, QWidget* screen) {
     w.cmdStampa = command("cmdStampa", QStyle::SP_ComputerIcon, "Stampa");
     for (QToolButton* wide : {w.cmdFile, w.cmdStampa}) {
         wide->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
-        wide->setFont(verdana(10));
+        wide->setFont(verdana(9));
     }
     w.cmdPrimo = command("cmdPrimo", QStyle::SP_MediaSkipBackward, "Prima");
     w.cmdIndietro = command("cmdIndietro", QStyle::SP_MediaSeekBackward, "Precedente");
@@ -211,7 +218,7 @@ QWidget* buildCommands(AnagraficaWidgets& w, QWidget* screen) {
     w.lblPosizione->setObjectName(QStringLiteral("lblPosizione"));
     w.lblPosizione->setFont(verdana(12));
     w.lblPosizione->setAlignment(Qt::AlignCenter);
-    w.lblPosizione->setMinimumWidth(70);
+    w.lblPosizione->setMinimumWidth(60);
     w.lblPosizione->setFrameShape(QFrame::StyledPanel);
     w.cmdEsporta = command("cmdEsporta", QStyle::SP_DriveHDIcon, "Esporta");
     w.cmdQuestioni = command("cmdQuestioni", QStyle::SP_MessageBoxWarning, "Questioni");
@@ -225,12 +232,12 @@ QWidget* buildCommands(AnagraficaWidgets& w, QWidget* screen) {
                           QStringLiteral("Esci"));
 
     auto* bar = new QHBoxLayout(commands);
-    bar->setContentsMargins(8, 4, 8, 4);
-    bar->setSpacing(2);
+    bar->setContentsMargins(4, 2, 4, 2);
+    bar->setSpacing(0);
     const auto add = [bar](std::initializer_list<QWidget*> ws) {
         for (QWidget* c : ws)
             bar->addWidget(c);
-        bar->addSpacing(14);
+        bar->addSpacing(6);
     };
     add({w.cmdNuovo, w.cmdDuplica, w.cmdSalva, w.cmdTrova});
     add({w.cmdFile, w.cmdStampa});

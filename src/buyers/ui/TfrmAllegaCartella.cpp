@@ -52,8 +52,9 @@ TfrmAllegaCartella::TfrmAllegaCartella(Services& services, const Attachments& in
         this);
     heading->setObjectName(QStringLiteral("lblIstruzioni"));
     heading->setWordWrap(true);
-    auto* clip = new QLabel(QStringLiteral("\U0001F4CE"), this);
-    clip->setFont(QFont(clip->font().family(), 26));
+    auto* clip = new QLabel(this);
+    clip->setObjectName(QStringLiteral("icoGraffetta"));
+    clip->setPixmap(style()->standardIcon(QStyle::SP_FileLinkIcon).pixmap(40, 40));
     auto* top = new QHBoxLayout;
     top->addWidget(clip);
     top->addWidget(heading, 1);

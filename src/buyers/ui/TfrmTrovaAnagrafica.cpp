@@ -12,6 +12,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QStackedWidget>
+#include <QStyle>
 #include <QVBoxLayout>
 
 namespace {
@@ -58,13 +59,19 @@ TfrmTrovaAnagrafica::TfrmTrovaAnagrafica(Services& services, QWidget* owner)
     panAvvio->setObjectName(QStringLiteral("panAvvio"));
     auto* criteria = new QVBoxLayout(panAvvio);
     auto* istruzioni = new QLabel(
-        QStringLiteral("\U0001F50D  Digitare nei campi prescelti una o più parole consecutive "
+        QStringLiteral("Digitare nei campi prescelti una o più parole consecutive "
                        "presenti nelle schede da trovare e premere Cerca; lasciare vuoti tutti "
                        "gli altri campi. È possibile usare uno o più campi contemporaneamente."),
         panAvvio);
     istruzioni->setObjectName(QStringLiteral("lblIstruzioni"));
     istruzioni->setWordWrap(true);
-    criteria->addWidget(istruzioni);
+    auto* lente = new QLabel(panAvvio);
+    lente->setObjectName(QStringLiteral("icoLente"));
+    lente->setPixmap(style()->standardIcon(QStyle::SP_FileDialogContentsView).pixmap(40, 40));
+    auto* intro = new QHBoxLayout;
+    intro->addWidget(lente);
+    intro->addWidget(istruzioni, 1);
+    criteria->addLayout(intro);
     auto* grid = new QGridLayout;
     grid->setHorizontalSpacing(14);
     grid->setVerticalSpacing(4);
