@@ -4,6 +4,7 @@
 #include "output/ArchiveExports.h"
 #include "output/ExportFile.h"
 #include "support/FailDevice.h"
+#include "support/FullDisk.h"
 #include "support/TestFolder.h"
 #include "support/Unprivileged.h"
 
@@ -254,4 +255,35 @@ TEST(ExportDocument, FailedOrCancelledWriteKeepsThePreviousFile) {
 
     EXPECT_EQ(exportfile::write(path, source.sheet, table), ExportOutcome::Done);
     EXPECT_EQ(dir.readBytes("Archivio_Distinte.xls"), document(source, table));
+}
+
+// A write-protected stick or backup copy can be exported from.
+TEST(ExportDocument, ReadOnlyArchiveIsExported) {
+    TestFolder dir;
+    const QByteArray bytes = exportfixtures::archiveBytes(exportfixtures::distinte());
+    dir.writeBytes("2023.ric", bytes);
+    ReadOnlyScope readOnly({dir.file("2023.ric")});
+    ExportTable table(20);
+    EXPECT_EQ(archiveexport::load(dir.file("2023.ric"), archiveexport::distinte(), table),
+              ExportOutcome::Done);
+    EXPECT_EQ(table.rowCount(), 3);
+    EXPECT_EQ(dir.readBytes("2023.ric"), bytes);
+}
+
+TEST(ExportDocument, FullDiskKeepsThePreviousExport) {
+    FullDisk disk;
+    REQUIRE_FULL_DISK(disk);
+    const ExportSource& source = archiveexport::distinte();
+    const ExportTable table = loaded(source, exportfixtures::distinte());
+    const QString path = disk.file("Archivio_Distinte.xls");
+    {
+        QFile previous(path);
+        ASSERT_TRUE(previous.open(QIODevice::WriteOnly));
+        previous.write("previous export");
+    }
+    disk.fill();
+    EXPECT_EQ(exportfile::write(path, source.sheet, table), ExportOutcome::Failed);
+    QFile after(path);
+    ASSERT_TRUE(after.open(QIODevice::ReadOnly));
+    EXPECT_EQ(after.readAll(), "previous export");
 }

@@ -5,6 +5,7 @@
 #include "common/IniFile.h"
 #include "support/ActiveWindow.h"
 #include "support/FakeServices.h"
+#include "support/FullDisk.h"
 #include "support/TestFolder.h"
 #include "support/Unprivileged.h"
 #include "widgets/ScreenRouter.h"
@@ -271,3 +272,33 @@ TEST_F(PasswordScreensTest, ChangeScreenChainsEnterAndStartsEmpty) {
 }
 
 } // namespace
+
+// The fault this guards: on a full disk the change said "completata con
+// successo" and left an empty key file that no password opened again.
+TEST(PasswordChangeFullDisk, KeepsTheOldPasswordAndSaysSo) {
+    FullDisk disk;
+    REQUIRE_FULL_DISK(disk);
+    const ProgramFolder folder(disk.path());
+    ASSERT_TRUE(PasswordStore(folder).write(PasswordStore::firstAccessPassword()));
+    const QString key = folder.file(PasswordStore::fileName());
+    QFile file(key);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QByteArray before = file.readAll();
+    file.close();
+    disk.fill();
+
+    FakeServices fake(folder);
+    TfrmCambiaPassword change(fake.services);
+    change.show();
+    change.findChild<QLineEdit*>(QStringLiteral("txtPasswordOld"))
+        ->setText(QStringLiteral("aperturacassaz"));
+    change.findChild<QLineEdit*>(QStringLiteral("txtPasswordNew"))
+        ->setText(QStringLiteral("nuova"));
+    change.findChild<QLineEdit*>(QStringLiteral("txtConferma"))->setText(QStringLiteral("nuova"));
+    change.findChild<QPushButton*>(QStringLiteral("cmdOK"))->click();
+
+    EXPECT_EQ(fake.messages.texts(), QStringList{kChangeError});
+    EXPECT_TRUE(change.isVisible());
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll(), before);
+}
