@@ -10,7 +10,9 @@
 #include "distinte/YearChoice.h"
 #include "distinte/ui/DistintaPrinting.h"
 #include "distinte/ui/TfrmCalendario.h"
+#include "distinte/ui/TfrmNonPagati.h"
 #include "distinte/ui/TfrmNumerazione.h"
+#include "distinte/ui/TfrmTrovaRic.h"
 #include "output/ui/TfrmExpRicevute.h"
 #include "tariff/ui/TfrmTrovaServizi.h"
 #include "widgets/EnterChain.h"
@@ -96,9 +98,12 @@ TfrmRicevute::TfrmRicevute(Services& services, ScreenRouter& router, QWidget* pa
     });
     connect(m_w.impCliente, &QToolButton::clicked, this,
             [this] { importBuyerIntoDistinta(m_services, this, *this); });
-    // cmdTrova, cmdDaSaldare and cmdGuida open the search, unpaid list and
-    // help screens; they do nothing until those screens are part of the
-    // program.
+    connect(m_w.cmdTrova, &QToolButton::clicked, this,
+            [this] { TfrmTrovaRic::openFor(m_services, *this, this); });
+    connect(m_w.cmdDaSaldare, &QToolButton::clicked, this,
+            [this] { TfrmNonPagati::openFor(m_services, *this, this); });
+    // cmdGuida opens the help screen; it does nothing until that screen is
+    // part of the program.
 
     // Installed after the key filters and the Enter chain, so this screen
     // sees every key first: typing in a quantity or unit value makes the

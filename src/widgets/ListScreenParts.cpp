@@ -1,0 +1,72 @@
+#include "widgets/ListScreenParts.h"
+
+#include "widgets/Pictures.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace listscreen {
+
+const QString kFindInstruction = QStringLiteral(
+    "Digitare una o più parole consecutive presenti nella voce da trovare e premere Trova; "
+    "premere di nuovo Trova per passare alla voce successiva che contiene la stessa chiave.");
+const QString kDoubleClickHint =
+    QStringLiteral("Fare doppio clic su una voce in elenco per richiamare la scheda");
+
+namespace {
+constexpr int kPictureWidth = 940;
+} // namespace
+
+QLabel* heading(QWidget* parent, const QString& text, const QString& objectName) {
+    auto* label = new QLabel(parent);
+    label->setObjectName(objectName);
+    label->setPixmap(pictures::title(text, QSize(kPictureWidth, 48), 22));
+    label->setAlignment(Qt::AlignCenter);
+    label->setAccessibleName(text);
+    return label;
+}
+
+QLabel* instruction(QWidget* parent, const QString& text, const QString& objectName) {
+    auto* label = new QLabel(parent);
+    label->setObjectName(objectName);
+    label->setPixmap(pictures::strip(text, QSize(kPictureWidth, 44), pictures::kTeal, 10));
+    label->setAlignment(Qt::AlignCenter);
+    label->setAccessibleName(text);
+    return label;
+}
+
+QLabel* doubleClickHint(QWidget* parent) {
+    auto* label = new QLabel(kDoubleClickHint, parent);
+    label->setObjectName(QStringLiteral("lblRigo03"));
+    label->setStyleSheet(QStringLiteral("color: crimson; font-weight: bold;"));
+    return label;
+}
+
+QLabel* hiddenLabel(QWidget* parent, const QString& objectName, const QString& text) {
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(objectName);
+    label->hide();
+    return label;
+}
+
+QPushButton* button(QWidget* parent, const QString& objectName, const QString& caption) {
+    auto* b = new QPushButton(caption, parent);
+    b->setObjectName(objectName);
+    b->setAutoDefault(false);
+    b->setCursor(Qt::PointingHandCursor);
+    b->setMinimumWidth(110);
+    return b;
+}
+
+QHBoxLayout* findRow(const ResultList::FindControls& find) {
+    auto* row = new QHBoxLayout;
+    find.txtTrova->setMinimumWidth(420);
+    row->addWidget(find.txtTrova);
+    row->addWidget(find.btnTrova);
+    row->addStretch();
+    return row;
+}
+
+} // namespace listscreen
