@@ -1,0 +1,180 @@
+// The distinte search and the result list on a 100,000-distinte year, each
+// timed next to a plain read of the same file in the same iteration, so the
+// ratios hold on a busy machine:
+//
+// - BM_SearchFew: the search with one criterion that matches one distinta;
+//   goal search_vs_plain <= 2.
+// - BM_SearchAllShown: the search with no criterion (every distinta listed),
+//   the list model filled and the first screenful painted; goal < 300 ms.
+// - BM_ListMemory: the heap and resident memory the 100,000-row list holds
+//   over the list screen at rest; goal < 60 MB.
+// - BM_OpenLastRow: opening the distinta behind row 99,999 (one record
+//   read); goal < 10 ms.
+
+#include "ArchiveGenerator.h"
+#include "distinte/DistintaSearch.h"
+#include "widgets/ResultList.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QPixmap>
+#include <QTemporaryDir>
+#include <benchmark/benchmark.h>
+#include <chrono>
+#include <cstdio>
+#include <fstream>
+#include <malloc.h>
+#include <string>
+
+namespace {
+
+constexpr qint64 kDistinte = 100'000;
+constexpr qint64 kPlainReadBlock = 1 << 20;
+const QSize kListSize(940, 380); // the list as the search screen shows it
+
+QString g_archive;
+
+qint64 plainRead(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
+        return -1;
+    QByteArray block(kPlainReadBlock, Qt::Uninitialized);
+    qint64 total = 0;
+    for (qint64 n; (n = file.read(block.data(), block.size())) > 0;)
+        total += n;
+    benchmark::DoNotOptimize(block.data());
+    return total;
+}
+
+double secondsOf(const auto& work) {
+    const auto start = std::chrono::steady_clock::now();
+    work();
+    return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+}
+
+long residentKiB() {
+    std::ifstream status("/proc/self/status");
+    std::string line;
+    while (std::getline(status, line)) {
+        if (line.rfind("VmRSS:", 0) == 0)
+            return std::stol(line.substr(6));
+    }
+    return -1;
+}
+
+double heapInUseMiB() {
+    return double(mallinfo2().uordblks) / (1024 * 1024);
+}
+
+void BM_SearchFew(benchmark::State& state) {
+    const distintasearch::Criteria criteria{.numRic = QStringLiteral("99999")};
+    double plainSeconds = 0;
+    double searchSeconds = 0;
+    qsizetype rows = 0;
+    for (auto _ : state) {
+        plainSeconds += secondsOf([] { plainRead(g_archive); });
+        distintasearch::Listing listing;
+        const double seconds =
+            secondsOf([&] { listing = distintasearch::search(g_archive, criteria); });
+        if (!listing.ok)
+            state.SkipWithError("search failed");
+        rows = listing.rows.size();
+        searchSeconds += seconds;
+        state.SetIterationTime(seconds);
+    }
+    const double n = double(state.iterations());
+    state.counters["plain_ms"] = 1000 * plainSeconds / n;
+    state.counters["search_ms"] = 1000 * searchSeconds / n;
+    state.counters["search_vs_plain"] = searchSeconds / plainSeconds;
+    state.counters["rows"] = double(rows);
+}
+
+// Search, fill the list and paint what the screen shows of it.
+void searchAllAndShow(ResultList& list) {
+    distintasearch::Listing listing = distintasearch::search(g_archive, {});
+    list.setRows(std::move(listing.rows));
+    benchmark::DoNotOptimize(list.grab());
+}
+
+void BM_SearchAllShown(benchmark::State& state) {
+    ResultList list;
+    list.resize(kListSize);
+    list.show();
+    double plainSeconds = 0;
+    double shownSeconds = 0;
+    for (auto _ : state) {
+        state.PauseTiming();
+        list.clear();
+        state.ResumeTiming();
+        plainSeconds += secondsOf([] { plainRead(g_archive); });
+        const double seconds = secondsOf([&] { searchAllAndShow(list); });
+        if (list.rows().size() != kDistinte)
+            state.SkipWithError("not every distinta was listed");
+        shownSeconds += seconds;
+        state.SetIterationTime(seconds);
+    }
+    const double n = double(state.iterations());
+    state.counters["plain_ms"] = 1000 * plainSeconds / n;
+    state.counters["shown_ms"] = 1000 * shownSeconds / n;
+    state.counters["shown_vs_plain"] = shownSeconds / plainSeconds;
+}
+
+// Runs first, once, so the allocator has no freed list to reuse.
+void BM_ListMemory(benchmark::State& state) {
+    for (auto _ : state) {
+        ResultList list;
+        list.resize(kListSize);
+        list.show();
+        benchmark::DoNotOptimize(list.grab());
+        malloc_trim(0);
+        const long restingKiB = residentKiB();
+        const double restingHeap = heapInUseMiB();
+        searchAllAndShow(list);
+        state.counters["rows_rss_MiB"] = double(residentKiB() - restingKiB) / 1024;
+        state.counters["rows_heap_MiB"] = heapInUseMiB() - restingHeap;
+        state.counters["rows"] = double(list.rows().size());
+    }
+}
+
+void BM_OpenLastRow(benchmark::State& state) {
+    const distintasearch::Listing listing = distintasearch::search(g_archive, {});
+    const ResultRow row = listing.rows.at(99'998); // row 99,999
+    for (auto _ : state) {
+        std::optional<distintasearch::Opened> opened;
+        const double seconds = secondsOf([&] { opened = distintasearch::open(g_archive, row); });
+        if (!opened || opened->position != row.position)
+            state.SkipWithError("the row's distinta did not open");
+        state.SetIterationTime(seconds);
+    }
+}
+
+BENCHMARK(BM_ListMemory)->Iterations(1)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_SearchFew)->UseManualTime()->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_SearchAllShown)->UseManualTime()->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_OpenLastRow)->UseManualTime()->Unit(benchmark::kMicrosecond);
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv))
+        return 1;
+    QTemporaryDir folder;
+    if (!folder.isValid()) {
+        std::fprintf(stderr, "cannot create a temporary folder\n");
+        return 1;
+    }
+    g_archive = folder.filePath(QStringLiteral("2023.ric"));
+    QString error;
+    if (!ArchiveGenerator::writeDistinte(g_archive, kDistinte, &error)) {
+        std::fprintf(stderr, "%s\n", qPrintable(error));
+        return 1;
+    }
+    plainRead(g_archive); // warm the page cache
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
