@@ -4,6 +4,7 @@
 // and as an archive file, must decode without crashing, without reading past
 // a field, and into texts that survive a save and a reload unchanged.
 
+#include "Require.h"
 #include "common/FixedField.h"
 #include "common/RecordFile.h"
 
@@ -11,17 +12,8 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <cstdint>
-#include <cstdio>
-#include <cstdlib>
 
 namespace fuzzing {
-
-inline void require(bool condition, const char* what) {
-    if (!condition) {
-        std::fprintf(stderr, "broken: %s\n", what);
-        std::abort();
-    }
-}
 
 // Decoding, encoding and decoding again gives the same record, and every
 // single-field decode agrees with the whole-record decode.
