@@ -3,6 +3,7 @@
 #include "common/TextRules.h"
 
 #include <QIODevice>
+#include <cstring>
 
 namespace exportdoc {
 namespace {
@@ -37,80 +38,173 @@ constexpr char kDataCellStart[] = "<td style=\"text-align: left;\" sdnum=\"1040;
 constexpr char kCellEnd[] = "</td>";
 constexpr char kEnd[] = "</table></body></html>";
 
+// Longest form of one stored byte in a cell ("&#32;").
+constexpr qsizetype kMaxEscapedBytes = 5;
+
+struct ByteClasses {
+    // True for the bytes a cell cannot carry as they are.
+    bool special[256] = {};
+    constexpr ByteClasses() {
+        for (int c = 0; c <= 32; ++c)
+            special[c] = true;
+        special[int('&')] = special[int('<')] = special[int('>')] = true;
+    }
+};
+constexpr ByteClasses kBytes;
+
+// Writes the cell text at `dest`, which has room for kMaxEscapedBytes per
+// byte of `cell`, and returns the end of what was written. Runs of ordinary
+// bytes are copied in one go: most cells have nothing to escape.
+char* escapeInto(char* dest, QByteArrayView cell) {
+    const char* from = cell.data();
+    const char* const end = from + cell.size();
+    bool afterBlank = false;
+    while (from < end) {
+        const char* run = from;
+        while (run < end && !kBytes.special[static_cast<unsigned char>(*run)])
+            ++run;
+        if (run != from) {
+            std::memcpy(dest, from, std::size_t(run - from));
+            dest += run - from;
+            afterBlank = false;
+            from = run;
+            continue;
+        }
+        const auto put = [&dest](const char* text, std::size_t n) {
+            std::memcpy(dest, text, n);
+            dest += n;
+        };
+        switch (*from) {
+        case '&':
+            put("&amp;", 5);
+            afterBlank = false;
+            break;
+        case '<':
+            put("&lt;", 4);
+            afterBlank = false;
+            break;
+        case '>':
+            put("&gt;", 4);
+            afterBlank = false;
+            break;
+        default: // a blank or a control code
+            if (afterBlank)
+                put("&#32;", 5);
+            else
+                *dest++ = ' ';
+            afterBlank = true;
+        }
+        ++from;
+    }
+    return dest;
+}
+
+// Gathers the document in a large buffer and hands it to the device in few
+// large writes. The first refused write is kept as the outcome. Callers make
+// room before they put bytes, once per row, so each put is a plain copy.
+class Output {
+public:
+    explicit Output(QIODevice& device)
+        : m_device(device), m_buffer(kFlushBytes, Qt::Uninitialized) {
+        m_end = m_buffer.data();
+    }
+
+    // Makes room for `bytes` more bytes, writing out what is gathered first
+    // when the buffer is full.
+    void room(qsizetype bytes) {
+        if ((m_end - m_buffer.data()) + bytes <= m_buffer.size())
+            return;
+        flush();
+        if (bytes > m_buffer.size()) {
+            m_buffer.resize(bytes);
+            m_end = m_buffer.data();
+        }
+    }
+    template <std::size_t N> void put(const char (&literal)[N]) {
+        std::memcpy(m_end, literal, N - 1);
+        m_end += N - 1;
+    }
+    void put(QByteArrayView bytes) {
+        std::memcpy(m_end, bytes.data(), std::size_t(bytes.size()));
+        m_end += bytes.size();
+    }
+    // A cell's bytes as escaped text.
+    void text(QByteArrayView cell) { m_end = escapeInto(m_end, cell); }
+
+    bool ok() const { return m_ok; }
+    bool flush() {
+        const qsizetype used = m_end - m_buffer.data();
+        if (used > 0 && m_ok)
+            m_ok = m_device.write(m_buffer.constData(), used) == used;
+        m_end = m_buffer.data();
+        return m_ok;
+    }
+
+private:
+    QIODevice& m_device;
+    QByteArray m_buffer;
+    char* m_end;
+    bool m_ok = true;
+};
+
 } // namespace
 
 void appendCellText(QByteArray& out, QByteArrayView cell) {
-    bool afterBlank = false;
-    for (const char c : cell) {
-        const auto code = static_cast<unsigned char>(c);
-        if (code <= 32) {
-            if (afterBlank)
-                out.append("&#32;");
-            else
-                out.append(' ');
-            afterBlank = true;
-            continue;
-        }
-        afterBlank = false;
-        switch (c) {
-        case '&':
-            out.append("&amp;");
-            break;
-        case '<':
-            out.append("&lt;");
-            break;
-        case '>':
-            out.append("&gt;");
-            break;
-        default:
-            out.append(c);
-        }
-    }
+    const qsizetype before = out.size();
+    out.resize(before + cell.size() * kMaxEscapedBytes);
+    char* end = escapeInto(out.data() + before, cell);
+    out.resize(end - out.constData());
 }
 
 ExportOutcome write(QIODevice& device, const ExportSheet& sheet, const ExportTable& table,
                     const ExportProgress& progress) {
-    QByteArray out;
-    out.reserve(kFlushBytes + 64 * 1024);
-    const auto flush = [&device, &out] {
-        const bool ok = out.isEmpty() || device.write(out) == out.size();
-        out.clear();
-        return ok;
-    };
+    Output out(device);
+    const QByteArray name = text::toWindows1252(sheet.worksheetName);
+    out.room(qsizetype(sizeof kHead + sizeof kWorksheetOptions) + 32 +
+             name.size() * kMaxEscapedBytes);
+    out.put(kHead);
+    out.put("<x:Name>");
+    out.text(name);
+    out.put("</x:Name>");
+    out.put(kWorksheetOptions);
 
-    out.append(kHead);
-    out.append("<x:Name>");
-    appendCellText(out, text::toWindows1252(sheet.worksheetName));
-    out.append("</x:Name>");
-    out.append(kWorksheetOptions);
-
-    out.append("<tr>");
+    out.room(16);
+    out.put("<tr>");
     for (const ExportColumn& column : sheet.columns) {
-        out.append(kHeaderCellStart);
-        out.append(QByteArray::number(column.exportWidth));
-        out.append('>');
-        appendCellText(out, text::toWindows1252(column.header));
-        out.append(kCellEnd);
+        const QByteArray header = text::toWindows1252(column.header);
+        out.room(qsizetype(sizeof kHeaderCellStart + sizeof kCellEnd) + 16 +
+                 header.size() * kMaxEscapedBytes);
+        out.put(kHeaderCellStart);
+        out.put(QByteArray::number(column.exportWidth));
+        out.put(">");
+        out.text(header);
+        out.put(kCellEnd);
     }
-    out.append("</tr>");
+    out.room(16);
+    out.put("</tr>");
 
     const qint64 rows = table.rowCount();
     const int columns = table.columnCount();
+    constexpr qsizetype kCellTags = sizeof kDataCellStart + sizeof kCellEnd;
     for (qint64 row = 0; row < rows; ++row) {
-        if (row % kRowsPerReport == 0 && progress && !progress(row, rows))
-            return ExportOutcome::Cancelled;
-        out.append("<tr>");
-        for (int column = 0; column < columns; ++column) {
-            out.append(kDataCellStart);
-            appendCellText(out, table.cellBytes(row, column));
-            out.append(kCellEnd);
+        if (row % kRowsPerReport == 0) {
+            if (progress && !progress(row, rows))
+                return ExportOutcome::Cancelled;
+            if (!out.ok())
+                return ExportOutcome::Failed;
         }
-        out.append("</tr>");
-        if (out.size() >= kFlushBytes && !flush())
-            return ExportOutcome::Failed;
+        out.room(16 + columns * kCellTags + table.rowBytes(row).size() * kMaxEscapedBytes);
+        out.put("<tr>");
+        for (int column = 0; column < columns; ++column) {
+            out.put(kDataCellStart);
+            out.text(table.cellBytes(row, column));
+            out.put(kCellEnd);
+        }
+        out.put("</tr>");
     }
-    out.append(kEnd);
-    if (!flush())
+    out.room(sizeof kEnd);
+    out.put(kEnd);
+    if (!out.flush())
         return ExportOutcome::Failed;
     if (progress && !progress(rows, rows))
         return ExportOutcome::Cancelled;

@@ -35,6 +35,14 @@ QByteArrayView ExportTable::cellBytes(qsizetype row, int column) const {
     return QByteArrayView(m_bytes).sliced(begin, m_ends[index] - begin);
 }
 
+QByteArrayView ExportTable::rowBytes(qsizetype row) const {
+    if (row < 0 || row >= rowCount())
+        return {};
+    const qint64 begin = row == 0 ? 0 : m_ends[row * m_columns - 1];
+    const qint64 end = m_ends[(row + 1) * m_columns - 1];
+    return QByteArrayView(m_bytes).sliced(begin, end - begin);
+}
+
 QString ExportTable::cell(qsizetype row, int column) const {
     return text::fromWindows1252(cellBytes(row, column));
 }

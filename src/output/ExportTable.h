@@ -27,6 +27,8 @@ public:
 
     QByteArrayView cellBytes(qsizetype row, int column) const;
     QString cell(qsizetype row, int column) const;
+    // The bytes of all cells of a row, end to end.
+    QByteArrayView rowBytes(qsizetype row) const;
 
     // Room for `rows` rows of about `bytesPerRow` bytes, to spare regrowth.
     void reserve(qsizetype rows, qsizetype bytesPerRow);

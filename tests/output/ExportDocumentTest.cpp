@@ -287,3 +287,28 @@ TEST(ExportDocument, FullDiskKeepsThePreviousExport) {
     ASSERT_TRUE(after.open(QIODevice::ReadOnly));
     EXPECT_EQ(after.readAll(), "previous export");
 }
+
+// Cells whose escaped form is five times their stored size, over more rows
+// than one write gathers: nothing is lost or cut between two writes.
+TEST(ExportDocument, LongestEscapesAcrossManyWrites) {
+    const ExportSheet sheet{QStringLiteral("Prova"), {{"A", 10, "A", 10}, {"B", 10, "B", 10}}};
+    ExportTable table(2);
+    const QByteArray ampersands(250, '&');
+    const QByteArray blanks = 'x' + QByteArray(248, ' ') + 'y';
+    for (int row = 0; row < 1200; ++row) {
+        table.addCell(QByteArrayView(ampersands));
+        table.addCell(QByteArrayView(blanks));
+    }
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    ASSERT_EQ(exportdoc::write(buffer, sheet, table), ExportOutcome::Done);
+
+    QByteArray first, second;
+    exportdoc::appendCellText(first, ampersands);
+    exportdoc::appendCellText(second, blanks);
+    EXPECT_EQ(second.size(), 2 + 1 + 247 * 5);
+    const QByteArray row = cells({first, second});
+    ASSERT_GT(buffer.data().size(), 2 << 20);
+    EXPECT_EQ(buffer.data().count(row), 1200);
+    EXPECT_TRUE(buffer.data().endsWith(row + kEnd));
+}
