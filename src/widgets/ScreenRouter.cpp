@@ -1,12 +1,14 @@
 #include "widgets/ScreenRouter.h"
 
+#include "widgets/WindowStyle.h"
+
 #include <QWidget>
 
 bool ScreenRouter::switchTo(MainScreen target, QWidget* from) {
     QWidget* to = screen(target);
     if (to == nullptr)
         return false;
-    to->showMaximized();
+    showMaximizedOnScreen(to);
     to->raise();
     to->activateWindow();
     if (from != nullptr && from != to)

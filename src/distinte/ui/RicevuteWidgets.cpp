@@ -266,10 +266,11 @@ RicevuteWidgets RicevuteWidgets::build(QWidget* screen) {
     w.cmdTrova = command("cmdTrova", QStyle::SP_FileDialogContentsView, "Trova");
     w.cmdAnteprima = command("cmdAnteprima", QStyle::SP_FileDialogInfoView, "Anteprima");
     w.cmdStampa = command("cmdStampa", QStyle::SP_ComputerIcon, "Stampa");
+    // The two wide buttons stand out by their bold captions; the captions go
+    // under the pictures, as on the other commands, so that the row fits a
+    // 1024-pixel screen.
     for (QToolButton* wide : {w.cmdAnteprima, w.cmdStampa}) {
-        wide->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
-        wide->setFont(verdana(11));
-        wide->setMinimumWidth(130);
+        wide->setFont(verdana(10));
     }
     w.cmdPrimo = command("cmdPrimo", QStyle::SP_MediaSkipBackward, "Prima");
     w.cmdIndietro = command("cmdIndietro", QStyle::SP_MediaSeekBackward, "Precedente");
@@ -299,8 +300,9 @@ RicevuteWidgets RicevuteWidgets::build(QWidget* screen) {
     w.cmdEsci->setIconSize(QSize(34, 34));
 
     auto* bar = new QHBoxLayout(commands);
-    bar->setContentsMargins(12, 4, 12, 4);
-    const auto separator = [bar] { bar->addSpacing(24); };
+    bar->setContentsMargins(6, 4, 6, 4);
+    // Narrow gaps between the groups: the whole row fits a 1024-pixel screen.
+    const auto separator = [bar] { bar->addSpacing(6); };
     for (QWidget* c : {w.cmdNuovo, w.cmdSalva, w.cmdTrova})
         bar->addWidget(c);
     separator();

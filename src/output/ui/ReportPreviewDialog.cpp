@@ -2,6 +2,7 @@
 
 #include "output/ui/ReportOutput.h"
 #include "widgets/Services.h"
+#include "widgets/WindowStyle.h"
 
 #include <QAction>
 #include <QPrintPreviewWidget>
@@ -15,7 +16,9 @@ ReportPreviewDialog::ReportPreviewDialog(Services& services, const PreparedRepor
       m_printer(new QPrinter(QPrinter::HighResolution)) {
     setObjectName(QStringLiteral("frmAnteprima"));
     setWindowTitle(QStringLiteral(" Anteprima di stampa"));
-    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowMaximizeButtonHint |
+    // A dialog's frame: no minimise or maximise button ("Schermo intero"
+    // fills the screen instead); the close button stays, as on any preview.
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowCloseButtonHint);
     setModal(true);
 
@@ -53,7 +56,7 @@ ReportPreviewDialog::ReportPreviewDialog(Services& services, const PreparedRepor
 
     m_preview->setZoomMode(QPrintPreviewWidget::CustomZoom);
     m_preview->setZoomFactor(1.0);
-    resize(1000, 800);
+    resizeWithinScreen(this, 1000, 800);
 }
 
 ReportPreviewDialog::~ReportPreviewDialog() {

@@ -10,6 +10,7 @@
 #include "widgets/ScreenRouter.h"
 #include "widgets/Services.h"
 #include "widgets/StatusHints.h"
+#include "widgets/WholeRows.h"
 
 #include <QCloseEvent>
 #include <QHBoxLayout>
@@ -87,11 +88,12 @@ TfrmProdotti::TfrmProdotti(Services& services, ScreenRouter& router, QWidget* pa
     m_lstRecords->setSelectionMode(QAbstractItemView::SingleSelection);
     m_lstRecords->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     m_lstRecords->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    m_lstRecords->setMinimumWidth(900);
+    // Each row's price shows without scrolling sideways.
+    keepRowsWhole(m_lstRecords, 900);
     layout->addWidget(m_lstRecords, 1);
 
     const auto captioned = [this](const char* name, const QString& caption, const QColor& colour) {
-        return command(QString::fromLatin1(name), captionButton(caption, colour, QSize(210, 50)),
+        return command(QString::fromLatin1(name), captionButton(caption, colour, QSize(180, 50)),
                        caption, this);
     };
     auto* cmdAggiungi = captioned("cmdAggiungi", QStringLiteral("Aggiungi voce"), kTeal);

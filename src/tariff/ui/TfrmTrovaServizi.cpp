@@ -5,6 +5,7 @@
 #include "tariff/TariffFile.h"
 #include "widgets/Pictures.h"
 #include "widgets/Services.h"
+#include "widgets/WholeRows.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -53,6 +54,7 @@ TfrmTrovaServizi::TfrmTrovaServizi(Services& services, QWidget* owner)
     titolo->setObjectName(QStringLiteral("titImporta"));
     titolo->setPixmap(pictures::title(titleText, QSize(780, 52), 24));
     titolo->setAccessibleName(titleText);
+    titolo->setAlignment(Qt::AlignCenter);
     layout->addWidget(titolo);
     const QString instructions =
         QStringLiteral("Selezionare una voce dall'elenco e premere il pulsante Importa dati.");
@@ -60,6 +62,7 @@ TfrmTrovaServizi::TfrmTrovaServizi(Services& services, QWidget* owner)
     istruzioni->setObjectName(QStringLiteral("lblIstruzioni"));
     istruzioni->setPixmap(pictures::strip(instructions, QSize(780, 34), pictures::kTeal, 11));
     istruzioni->setAccessibleName(instructions);
+    istruzioni->setAlignment(Qt::AlignCenter);
     layout->addWidget(istruzioni);
 
     m_lstRecords = new QListWidget(this);
@@ -69,7 +72,9 @@ TfrmTrovaServizi::TfrmTrovaServizi(Services& services, QWidget* owner)
     m_lstRecords->setSelectionMode(QAbstractItemView::SingleSelection);
     m_lstRecords->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     m_lstRecords->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    m_lstRecords->setFixedSize(780, 360);
+    m_lstRecords->setFixedHeight(360);
+    // Each row's price shows without scrolling sideways.
+    keepRowsWhole(m_lstRecords, 780);
     layout->addWidget(m_lstRecords);
 
     auto* buttons = new QHBoxLayout;

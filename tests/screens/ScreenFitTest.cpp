@@ -1,0 +1,298 @@
+// Every screen and dialog of the program, opened on the screen size this test
+// binary runs with (a 1024x768 till screen; see tests/CMakeLists.txt), must
+// show each control the user acts on inside the screen's available area and
+// inside its own window.
+//
+// With VELLARMO_SCREENSHOTS set to a folder, each screen is also saved there
+// as <name>-<width>x<height>.png, for the pictures in docs/.
+
+#include "app/PasswordStore.h"
+#include "app/ui/Program.h"
+#include "app/ui/TfrmAvvio.h"
+#include "app/ui/TfrmCambiaPassword.h"
+#include "app/ui/TfrmInfo.h"
+#include "app/ui/TfrmPassword.h"
+#include "app/ui/TfrmSplash.h"
+#include "distinte/Ricevuta.h"
+#include "distinte/ui/TfrmAnteprimaRic.h"
+#include "distinte/ui/TfrmCalendario.h"
+#include "distinte/ui/TfrmLogo.h"
+#include "distinte/ui/TfrmNumerazione.h"
+#include "distinte/ui/TfrmRicevute.h"
+#include "distinte/ui/TfrmStampaRic.h"
+#include "output/ui/ReportPreviewDialog.h"
+#include "support/FakeServices.h"
+#include "support/TestFolder.h"
+#include "tariff/TariffEntry.h"
+#include "tariff/TariffFile.h"
+#include "tariff/ui/TfrmAggiungi_Voce.h"
+#include "tariff/ui/TfrmModifica_Voce.h"
+#include "tariff/ui/TfrmTrovaServizi.h"
+#include "widgets/PictureButton.h"
+
+#include <QAbstractButton>
+#include <QAbstractItemView>
+#include <QAbstractSpinBox>
+#include <QApplication>
+#include <QComboBox>
+#include <QDir>
+#include <QLabel>
+#include <QLineEdit>
+#include <QScreen>
+#include <QScrollBar>
+#include <QTest>
+#include <functional>
+#include <gtest/gtest.h>
+#include <memory>
+
+namespace {
+
+// The program with its main screens, on a folder holding a small tariff list
+// and one stored distinta, so that lists and fields show real content.
+struct Shop {
+    Shop() {
+        PasswordStore(folder.folder()).write(PasswordStore::firstAccessPassword());
+        QStringList entries;
+        for (const auto& [name, price] : {std::pair{"Marca da bollo", "16,00"},
+                                          {"Marca da bollo", "2,00"},
+                                          {"Francobollo posta ordinaria", "1,25"},
+                                          {"Francobollo posta prioritaria", "2,95"},
+                                          {"Marca per passaporto", "73,50"},
+                                          {"Contrassegno telematico", "0,52"}})
+            entries.append(tariff::makeEntry(QString::fromUtf8(name), QString::fromLatin1(price)));
+        folder.writeBytes(tariff::tariffFileName(), tariff::encodeTariffText(entries));
+    }
+
+    template <typename T> T* screen(MainScreen id) {
+        return static_cast<T*>(program.router().screen(id));
+    }
+    QWidget* show(MainScreen id) {
+        program.router().switchTo(id, nullptr);
+        return program.router().screen(id);
+    }
+    TfrmRicevute* editor() {
+        auto* editor = screen<TfrmRicevute>(MainScreen::Ricevute);
+        editor->findChild<QLabel*>(QStringLiteral("lblFile"))
+            ->setText(folder.file(QStringLiteral("2024.ric")));
+        show(MainScreen::Ricevute);
+        editor->showStored(sample(), 1);
+        return editor;
+    }
+
+    static Ricevuta sample() {
+        Ricevuta d;
+        d.numRic = QStringLiteral("128");
+        d.data = QStringLiteral("05/03/2024");
+        d.nomeRiv = QStringLiteral("Giovanna Ferri");
+        d.pagamento = QStringLiteral("Contanti");
+        d.rivRigo = {QStringLiteral("Tabaccheria Ferri n. 12"), QStringLiteral("Via Roma 15"),
+                     QStringLiteral("00100 Roma (RM)"), QStringLiteral("P. IVA 01234567890"),
+                     QString()};
+        d.acqRigo = {QStringLiteral("Studio Bianchi S.r.l."), QStringLiteral("Corso Italia 8"),
+                     QStringLiteral("00198 Roma (RM)"), QStringLiteral("P. IVA 09876543210"),
+                     QString()};
+        d.quant[0] = QStringLiteral("10");
+        d.descrizione[0] = QStringLiteral("Marca da bollo");
+        d.unitario[0] = QStringLiteral("16,00");
+        d.importo[0] = QStringLiteral("160,00");
+        d.quant[1] = QStringLiteral("20");
+        d.descrizione[1] = QStringLiteral("Francobollo posta ordinaria");
+        d.unitario[1] = QStringLiteral("1,25");
+        d.importo[1] = QStringLiteral("25,00");
+        d.totale = QStringLiteral("185,00");
+        d.saldato = kSaldatoNo;
+        return d;
+    }
+
+    TestFolder folder;
+    FakeServices fake{folder.folder()};
+    Program program{fake.services};
+};
+
+// Opens one screen and returns its window; dialogs are owned by the test.
+using Opener = std::function<QWidget*(Shop&, std::unique_ptr<QWidget>&)>;
+
+struct ScreenCase {
+    const char* name;
+    Opener open;
+};
+
+void PrintTo(const ScreenCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
+template <typename Dialog, typename... Args>
+QWidget* dialogOver(QWidget* owner, std::unique_ptr<QWidget>& keep, Args&&... args) {
+    keep = std::make_unique<Dialog>(std::forward<Args>(args)..., owner);
+    keep->show();
+    return keep.get();
+}
+
+const ScreenCase kScreens[] = {
+    {"password",
+     [](Shop& s, auto&) {
+         s.program.start();
+         return static_cast<QWidget*>(s.program.password());
+     }},
+    {"cambia-password",
+     [](Shop& s, auto&) {
+         s.program.changePassword()->show();
+         return static_cast<QWidget*>(s.program.changePassword());
+     }},
+    {"main-menu", [](Shop& s, auto&) { return s.show(MainScreen::Avvio); }},
+    {"distinte-menu", [](Shop& s, auto&) { return s.show(MainScreen::MenuRicevute); }},
+    {"editor", [](Shop& s, auto&) { return static_cast<QWidget*>(s.editor()); }},
+    {"tariff", [](Shop& s, auto&) { return s.show(MainScreen::Prodotti); }},
+    {"info",
+     [](Shop& s, auto& keep) {
+         return dialogOver<TfrmInfo>(s.show(MainScreen::Avvio), keep, s.fake.services);
+     }},
+    {"splash",
+     [](Shop& s, auto& keep) {
+         return dialogOver<TfrmSplash>(s.show(MainScreen::Avvio), keep, s.fake.services);
+     }},
+    {"numbering",
+     [](Shop& s, auto& keep) {
+         return dialogOver<TfrmNumerazione>(s.editor(), keep, s.fake.services);
+     }},
+    {"calendar",
+     [](Shop& s, auto& keep) {
+         return dialogOver<TfrmCalendario>(s.editor(), keep, s.fake.services);
+     }},
+    {"logo",
+     [](Shop& s, auto& keep) { return dialogOver<TfrmLogo>(s.editor(), keep, s.fake.services); }},
+    {"print",
+     [](Shop& s, auto& keep) {
+         return dialogOver<TfrmStampaRic>(s.editor(), keep, s.fake.services, Shop::sample());
+     }},
+    {"preview-choice",
+     [](Shop& s, auto& keep) {
+         return dialogOver<TfrmAnteprimaRic>(s.editor(), keep, s.fake.services, Shop::sample());
+     }},
+    {"preview",
+     [](Shop& s, auto& keep) {
+         QWidget* editor = s.editor();
+         const TfrmAnteprimaRic choice(s.fake.services, Shop::sample(), editor);
+         return dialogOver<ReportPreviewDialog>(editor, keep, s.fake.services,
+                                                choice.preparedPage());
+     }},
+    {"tariff-import",
+     [](Shop& s, auto& keep) {
+         return dialogOver<TfrmTrovaServizi>(s.editor(), keep, s.fake.services);
+     }},
+    {"tariff-add",
+     [](Shop& s, auto& keep) {
+         return dialogOver<TfrmAggiungi_Voce>(s.show(MainScreen::Prodotti), keep, s.fake.services);
+     }},
+    {"tariff-modify",
+     [](Shop& s, auto& keep) {
+         return dialogOver<TfrmModifica_Voce>(s.show(MainScreen::Prodotti), keep, s.fake.services);
+     }},
+};
+
+// Controls the user types into, clicks or picks from.
+bool actedOn(const QWidget* w) {
+    return qobject_cast<const QAbstractButton*>(w) || qobject_cast<const QLineEdit*>(w) ||
+           qobject_cast<const QComboBox*>(w) || qobject_cast<const QAbstractSpinBox*>(w) ||
+           qobject_cast<const QAbstractItemView*>(w) || qobject_cast<const PictureButton*>(w);
+}
+
+// The part of `w` the user can see: its rectangle clipped by every widget it
+// sits in (a scroll area's viewport included), in global coordinates.
+QRect visiblePart(const QWidget* w) {
+    QRect part(w->mapToGlobal(QPoint(0, 0)), w->size());
+    for (const QWidget* p = w->parentWidget(); p != nullptr; p = p->parentWidget())
+        part &= QRect(p->mapToGlobal(QPoint(0, 0)), p->size());
+    return part;
+}
+
+QString describe(const QRect& r) {
+    return QStringLiteral("%1,%2 %3x%4").arg(r.x()).arg(r.y()).arg(r.width()).arg(r.height());
+}
+
+// Two controls overlap when the layout was squeezed below what they need.
+bool overlapping(const QWidget* a, const QWidget* b) {
+    if (a->isAncestorOf(b) || b->isAncestorOf(a))
+        return false;
+    const QRect ra(a->mapToGlobal(QPoint(0, 0)), a->size());
+    const QRect rb(b->mapToGlobal(QPoint(0, 0)), b->size());
+    return ra.intersects(rb);
+}
+
+class ScreenFit : public ::testing::TestWithParam<ScreenCase> {};
+
+TEST_P(ScreenFit, EveryControlIsInsideTheScreenAndItsWindow) {
+    Shop shop;
+    std::unique_ptr<QWidget> dialog;
+    QWidget* window = GetParam().open(shop, dialog);
+    ASSERT_NE(window, nullptr);
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(window));
+    QApplication::processEvents();
+
+    const QRect available = window->screen()->availableGeometry();
+    const QRect frame = window->frameGeometry();
+    EXPECT_TRUE(available.contains(frame)) << "window " << describe(frame).toStdString() << " on "
+                                           << describe(available).toStdString();
+    // A window manager keeps a window at least as large as its layout needs,
+    // borders and title bar included.
+    const QSize needed = window->minimumSizeHint().expandedTo(window->minimumSize()) + QSize(8, 36);
+    EXPECT_TRUE(needed.width() <= available.width() && needed.height() <= available.height())
+        << "needs " << needed.width() << "x" << needed.height();
+    // The kit scrolls a window that would not fit; a screen designed for
+    // 1024x768 never needs that.
+    EXPECT_EQ(window->findChild<QWidget*>(QStringLiteral("sfoContenuto")), nullptr)
+        << "the window only fits by scrolling its content";
+    const QRect inside(window->mapToGlobal(QPoint(0, 0)), window->size());
+
+    QList<QWidget*> controls;
+    for (QWidget* w : window->findChildren<QWidget*>()) {
+        if (actedOn(w) && w->isVisible() && !w->size().isEmpty() && w->window() == window)
+            controls.append(w);
+    }
+    ASSERT_FALSE(controls.isEmpty()) << "no control found: the table opened the wrong window";
+    for (qsizetype i = 0; i < controls.size(); ++i) {
+        const QWidget* w = controls[i];
+        const QRect whole(w->mapToGlobal(QPoint(0, 0)), w->size());
+        const QRect seen = visiblePart(w);
+        EXPECT_TRUE(seen == whole && inside.contains(whole) && available.contains(whole))
+            << w->objectName().toStdString() << " at " << describe(whole).toStdString() << ", seen "
+            << describe(seen).toStdString() << ", window " << describe(inside).toStdString();
+        // Rows read to their end (the tariff prices) without scrolling sideways.
+        if (const auto* view = qobject_cast<const QAbstractItemView*>(w)) {
+            EXPECT_EQ(view->horizontalScrollBar()->maximum(), 0)
+                << w->objectName().toStdString() << " hides the end of its rows";
+        }
+        for (qsizetype j = i + 1; j < controls.size(); ++j)
+            EXPECT_FALSE(overlapping(w, controls[j]))
+                << w->objectName().toStdString() << " overlaps "
+                << controls[j]->objectName().toStdString();
+    }
+
+    // Dialogs: a title bar without minimise and maximise buttons.
+    if (dialog != nullptr) {
+        const Qt::WindowFlags flags = window->windowFlags();
+        EXPECT_TRUE(flags.testFlag(Qt::CustomizeWindowHint));
+        EXPECT_FALSE(flags.testFlag(Qt::WindowMinimizeButtonHint));
+        EXPECT_FALSE(flags.testFlag(Qt::WindowMaximizeButtonHint));
+    }
+
+    const QString shots = qEnvironmentVariable("VELLARMO_SCREENSHOTS");
+    if (!shots.isEmpty()) {
+        const QSize size = window->screen()->size();
+        window->grab().save(QDir(shots).filePath(QStringLiteral("%1-%2x%3.png")
+                                                     .arg(QLatin1String(GetParam().name))
+                                                     .arg(size.width())
+                                                     .arg(size.height())));
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(AllScreens, ScreenFit, ::testing::ValuesIn(kScreens),
+                         [](const ::testing::TestParamInfo<ScreenCase>& param) {
+                             std::string name = param.param.name;
+                             for (char& c : name)
+                                 if (c == '-')
+                                     c = '_';
+                             return name;
+                         });
+
+} // namespace
