@@ -13,6 +13,16 @@
 #include "app/ui/TfrmInfo.h"
 #include "app/ui/TfrmPassword.h"
 #include "app/ui/TfrmSplash.h"
+#include "buyers/Attachments.h"
+#include "buyers/SchedaAnagrafica.h"
+#include "buyers/ui/TfrmAllegaCartella.h"
+#include "buyers/ui/TfrmQuestioni.h"
+#include "buyers/ui/TfrmStampaAnagrafica.h"
+#include "buyers/ui/TfrmTrovaAnagrafica.h"
+#include "checks/ui/TfrmCarta.h"
+#include "checks/ui/TfrmCodFisc.h"
+#include "checks/ui/TfrmIban.h"
+#include "checks/ui/TfrmPartitaIva.h"
 #include "distinte/Ricevuta.h"
 #include "distinte/ui/TfrmAnteprimaRic.h"
 #include "distinte/ui/TfrmCalendario.h"
@@ -21,6 +31,8 @@
 #include "distinte/ui/TfrmRicevute.h"
 #include "distinte/ui/TfrmStampaRic.h"
 #include "output/ui/ReportPreviewDialog.h"
+#include "output/ui/TfrmExpAnagrafica.h"
+#include "output/ui/TfrmExpRicevute.h"
 #include "support/FakeServices.h"
 #include "support/TestFolder.h"
 #include "tariff/TariffEntry.h"
@@ -38,6 +50,7 @@
 #include <QDir>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QScreen>
 #include <QScrollBar>
 #include <QTest>
@@ -72,10 +85,9 @@ struct Shop {
     }
     TfrmRicevute* editor() {
         auto* editor = screen<TfrmRicevute>(MainScreen::Ricevute);
-        editor->findChild<QLabel*>(QStringLiteral("lblFile"))
-            ->setText(folder.file(QStringLiteral("2024.ric")));
+        editor->openYear(QStringLiteral("2024"));
         show(MainScreen::Ricevute);
-        editor->showStored(sample(), 1);
+        editor->showDistinta(sample(), 1);
         return editor;
     }
 
@@ -143,6 +155,59 @@ const ScreenCase kScreens[] = {
     {"distinte-menu", [](Shop& s, auto&) { return s.show(MainScreen::MenuRicevute); }},
     {"editor", [](Shop& s, auto&) { return static_cast<QWidget*>(s.editor()); }},
     {"tariff", [](Shop& s, auto&) { return s.show(MainScreen::Prodotti); }},
+    {"buyers", [](Shop& s, auto&) { return s.show(MainScreen::Anagrafica); }},
+    {"buyer-search",
+     [](Shop& s, auto& keep) {
+         return dialogOver<TfrmTrovaAnagrafica>(s.show(MainScreen::Anagrafica), keep,
+                                                s.fake.services);
+     }},
+    {"buyer-questions",
+     [](Shop& s, auto& keep) {
+         return dialogOver<TfrmQuestioni>(s.show(MainScreen::Anagrafica), keep, s.fake.services);
+     }},
+    {"buyer-attachments",
+     [](Shop& s, auto& keep) {
+         return dialogOver<TfrmAllegaCartella>(s.show(MainScreen::Anagrafica), keep,
+                                               s.fake.services, Attachments{});
+     }},
+    {"buyer-card-print",
+     [](Shop& s, auto& keep) {
+         return dialogOver<TfrmStampaAnagrafica>(s.show(MainScreen::Anagrafica), keep,
+                                                 s.fake.services, SchedaAnagrafica{});
+     }},
+    {"check-codice-fiscale",
+     [](Shop& s, auto& keep) {
+         return dialogOver<TfrmCodFisc>(s.show(MainScreen::Anagrafica), keep, s.fake.services,
+                                        QStringLiteral("RSSMRA80A01H501U"));
+     }},
+    {"check-partita-iva",
+     [](Shop& s, auto& keep) {
+         return dialogOver<TfrmPartitaIva>(s.show(MainScreen::Anagrafica), keep, s.fake.services,
+                                           QStringLiteral("01234567890"));
+     }},
+    {"check-iban",
+     [](Shop& s, auto& keep) {
+         return dialogOver<TfrmIban>(s.show(MainScreen::Anagrafica), keep, s.fake.services,
+                                     QStringLiteral("IT60X0542811101000000123456"));
+     }},
+    {"check-card",
+     [](Shop& s, auto& keep) {
+         return dialogOver<TfrmCarta>(s.show(MainScreen::Anagrafica), keep, s.fake.services,
+                                      QStringLiteral("4111111111111111"));
+     }},
+    {"export-buyers",
+     [](Shop& s, auto& keep) {
+         return dialogOver<TfrmExpAnagrafica>(s.show(MainScreen::Anagrafica), keep,
+                                              s.fake.services);
+     }},
+    {"export-distinte",
+     [](Shop& s, auto& keep) {
+         QWidget* editor = s.editor();
+         keep = std::make_unique<TfrmExpRicevute>(s.fake.services, editor,
+                                                  s.folder.file(QStringLiteral("2024.ric")));
+         keep->show();
+         return keep.get();
+     }},
     {"info",
      [](Shop& s, auto& keep) {
          return dialogOver<TfrmInfo>(s.show(MainScreen::Avvio), keep, s.fake.services);
@@ -258,7 +323,7 @@ TEST_P(ScreenFit, EveryControlIsInsideTheScreenAndItsWindow) {
             << w->objectName().toStdString() << " at " << describe(whole).toStdString() << ", seen "
             << describe(seen).toStdString() << ", window " << describe(inside).toStdString();
         // Rows read to their end (the tariff prices) without scrolling sideways.
-        if (const auto* view = qobject_cast<const QAbstractItemView*>(w)) {
+        if (const auto* view = qobject_cast<const QListWidget*>(w)) {
             EXPECT_EQ(view->horizontalScrollBar()->maximum(), 0)
                 << w->objectName().toStdString() << " hides the end of its rows";
         }
