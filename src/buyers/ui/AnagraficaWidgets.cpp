@@ -237,7 +237,7 @@ QWidget* buildCommands(AnagraficaWidgets& w, QWidget* screen) {
     const auto add = [bar](std::initializer_list<QWidget*> ws) {
         for (QWidget* c : ws)
             bar->addWidget(c);
-        bar->addSpacing(6);
+        bar->addSpacing(2);
     };
     add({w.cmdNuovo, w.cmdDuplica, w.cmdSalva, w.cmdTrova});
     add({w.cmdFile, w.cmdStampa});
