@@ -1,13 +1,14 @@
 #pragma once
 
 #include "common/ProgramFolder.h"
+#include "distinte/Ricevuta.h"
 
 #include <QString>
 #include <array>
 
 // The reseller's data as the editor shows it: five lines and the name.
 struct DatiRivenditore {
-    static constexpr int kLines = 5;
+    static constexpr int kLines = Ricevuta::kPartyLines;
     std::array<QString, kLines> righe;
     QString nome;
 };

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "common/Amounts.h"
 #include "common/FixedField.h"
 
 #include <QByteArray>
@@ -12,7 +13,8 @@
 // the text as shown on screen; the paid flag is "Sì" or "No" when written by
 // the program, but any stored text is kept as read.
 struct Ricevuta {
-    static constexpr int kLines = 10;
+    // The stamp lines are those the total computation works on.
+    static constexpr int kLines = amounts::DistintaLines::kLines;
     static constexpr int kPartyLines = 5;
     static constexpr int kRecordSize = 3053;
 
@@ -46,6 +48,8 @@ struct Ricevuta {
     QString saldato;
 
     static const RecordLayout& layout();
+    // The number of characters record field `field` keeps.
+    static int capacity(int field) { return layout().field(field).capacity; }
     // Visits the members in stored order.
     template <typename Self, typename Visit> static void forEachMember(Self& r, Visit visit);
 

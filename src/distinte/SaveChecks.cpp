@@ -10,29 +10,29 @@ std::optional<Problem> firstProblem(const Ricevuta& d) {
     if (blank(d.acqRigo[0]))
         return Problem{QStringLiteral("Attenzione: per salvare la scheda è necessario indicare "
                                       "il nome o la ragione sociale dell'acquirente."),
-                       QStringLiteral("txtAcqRigo01")};
+                       Ricevuta::AcqRigo01};
     if (blank(d.numRic))
         return Problem{QStringLiteral("Attenzione: per salvare la scheda è necessario indicare "
                                       "il numero della distinta."),
-                       QStringLiteral("txtNumRic")};
+                       Ricevuta::NumRic};
     if (blank(d.data))
         return Problem{QStringLiteral("Attenzione: per salvare la scheda è necessario indicare "
                                       "la data della distinta."),
-                       QStringLiteral("txtData")};
+                       Ricevuta::Data};
     if (!dates::isValidDate(d.data))
         return Problem{QStringLiteral("Attenzione: la data indicata non esiste.\n\r\n\rPer poter "
                                       "salvare la scheda è necessario indicare una data valida "
                                       "nel formato gg/mm/anno."),
-                       QStringLiteral("txtData")};
+                       Ricevuta::Data};
     if (blank(d.descrizione[0]))
         return Problem{QStringLiteral("Attenzione: per salvare la scheda è necessario compilare "
                                       "la descrizione dei valori bollati acquistati (1° rigo)."),
-                       QStringLiteral("txtDescrizione01")};
+                       Ricevuta::Descrizione01};
     if (blank(d.unitario[0]))
         return Problem{
             QStringLiteral("Attenzione: per salvare la scheda è necessario compilare "
                            "il valore unitario dei valori bollati acquistati (1° rigo)."),
-            QStringLiteral("txtUnitario01")};
+            Ricevuta::Unitario01};
     return std::nullopt;
 }
 

@@ -10,8 +10,8 @@
 namespace savechecks {
 
 struct Problem {
-    QString message; // the warning shown to the user
-    QString control; // the object name of the field that gets the focus
+    QString message;       // the warning shown to the user
+    Ricevuta::Field field; // the record field that is missing or wrong
 };
 
 // The first problem, or none when the distinta can be stored.

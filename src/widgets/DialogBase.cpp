@@ -1,13 +1,11 @@
 #include "widgets/DialogBase.h"
 
-#include "widgets/NumberSettings.h"
 #include "widgets/WindowStyle.h"
 
 #include <QKeyEvent>
 #include <QLabel>
 
 DialogBase::DialogBase(QWidget* owner) : QDialog(owner) {
-    applyNumberSettings();
     setFixedFrame(this);
     setModal(true);
     m_lblMemory = new QLabel(QStringLiteral("lblMemory"), this);

@@ -13,38 +13,39 @@ TEST(SaveChecks, ProblemsComeInOrderWithTheFieldToFocus) {
 
     struct Step {
         std::function<void(Ricevuta&)> fix;
-        const char* control;
+        Ricevuta::Field field;
         QString message;
     };
     const QList<Step> steps = {
-        {[](Ricevuta&) {}, "txtAcqRigo01",
+        {[](Ricevuta&) {}, Ricevuta::AcqRigo01,
          QStringLiteral("Attenzione: per salvare la scheda è necessario indicare il nome o la "
                         "ragione sociale dell'acquirente.")},
-        {[](Ricevuta& r) { r.acqRigo[0] = QStringLiteral("Mario Bianchi"); }, "txtNumRic",
+        {[](Ricevuta& r) { r.acqRigo[0] = QStringLiteral("Mario Bianchi"); }, Ricevuta::NumRic,
          QStringLiteral("Attenzione: per salvare la scheda è necessario indicare il numero della "
                         "distinta.")},
         {[](Ricevuta& r) {
              r.numRic = QStringLiteral("7");
              r.data = QStringLiteral(" ");
          },
-         "txtData",
+         Ricevuta::Data,
          QStringLiteral("Attenzione: per salvare la scheda è necessario indicare la data della "
                         "distinta.")},
-        {[](Ricevuta& r) { r.data = QStringLiteral("31/04/2024"); }, "txtData",
+        {[](Ricevuta& r) { r.data = QStringLiteral("31/04/2024"); }, Ricevuta::Data,
          QStringLiteral("Attenzione: la data indicata non esiste.\n\r\n\rPer poter salvare la "
                         "scheda è necessario indicare una data valida nel formato gg/mm/anno.")},
-        {[](Ricevuta& r) { r.data = QStringLiteral("29/02/2024"); }, "txtDescrizione01",
+        {[](Ricevuta& r) { r.data = QStringLiteral("29/02/2024"); }, Ricevuta::Descrizione01,
          QStringLiteral("Attenzione: per salvare la scheda è necessario compilare la descrizione "
                         "dei valori bollati acquistati (1° rigo).")},
-        {[](Ricevuta& r) { r.descrizione[0] = QStringLiteral("Marca da bollo"); }, "txtUnitario01",
+        {[](Ricevuta& r) { r.descrizione[0] = QStringLiteral("Marca da bollo"); },
+         Ricevuta::Unitario01,
          QStringLiteral("Attenzione: per salvare la scheda è necessario compilare il valore "
                         "unitario dei valori bollati acquistati (1° rigo).")},
     };
     for (const Step& step : steps) {
         step.fix(d);
         const auto problem = firstProblem(d);
-        ASSERT_TRUE(problem.has_value()) << step.control;
-        EXPECT_EQ(problem->control, QString::fromLatin1(step.control));
+        ASSERT_TRUE(problem.has_value()) << step.field;
+        EXPECT_EQ(problem->field, step.field);
         EXPECT_EQ(problem->message, step.message);
     }
     d.unitario[0] = QStringLiteral("16,00");

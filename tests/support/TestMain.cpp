@@ -1,4 +1,5 @@
 #include "support/ChildProcess.h"
+#include "widgets/NumberSettings.h"
 
 #include <QApplication>
 #include <gtest/gtest.h>
@@ -10,6 +11,8 @@ int main(int argc, char** argv) {
     if (!qEnvironmentVariable("QT_QPA_PLATFORM").startsWith(QLatin1String("offscreen")))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
+    // As start-up does for the program.
+    applyNumberSettings();
     // A second desk started by a test runs its part and no tests.
     if (int exitCode = 0; runChildIfAsked(argc, argv, &exitCode))
         return exitCode;

@@ -1,7 +1,7 @@
 #include "app/ui/MakerLinks.h"
 
 #include "widgets/LinkFeedback.h"
-#include "widgets/OpenURL.h"
+#include "widgets/OpenService.h"
 
 #include <QLabel>
 #include <QVBoxLayout>
@@ -26,9 +26,9 @@ QLayout* createLinks(Services& services, QWidget* parent) {
     auto* lnkSito = link(parent, QStringLiteral("lnkSito"), QStringLiteral("www.vellarmo.it"));
     auto* lnkEmail = link(parent, QStringLiteral("lnkEmail"), email());
     SystemOpener& opener = services.opener;
-    applyLinkFeedback(lnkSito, [&opener] { TMisc(opener).Open(webSite()); });
+    applyLinkFeedback(lnkSito, [&opener] { OpenService(opener).open(webSite()); });
     applyLinkFeedback(lnkEmail,
-                      [&opener] { TMisc(opener).Open(QStringLiteral("mailto:") + email()); });
+                      [&opener] { OpenService(opener).open(QStringLiteral("mailto:") + email()); });
     auto* layout = new QVBoxLayout;
     layout->setSpacing(4);
     layout->addWidget(lnkSito);

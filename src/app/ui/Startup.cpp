@@ -6,6 +6,7 @@
 #include "app/ui/Program.h"
 #include "common/ProgramFolder.h"
 #include "widgets/ItalianToolkit.h"
+#include "widgets/NumberSettings.h"
 #include "widgets/QtServices.h"
 
 #include <QApplication>
@@ -61,6 +62,7 @@ int runProgram(int argc, char** argv) {
     // Without the translation the toolkit's buttons read English; the
     // program still works.
     speakItalian();
+    applyNumberSettings();
     // Only the password screen and the main menu end the program, not the
     // last visible window closing: a work screen that closes shows the main
     // menu.

@@ -3,10 +3,10 @@
 #include "app/ui/MakerLinks.h"
 #include "app/ui/TfrmInfo.h"
 #include "app/ui/TfrmSplash.h"
-#include "widgets/NumberSettings.h"
-#include "widgets/OpenURL.h"
+#include "widgets/OpenService.h"
 #include "widgets/PictureButton.h"
 #include "widgets/Pictures.h"
+#include "widgets/ScreenPreamble.h"
 
 #include <QCloseEvent>
 #include <QGridLayout>
@@ -27,13 +27,7 @@ PictureButton* picture(QWidget* parent, const QString& name, const QPixmap& pixm
 
 TfrmAvvio::TfrmAvvio(Services& services, ScreenRouter& router, QWidget* parent)
     : QWidget(parent), m_services(services), m_router(router) {
-    applyNumberSettings();
-    setObjectName(QStringLiteral("frmAvvio"));
-    setWindowTitle(QStringLiteral(" Vellarmo"));
-    setAutoFillBackground(true);
-    QPalette background = palette();
-    background.setColor(QPalette::Window, QColor(0xF4F8FC));
-    setPalette(background);
+    prepareScreen(this, QStringLiteral("frmAvvio"), QStringLiteral(" Vellarmo"), QColor(0xF4F8FC));
 
     using namespace pictures;
     auto* imgInfo =
@@ -137,5 +131,5 @@ void TfrmAvvio::imgSplashClick() {
 }
 
 void TfrmAvvio::imgSitoClick() {
-    TMisc(m_services.opener).Open(maker::webSite());
+    OpenService(m_services.opener).open(maker::webSite());
 }

@@ -6,7 +6,7 @@
 #include "common/TextRules.h"
 #include "widgets/EnterChain.h"
 #include "widgets/FieldHighlight.h"
-#include "widgets/NumberSettings.h"
+#include "widgets/ScreenPreamble.h"
 #include "widgets/WindowStyle.h"
 
 #include <QCloseEvent>
@@ -35,23 +35,21 @@ const QString kChangeError =
 
 TfrmCambiaPassword::TfrmCambiaPassword(Services& services, QWidget* parent)
     : QWidget(parent), m_services(services) {
-    applyNumberSettings();
-    setObjectName(QStringLiteral("frmCambiaPassword"));
-    setWindowTitle(QStringLiteral(" Cambia password"));
+    prepareScreen(this, QStringLiteral("frmCambiaPassword"), QStringLiteral(" Cambia password"));
     setFixedFrame(this);
 
-    txtPasswordOld =
+    m_txtPasswordOld =
         addPasswordField(QStringLiteral("txtPasswordOld"), QStringLiteral("effPasswordOld"));
-    txtPasswordNew =
+    m_txtPasswordNew =
         addPasswordField(QStringLiteral("txtPasswordNew"), QStringLiteral("effPasswordNew"));
-    txtConferma = addPasswordField(QStringLiteral("txtConferma"), QStringLiteral("effConferma"));
+    m_txtConferma = addPasswordField(QStringLiteral("txtConferma"), QStringLiteral("effConferma"));
 
-    cmdOK = new QPushButton(QStringLiteral("OK"), this);
-    cmdOK->setObjectName(QStringLiteral("cmdOK"));
-    cmdOK->setEnabled(false);
+    m_cmdOK = new QPushButton(QStringLiteral("OK"), this);
+    m_cmdOK->setObjectName(QStringLiteral("cmdOK"));
+    m_cmdOK->setEnabled(false);
     auto* cmdEsci = new QPushButton(QStringLiteral("Chiudi"), this);
     cmdEsci->setObjectName(QStringLiteral("cmdEsci"));
-    for (QPushButton* button : {cmdOK, cmdEsci}) {
+    for (QPushButton* button : {m_cmdOK, cmdEsci}) {
         button->setAutoDefault(true);
         button->setMinimumWidth(90);
     }
@@ -60,9 +58,9 @@ TfrmCambiaPassword::TfrmCambiaPassword(Services& services, QWidget* parent)
     fields->setHorizontalSpacing(16);
     fields->setVerticalSpacing(14);
     const QList<QPair<QString, QLineEdit*>> rows = {
-        {QStringLiteral("Vecchia password:"), txtPasswordOld},
-        {QStringLiteral("Nuova password:"), txtPasswordNew},
-        {QStringLiteral("Conferma nuova password:"), txtConferma}};
+        {QStringLiteral("Vecchia password:"), m_txtPasswordOld},
+        {QStringLiteral("Nuova password:"), m_txtPasswordNew},
+        {QStringLiteral("Conferma nuova password:"), m_txtConferma}};
     for (int row = 0; row < rows.size(); ++row) {
         auto* label = new QLabel(rows[row].first, this);
         label->setFont(QFont(QStringLiteral("Verdana"), 10));
@@ -71,7 +69,7 @@ TfrmCambiaPassword::TfrmCambiaPassword(Services& services, QWidget* parent)
     }
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);
-    buttons->addWidget(cmdOK);
+    buttons->addWidget(m_cmdOK);
     buttons->addWidget(cmdEsci);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(20, 18, 20, 16);
@@ -79,10 +77,10 @@ TfrmCambiaPassword::TfrmCambiaPassword(Services& services, QWidget* parent)
     layout->addLayout(fields);
     layout->addLayout(buttons);
 
-    setEnterNext(txtPasswordOld, txtPasswordNew);
-    setEnterNext(txtPasswordNew, txtConferma);
-    setEnterNext(txtConferma, txtPasswordOld);
-    connect(cmdOK, &QPushButton::clicked, this, &TfrmCambiaPassword::cmdOKClick);
+    setEnterNext(m_txtPasswordOld, m_txtPasswordNew);
+    setEnterNext(m_txtPasswordNew, m_txtConferma);
+    setEnterNext(m_txtConferma, m_txtPasswordOld);
+    connect(m_cmdOK, &QPushButton::clicked, this, &TfrmCambiaPassword::cmdOKClick);
     connect(cmdEsci, &QPushButton::clicked, this, &QWidget::close);
 }
 
@@ -107,10 +105,10 @@ void TfrmCambiaPassword::showEvent(QShowEvent* event) {
         fixSizeAndCentre(this, nullptr);
     }
     QWidget::showEvent(event);
-    txtPasswordOld->clear();
-    txtPasswordNew->clear();
-    txtConferma->clear();
-    txtPasswordOld->setFocus();
+    m_txtPasswordOld->clear();
+    m_txtPasswordNew->clear();
+    m_txtConferma->clear();
+    m_txtPasswordOld->setFocus();
 }
 
 void TfrmCambiaPassword::closeEvent(QCloseEvent* event) {
@@ -125,10 +123,10 @@ bool TfrmCambiaPassword::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void TfrmCambiaPassword::updateOK() {
-    const bool filled = !text::trimmed(txtPasswordOld->text()).isEmpty() &&
-                        !text::trimmed(txtPasswordNew->text()).isEmpty() &&
-                        !text::trimmed(txtConferma->text()).isEmpty();
-    cmdOK->setEnabled(filled);
+    const bool filled = !text::trimmed(m_txtPasswordOld->text()).isEmpty() &&
+                        !text::trimmed(m_txtPasswordNew->text()).isEmpty() &&
+                        !text::trimmed(m_txtConferma->text()).isEmpty();
+    m_cmdOK->setEnabled(filled);
 }
 
 void TfrmCambiaPassword::cmdOKClick() {
@@ -144,27 +142,27 @@ void TfrmCambiaPassword::cmdOKClick() {
     case PasswordStore::Found::Password:
         break;
     }
-    if (PasswordStore::normalised(txtPasswordOld->text()) != stored) {
+    if (PasswordStore::normalised(m_txtPasswordOld->text()) != stored) {
         m_services.messages.message(this, kWrongOld);
-        txtPasswordOld->clear();
-        txtPasswordOld->setFocus();
+        m_txtPasswordOld->clear();
+        m_txtPasswordOld->setFocus();
         return;
     }
-    const QString newPassword = text::trimmed(txtPasswordNew->text());
-    if (newPassword != text::trimmed(txtConferma->text())) {
+    const QString newPassword = text::trimmed(m_txtPasswordNew->text());
+    if (newPassword != text::trimmed(m_txtConferma->text())) {
         m_services.messages.message(this, kNotConfirmed);
-        txtPasswordNew->clear();
-        txtConferma->clear();
-        txtPasswordNew->setFocus();
+        m_txtPasswordNew->clear();
+        m_txtConferma->clear();
+        m_txtPasswordNew->setFocus();
         return;
     }
     // A character the cipher cannot hold would be stored as another one, and
     // the new password could never be typed again.
     if (!PasswordCipher::fits(PasswordStore::normalised(newPassword))) {
         m_services.messages.message(this, kUnfit);
-        txtPasswordNew->clear();
-        txtConferma->clear();
-        txtPasswordNew->setFocus();
+        m_txtPasswordNew->clear();
+        m_txtConferma->clear();
+        m_txtPasswordNew->setFocus();
         return;
     }
     if (!store.write(newPassword)) {

@@ -31,9 +31,9 @@ private:
     void cmdOKClick();
 
     Services& m_services;
-    QLineEdit* txtPasswordOld;
-    QLineEdit* txtPasswordNew;
-    QLineEdit* txtConferma;
-    QPushButton* cmdOK;
+    QLineEdit* m_txtPasswordOld;
+    QLineEdit* m_txtPasswordNew;
+    QLineEdit* m_txtConferma;
+    QPushButton* m_cmdOK;
     bool m_placed = false;
 };

@@ -7,8 +7,8 @@
 #include "common/TextRules.h"
 #include "widgets/EnterChain.h"
 #include "widgets/FieldHighlight.h"
-#include "widgets/NumberSettings.h"
 #include "widgets/Pictures.h"
+#include "widgets/ScreenPreamble.h"
 #include "widgets/WindowStyle.h"
 
 #include <QCloseEvent>
@@ -30,9 +30,7 @@ const QString kReadError =
 
 TfrmPassword::TfrmPassword(Services& services, ScreenRouter& router, QWidget* parent)
     : QWidget(parent), m_services(services), m_router(router) {
-    applyNumberSettings();
-    setObjectName(QStringLiteral("frmPassword"));
-    setWindowTitle(QStringLiteral(" Vellarmo - Accesso"));
+    prepareScreen(this, QStringLiteral("frmPassword"), QStringLiteral(" Vellarmo - Accesso"));
     setFixedFrame(this);
 
     auto* imgLogo = new QLabel(this);
@@ -47,24 +45,24 @@ TfrmPassword::TfrmPassword(Services& services, ScreenRouter& router, QWidget* pa
     QFont hintFont(QStringLiteral("Verdana"), 10);
     lblRigo05->setFont(hintFont);
 
-    txtPassword = new QLineEdit(this);
-    txtPassword->setObjectName(QStringLiteral("txtPassword"));
-    txtPassword->setEchoMode(QLineEdit::Password);
-    txtPassword->setMaxLength(PasswordCipher::kMaxLength);
+    m_txtPassword = new QLineEdit(this);
+    m_txtPassword->setObjectName(QStringLiteral("txtPassword"));
+    m_txtPassword->setEchoMode(QLineEdit::Password);
+    m_txtPassword->setMaxLength(PasswordCipher::kMaxLength);
     QFont fieldFont(QStringLiteral("Verdana"), 14);
     fieldFont.setBold(true);
-    txtPassword->setFont(fieldFont);
-    txtPassword->setMinimumWidth(300);
-    createFocusRectangle(txtPassword, QStringLiteral("effPassword"));
+    m_txtPassword->setFont(fieldFont);
+    m_txtPassword->setMinimumWidth(300);
+    createFocusRectangle(m_txtPassword, QStringLiteral("effPassword"));
 
-    cmdOK = new QPushButton(QStringLiteral("OK"), this);
-    cmdOK->setObjectName(QStringLiteral("cmdOK"));
-    cmdOK->setEnabled(false);
+    m_cmdOK = new QPushButton(QStringLiteral("OK"), this);
+    m_cmdOK->setObjectName(QStringLiteral("cmdOK"));
+    m_cmdOK->setEnabled(false);
     auto* cmdEsci = new QPushButton(QStringLiteral("Esci"), this);
     cmdEsci->setObjectName(QStringLiteral("cmdEsci"));
     auto* btnCambiaPassword = new QPushButton(QStringLiteral("Cambia password"), this);
     btnCambiaPassword->setObjectName(QStringLiteral("btnCambiaPassword"));
-    for (QPushButton* button : {cmdOK, cmdEsci, btnCambiaPassword}) {
+    for (QPushButton* button : {m_cmdOK, cmdEsci, btnCambiaPassword}) {
         button->setAutoDefault(true); // a focused button takes Enter as a click
         button->setMinimumWidth(90);
     }
@@ -75,24 +73,24 @@ TfrmPassword::TfrmPassword(Services& services, ScreenRouter& router, QWidget* pa
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(btnCambiaPassword);
     buttons->addStretch(1);
-    buttons->addWidget(cmdOK);
+    buttons->addWidget(m_cmdOK);
     buttons->addWidget(cmdEsci);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(20, 16, 20, 16);
     layout->setSpacing(12);
     layout->addLayout(heading);
     layout->addWidget(lblRigo05);
-    layout->addWidget(txtPassword);
+    layout->addWidget(m_txtPassword);
     layout->addSpacing(6);
     layout->addLayout(buttons);
 
-    connect(txtPassword, &QLineEdit::textChanged, this, &TfrmPassword::updateOK);
-    txtPassword->installEventFilter(this);
-    setEnterAction(txtPassword, [this] {
-        if (!text::trimmed(txtPassword->text()).isEmpty())
+    connect(m_txtPassword, &QLineEdit::textChanged, this, &TfrmPassword::updateOK);
+    m_txtPassword->installEventFilter(this);
+    setEnterAction(m_txtPassword, [this] {
+        if (!text::trimmed(m_txtPassword->text()).isEmpty())
             cmdOKClick();
     });
-    connect(cmdOK, &QPushButton::clicked, this, &TfrmPassword::cmdOKClick);
+    connect(m_cmdOK, &QPushButton::clicked, this, &TfrmPassword::cmdOKClick);
     connect(cmdEsci, &QPushButton::clicked, this, &QWidget::close);
     connect(btnCambiaPassword, &QPushButton::clicked, this, &TfrmPassword::btnCambiaPasswordClick);
 }
@@ -108,7 +106,7 @@ void TfrmPassword::showEvent(QShowEvent* event) {
         fixSizeAndCentre(this, nullptr);
     }
     QWidget::showEvent(event);
-    txtPassword->setFocus();
+    m_txtPassword->setFocus();
 }
 
 void TfrmPassword::closeEvent(QCloseEvent* event) {
@@ -117,13 +115,13 @@ void TfrmPassword::closeEvent(QCloseEvent* event) {
 }
 
 bool TfrmPassword::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == txtPassword && event->type() == QEvent::KeyRelease)
+    if (watched == m_txtPassword && event->type() == QEvent::KeyRelease)
         updateOK();
     return QWidget::eventFilter(watched, event);
 }
 
 void TfrmPassword::updateOK() {
-    cmdOK->setEnabled(!text::trimmed(txtPassword->text()).isEmpty());
+    m_cmdOK->setEnabled(!text::trimmed(m_txtPassword->text()).isEmpty());
 }
 
 void TfrmPassword::cmdOKClick() {
@@ -140,14 +138,14 @@ void TfrmPassword::cmdOKClick() {
     case PasswordStore::Found::Password:
         break;
     }
-    const QString typed = PasswordStore::normalised(txtPassword->text());
+    const QString typed = PasswordStore::normalised(m_txtPassword->text());
     if (typed != stored) {
         m_services.messages.message(this, kWrongPassword);
-        txtPassword->clear();
-        txtPassword->setFocus();
+        m_txtPassword->clear();
+        m_txtPassword->setFocus();
         return;
     }
-    txtPassword->clear();
+    m_txtPassword->clear();
     m_router.switchTo(MainScreen::Avvio, this);
 }
 
@@ -161,9 +159,9 @@ void TfrmPassword::btnCambiaPasswordClick() {
 }
 
 void TfrmPassword::changeScreenClosed() {
-    txtPassword->clear();
+    m_txtPassword->clear();
     show();
     raise();
     activateWindow();
-    txtPassword->setFocus();
+    m_txtPassword->setFocus();
 }

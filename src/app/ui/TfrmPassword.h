@@ -41,7 +41,7 @@ private:
     Services& m_services;
     ScreenRouter& m_router;
     TfrmCambiaPassword* m_changeScreen = nullptr;
-    QLineEdit* txtPassword;
-    QPushButton* cmdOK;
+    QLineEdit* m_txtPassword;
+    QPushButton* m_cmdOK;
     bool m_placed = false;
 };

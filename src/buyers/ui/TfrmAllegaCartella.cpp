@@ -1,7 +1,7 @@
 #include "buyers/ui/TfrmAllegaCartella.h"
 
 #include "common/TextRules.h"
-#include "widgets/OpenURL.h"
+#include "widgets/OpenService.h"
 #include "widgets/PictureButton.h"
 #include "widgets/Pictures.h"
 #include "widgets/Services.h"
@@ -158,8 +158,8 @@ void TfrmAllegaCartella::btnSfogliaClick(int slot) {
 }
 
 void TfrmAllegaCartella::btnApriClick(int slot) {
-    TMisc(m_services.opener)
-        .Open(QLatin1Char('"') + attachments::filePath(m_services.folder, m_txtFile[slot]->text()) +
+    OpenService(m_services.opener)
+        .open(QLatin1Char('"') + attachments::filePath(m_services.folder, m_txtFile[slot]->text()) +
               QLatin1Char('"'));
 }
 

@@ -8,8 +8,8 @@
 #include "checks/ui/IdentifierChecks.h"
 #include "common/TextRules.h"
 #include "output/ui/TfrmExpAnagrafica.h"
-#include "widgets/NumberSettings.h"
-#include "widgets/OpenURL.h"
+#include "widgets/OpenService.h"
+#include "widgets/ScreenPreamble.h"
 #include "widgets/ScreenRouter.h"
 #include "widgets/Services.h"
 
@@ -37,9 +37,8 @@ const QString TfrmAnagrafica::kDuplicated = QStringLiteral(
 
 TfrmAnagrafica::TfrmAnagrafica(Services& services, ScreenRouter& router, QWidget* parent)
     : QWidget(parent), m_services(services), m_router(router) {
-    applyNumberSettings();
-    setObjectName(QStringLiteral("TfrmAnagrafica"));
-    setWindowTitle(QStringLiteral(" Vellarmo - Archivio Acquirenti"));
+    prepareScreen(this, QStringLiteral("TfrmAnagrafica"),
+                  QStringLiteral(" Vellarmo - Archivio Acquirenti"));
     m_w = AnagraficaWidgets::build(this);
 
     connect(m_w.cmdNuovo, &QToolButton::clicked, this, &TfrmAnagrafica::cmdNuovoClick);
@@ -182,8 +181,8 @@ void TfrmAnagrafica::navigate(BuyerArchive::Step step) {
 void TfrmAnagrafica::btnEmailClick() {
     // Opened even when the field is empty: the mail program starts a blank
     // message.
-    TMisc(m_services.opener)
-        .Open(QStringLiteral("\"mailto:") +
+    OpenService(m_services.opener)
+        .open(QStringLiteral("\"mailto:") +
               text::trimmed(m_w.field(SchedaAnagrafica::Email)->text()) + QLatin1Char('"'));
 }
 

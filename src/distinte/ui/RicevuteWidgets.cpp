@@ -95,6 +95,41 @@ QIcon standard(QWidget* screen, QStyle::StandardPixmap pixmap) {
 
 } // namespace
 
+QWidget* RicevuteWidgets::control(int field) const {
+    const auto in = [field](int first, int count) {
+        return field >= first && field < first + count ? field - first : -1;
+    };
+    switch (field) {
+    case Ricevuta::NumRic:
+        return txtNumRic;
+    case Ricevuta::Data:
+        return txtData;
+    case Ricevuta::NomeRiv:
+        return txtNomeRiv;
+    case Ricevuta::Pagamento:
+        return txtPagamento;
+    case Ricevuta::Totale:
+        return txtTotale;
+    case Ricevuta::Saldato:
+        return chkSaldato;
+    default:
+        break;
+    }
+    if (const int i = in(Ricevuta::RivRigo01, kPartyLines); i >= 0)
+        return txtRivRigo[i];
+    if (const int i = in(Ricevuta::AcqRigo01, kPartyLines); i >= 0)
+        return txtAcqRigo[i];
+    if (const int i = in(Ricevuta::Quant01, kLines); i >= 0)
+        return txtQuant[i];
+    if (const int i = in(Ricevuta::Descrizione01, kLines); i >= 0)
+        return txtDescrizione[i];
+    if (const int i = in(Ricevuta::Unitario01, kLines); i >= 0)
+        return txtUnitario[i];
+    if (const int i = in(Ricevuta::Importo01, kLines); i >= 0)
+        return txtImporto[i];
+    return nullptr;
+}
+
 RicevuteWidgets RicevuteWidgets::build(QWidget* screen) {
     RicevuteWidgets w;
 
@@ -130,7 +165,8 @@ RicevuteWidgets RicevuteWidgets::build(QWidget* screen) {
     reseller->addWidget(
         makeHeading(form, QStringLiteral("titRivenditore"), QStringLiteral("DATI RIVENDITORE")));
     for (int i = 0; i < kPartyLines; ++i) {
-        w.txtRivRigo[i] = makeField(form, numbered("txtRivRigo", i), 120, Qt::AlignLeft);
+        w.txtRivRigo[i] = makeField(form, numbered("txtRivRigo", i),
+                                    Ricevuta::capacity(Ricevuta::RivRigo01 + i), Qt::AlignLeft);
         reseller->addWidget(w.txtRivRigo[i]);
     }
 
@@ -141,7 +177,8 @@ RicevuteWidgets RicevuteWidgets::build(QWidget* screen) {
         makeHeading(form, QStringLiteral("titAcquirente"), QStringLiteral("DATI ACQUIRENTE")), 0,
         0);
     for (int i = 0; i < kPartyLines; ++i) {
-        w.txtAcqRigo[i] = makeField(form, numbered("txtAcqRigo", i), 120, Qt::AlignLeft);
+        w.txtAcqRigo[i] = makeField(form, numbered("txtAcqRigo", i),
+                                    Ricevuta::capacity(Ricevuta::AcqRigo01 + i), Qt::AlignLeft);
         buyer->addWidget(w.txtAcqRigo[i], i + 1, 0);
     }
     w.impCliente = makeArrow(form, QStringLiteral("impCliente"));
@@ -150,18 +187,22 @@ RicevuteWidgets RicevuteWidgets::build(QWidget* screen) {
     // Number, date, reseller name and payment.
     auto* details = new QGridLayout;
     details->setSpacing(4);
-    w.txtNumRic = makeField(form, QStringLiteral("txtNumRic"), 30, Qt::AlignHCenter, kWhite);
+    w.txtNumRic = makeField(form, QStringLiteral("txtNumRic"), Ricevuta::capacity(Ricevuta::NumRic),
+                            Qt::AlignHCenter, kWhite);
     w.txtNumRic->setFixedWidth(150);
     w.impNumerazione = makePictureButton(form, QStringLiteral("impNumerazione"), QIcon());
     w.impNumerazione->setText(QStringLiteral("N."));
     w.impNumerazione->setFont(verdana(10));
     w.impNumerazione->setToolButtonStyle(Qt::ToolButtonTextOnly);
-    w.txtData = makeField(form, QStringLiteral("txtData"), 10, Qt::AlignHCenter, kWhite);
+    w.txtData = makeField(form, QStringLiteral("txtData"), Ricevuta::capacity(Ricevuta::Data),
+                          Qt::AlignHCenter, kWhite);
     w.txtData->setReadOnly(true);
     w.txtData->setFixedWidth(150);
     w.impData = makeArrow(form, QStringLiteral("impData"));
-    w.txtNomeRiv = makeField(form, QStringLiteral("txtNomeRiv"), 120, Qt::AlignLeft, kWhite);
-    w.txtPagamento = makeField(form, QStringLiteral("txtPagamento"), 120, Qt::AlignLeft, kWhite);
+    w.txtNomeRiv = makeField(form, QStringLiteral("txtNomeRiv"),
+                             Ricevuta::capacity(Ricevuta::NomeRiv), Qt::AlignLeft, kWhite);
+    w.txtPagamento = makeField(form, QStringLiteral("txtPagamento"),
+                               Ricevuta::capacity(Ricevuta::Pagamento), Qt::AlignLeft, kWhite);
     details->addWidget(makeCaption(form, QStringLiteral("Distinta n.")), 0, 0);
     details->addWidget(w.txtNumRic, 0, 1);
     details->addWidget(w.impNumerazione, 0, 2);
@@ -193,16 +234,22 @@ RicevuteWidgets RicevuteWidgets::build(QWidget* screen) {
     lines->addWidget(makeHeading(form, QStringLiteral("titImporto"), QStringLiteral("IMPORTO")), 0,
                      4);
     for (int i = 0; i < kLines; ++i) {
-        w.txtQuant[i] = makeField(form, numbered("txtQuant", i), 5, Qt::AlignHCenter);
+        w.txtQuant[i] = makeField(form, numbered("txtQuant", i),
+                                  Ricevuta::capacity(Ricevuta::Quant01 + i), Qt::AlignHCenter);
         w.txtQuant[i]->setFixedWidth(90);
         installKeyFilter(w.txtQuant[i], KeyFilterKind::Digits);
-        w.txtDescrizione[i] = makeField(form, numbered("txtDescrizione", i), 120, Qt::AlignLeft);
+        w.txtDescrizione[i] =
+            makeField(form, numbered("txtDescrizione", i),
+                      Ricevuta::capacity(Ricevuta::Descrizione01 + i), Qt::AlignLeft);
         w.impBollato[i] = makeArrow(form, numbered("impBollato", i));
-        w.txtUnitario[i] = makeField(form, numbered("txtUnitario", i), 10, Qt::AlignRight);
+        w.txtUnitario[i] = makeField(form, numbered("txtUnitario", i),
+                                     Ricevuta::capacity(Ricevuta::Unitario01 + i), Qt::AlignRight);
         w.txtUnitario[i]->setFixedWidth(150);
         installKeyFilter(w.txtUnitario[i], KeyFilterKind::Amount);
         // Computed amounts never turn yellow: no focus highlight.
-        w.txtImporto[i] = makePlainField(form, numbered("txtImporto", i), 15, Qt::AlignRight);
+        w.txtImporto[i] =
+            makePlainField(form, numbered("txtImporto", i),
+                           Ricevuta::capacity(Ricevuta::Importo01 + i), Qt::AlignRight);
         w.txtImporto[i]->setFixedWidth(170);
         applyReadOnlyStyle(w.txtImporto[i], kBeige);
         QPalette maroon = w.txtImporto[i]->palette();

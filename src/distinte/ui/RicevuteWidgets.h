@@ -1,5 +1,7 @@
 #pragma once
 
+#include "distinte/Ricevuta.h"
+
 #include <array>
 
 class QCheckBox;
@@ -17,8 +19,8 @@ class QWidget;
 // in the Enter chain, and every command its status hint. What the commands do
 // is the screen's business.
 struct RicevuteWidgets {
-    static constexpr int kPartyLines = 5;
-    static constexpr int kLines = 10;
+    static constexpr int kPartyLines = Ricevuta::kPartyLines;
+    static constexpr int kLines = Ricevuta::kLines;
 
     std::array<QLineEdit*, kPartyLines> txtRivRigo{};
     std::array<QLineEdit*, kPartyLines> txtAcqRigo{};
@@ -59,6 +61,10 @@ struct RicevuteWidgets {
     std::array<QToolButton*, kLines> impBollato{};
     QToolButton* impData = nullptr;
     QToolButton* impNumerazione = nullptr;
+
+    // The control that shows record field `field` (a Ricevuta::Field index,
+    // the numbered fields counted on from their first line).
+    QWidget* control(int field) const;
 
     // Creates the widgets as children of `screen` and gives it its layout.
     static RicevuteWidgets build(QWidget* screen);

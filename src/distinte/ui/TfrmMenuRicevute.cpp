@@ -8,10 +8,10 @@
 #include "widgets/EnterChain.h"
 #include "widgets/KeyFilters.h"
 #include "widgets/LinkFeedback.h"
-#include "widgets/NumberSettings.h"
 #include "widgets/PictureButton.h"
 #include "widgets/Pictures.h"
 #include "widgets/RoutingTag.h"
+#include "widgets/ScreenPreamble.h"
 #include "widgets/ScreenRouter.h"
 #include "widgets/Services.h"
 
@@ -58,13 +58,8 @@ QLabel* makeLink(QWidget* parent, const QString& name, const QString& text) {
 
 TfrmMenuRicevute::TfrmMenuRicevute(Services& services, ScreenRouter& router, QWidget* parent)
     : QWidget(parent), m_services(services), m_router(router) {
-    applyNumberSettings();
-    setObjectName(QStringLiteral("TfrmMenuRicevute"));
-    setWindowTitle(QStringLiteral(" Vellarmo - Emissione Distinte"));
-    setAutoFillBackground(true);
-    QPalette background = palette();
-    background.setColor(QPalette::Window, QColor(0xE4E7EB));
-    setPalette(background);
+    prepareScreen(this, QStringLiteral("TfrmMenuRicevute"),
+                  QStringLiteral(" Vellarmo - Emissione Distinte"), QColor(0xE4E7EB));
 
     m_lblMemory = new QLabel(routingTagText(m_tag), this);
     m_lblMemory->setObjectName(QStringLiteral("lblMemory"));

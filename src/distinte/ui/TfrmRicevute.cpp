@@ -17,7 +17,7 @@
 #include "tariff/ui/TfrmTrovaServizi.h"
 #include "widgets/EnterChain.h"
 #include "widgets/FieldExit.h"
-#include "widgets/NumberSettings.h"
+#include "widgets/ScreenPreamble.h"
 #include "widgets/ScreenRouter.h"
 #include "widgets/Services.h"
 
@@ -64,9 +64,8 @@ bool isModifierOnly(int key) {
 
 TfrmRicevute::TfrmRicevute(Services& services, ScreenRouter& router, QWidget* parent)
     : QWidget(parent), m_services(services), m_router(router) {
-    applyNumberSettings();
-    setObjectName(QStringLiteral("TfrmRicevute"));
-    setWindowTitle(QStringLiteral(" Vellarmo - Emissione Distinte anno "));
+    prepareScreen(this, QStringLiteral("TfrmRicevute"),
+                  QStringLiteral(" Vellarmo - Emissione Distinte anno "));
     m_w = RicevuteWidgets::build(this);
 
     connect(m_w.cmdNuovo, &QToolButton::clicked, this, &TfrmRicevute::cmdNuovoClick);
@@ -253,7 +252,7 @@ void TfrmRicevute::cmdSalvaClick() {
     const Ricevuta distinta = distintaOnScreen();
     if (const auto problem = savechecks::firstProblem(distinta)) {
         m_services.messages.notice(this, MessageBoxes::Icon::Warning, problem->message);
-        if (auto* field = findChild<QWidget*>(problem->control))
+        if (QWidget* field = m_w.control(problem->field))
             field->setFocus();
         return;
     }

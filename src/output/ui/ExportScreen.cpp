@@ -2,7 +2,7 @@
 
 #include "output/ExportFile.h"
 #include "output/ui/ExportGridModel.h"
-#include "widgets/OpenURL.h"
+#include "widgets/OpenService.h"
 #include "widgets/PictureButton.h"
 #include "widgets/Pictures.h"
 #include "widgets/Services.h"
@@ -190,5 +190,5 @@ void ExportScreen::cmdEsportaClick() {
         break;
     }
     if (m_services.messages.question(this, kAskOpen))
-        TMisc(m_services.opener).Open(QLatin1Char('"') + path + QLatin1Char('"'));
+        OpenService(m_services.opener).open(QLatin1Char('"') + path + QLatin1Char('"'));
 }

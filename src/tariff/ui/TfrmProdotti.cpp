@@ -4,9 +4,9 @@
 #include "tariff/TariffFile.h"
 #include "tariff/ui/TfrmAggiungi_Voce.h"
 #include "tariff/ui/TfrmModifica_Voce.h"
-#include "widgets/NumberSettings.h"
 #include "widgets/PictureButton.h"
 #include "widgets/Pictures.h"
+#include "widgets/ScreenPreamble.h"
 #include "widgets/ScreenRouter.h"
 #include "widgets/Services.h"
 #include "widgets/StatusHints.h"
@@ -53,9 +53,8 @@ QLabel* heading(const QString& name, const QPixmap& picture, const QString& text
 
 TfrmProdotti::TfrmProdotti(Services& services, ScreenRouter& router, QWidget* parent)
     : QWidget(parent), m_services(services), m_router(router) {
-    applyNumberSettings();
-    setObjectName(QStringLiteral("TfrmProdotti"));
-    setWindowTitle(QStringLiteral(" Vellarmo - Tariffario Valori Bollati"));
+    prepareScreen(this, QStringLiteral("TfrmProdotti"),
+                  QStringLiteral(" Vellarmo - Tariffario Valori Bollati"));
 
     using namespace pictures;
     auto* layout = new QVBoxLayout(this);

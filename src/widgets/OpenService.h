@@ -7,13 +7,13 @@
 // Opens a file, a folder, a web address or a "mailto:" link with the
 // application the system associates with it. Reports nothing and ignores
 // failures: a missing file simply opens nothing.
-class TMisc {
+class OpenService {
 public:
-    explicit TMisc(SystemOpener& opener) : m_opener(opener) {}
+    explicit OpenService(SystemOpener& opener) : m_opener(opener) {}
 
     // A path wrapped in double quotes, as callers write paths that may hold
     // blanks, is opened without them.
-    void Open(const QString& target) const {
+    void open(const QString& target) const {
         QString plain = target.trimmed();
         if (plain.size() >= 2 && plain.startsWith(QLatin1Char('"')) &&
             plain.endsWith(QLatin1Char('"')))
