@@ -2,6 +2,7 @@
 
 #include "widgets/WindowStyle.h"
 
+#include <QAbstractButton>
 #include <QKeyEvent>
 #include <QLabel>
 
@@ -32,6 +33,13 @@ void DialogBase::keyPressEvent(QKeyEvent* event) {
     switch (event->key()) {
     case Qt::Key_Return:
     case Qt::Key_Enter:
+        // The focused button takes Enter as a click, whatever its default
+        // settings; Enter never reaches a button that does not have the focus.
+        if (auto* button = qobject_cast<QAbstractButton*>(focusWidget());
+            button != nullptr && button->isEnabled() && button->isVisible())
+            button->click();
+        event->accept();
+        return;
     case Qt::Key_Escape:
         event->accept();
         return;

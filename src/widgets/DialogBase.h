@@ -16,8 +16,8 @@ class QLabel;
 // `lblMemory`.
 //
 // Enter and Escape do not press a default button or close the dialog; a
-// focused button still takes Enter as a click, and each screen gives its
-// fields their own Enter behaviour.
+// focused button takes Enter as a click, and each screen gives its fields
+// their own Enter behaviour.
 class DialogBase : public QDialog {
     Q_OBJECT
 

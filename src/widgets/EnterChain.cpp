@@ -44,8 +44,12 @@ EnterFilter* filterOf(QWidget* from) {
 void setEnterNext(QWidget* from, QWidget* to) {
     // The tab reason makes a line edit select its text, as moving by keyboard does.
     filterOf(from)->setAction([target = QPointer<QWidget>(to)] {
-        if (target)
-            target->setFocus(Qt::TabFocusReason);
+        if (!target)
+            return;
+        target->setFocus(Qt::TabFocusReason);
+        // Moving by keyboard: the style draws the focus mark, on buttons too.
+        target->window()->setAttribute(Qt::WA_KeyboardFocusChange);
+        target->update();
     });
 }
 

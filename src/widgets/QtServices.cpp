@@ -2,6 +2,7 @@
 
 #include <QDesktopServices>
 #include <QDialog>
+#include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
@@ -54,14 +55,31 @@ int QtDialogRunner::exec(QDialog* dialog) {
     return dialog->exec();
 }
 
+namespace {
+// A folder the user has not made yet (a fresh account without Documents or
+// Pictures) opens its nearest existing parent instead of wherever the
+// dialog would fall back to.
+QString existingStart(const QString& path) {
+    if (path.isEmpty())
+        return path;
+    QFileInfo info(path);
+    while (!info.exists() && info.absolutePath() != info.absoluteFilePath())
+        info = QFileInfo(info.absolutePath());
+    return info.exists() ? info.absoluteFilePath() : path;
+}
+} // namespace
+
 QString QtFileDialogs::openFileName(QWidget* parent, const QString& title, const QString& folder,
                                     const QString& filter) {
-    return QFileDialog::getOpenFileName(parent, title, folder, filter);
+    return QFileDialog::getOpenFileName(parent, title, existingStart(folder), filter);
 }
 
 QString QtFileDialogs::saveFileName(QWidget* parent, const QString& title, const QString& path,
                                     const QString& filter) {
-    return QFileDialog::getSaveFileName(parent, title, path, filter);
+    // A folder opens with the name left empty; a full path proposes its name.
+    const QString start =
+        QFileInfo(path).isDir() || !QFileInfo(path).dir().exists() ? existingStart(path) : path;
+    return QFileDialog::getSaveFileName(parent, title, start, filter);
 }
 
 bool QtPrintDialogs::choosePrinter(QWidget* parent, QPrinter* printer) {

@@ -1,10 +1,12 @@
 #include "widgets/DialogBase.h"
 
 #include "support/ActiveWindow.h"
+#include "widgets/EnterChain.h"
 
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QStyleOptionButton>
 #include <QTest>
 #include <QVBoxLayout>
 #include <gtest/gtest.h>
@@ -70,6 +72,34 @@ TEST(DialogBase, EnterInAFieldPressesNoButtonAndEscapeDoesNotClose) {
     // A focused button still takes Enter as a click.
     ok->setFocus();
     QTest::keyClick(ok, Qt::Key_Return);
+    EXPECT_EQ(clicks, 1);
+}
+
+// The tariff entry dialogs' buttons are no default buttons; reached from the
+// last field with Enter, the button shows the keyboard focus mark and Enter
+// presses it.
+TEST(DialogBase, EnterPressesAFocusedButtonThatIsNoDefaultOneAndItShowsTheFocus) {
+    DialogBase dialog(nullptr);
+    auto* layout = new QVBoxLayout(&dialog);
+    auto* field = new QLineEdit(&dialog);
+    auto* apply = new QPushButton(QStringLiteral("Applica"), &dialog);
+    apply->setAutoDefault(false);
+    layout->addWidget(field);
+    layout->addWidget(apply);
+    setEnterNext(field, apply);
+    int clicks = 0;
+    QObject::connect(apply, &QPushButton::clicked, [&] { ++clicks; });
+    ASSERT_TRUE(showActive(&dialog));
+
+    field->setFocus();
+    QTest::keyClick(field, Qt::Key_Return);
+    ASSERT_TRUE(apply->hasFocus());
+    EXPECT_EQ(clicks, 0);
+    QStyleOptionButton option;
+    option.initFrom(apply);
+    EXPECT_TRUE(option.state.testFlag(QStyle::State_HasFocus));
+    EXPECT_TRUE(option.state.testFlag(QStyle::State_KeyboardFocusChange));
+    QTest::keyClick(apply, Qt::Key_Enter);
     EXPECT_EQ(clicks, 1);
 }
 

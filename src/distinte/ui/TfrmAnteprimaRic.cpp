@@ -7,6 +7,7 @@
 #include <QFileInfo>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QStandardPaths>
 #include <exception>
 
 const QString TfrmAnteprimaRic::kFailed =
@@ -53,9 +54,12 @@ bool TfrmAnteprimaRic::produce(const PreparedReport& page) {
 
 void TfrmAnteprimaRic::savePdf() {
     const QString proposed = pdfFileName();
-    const QString chosen =
-        services().files.saveFileName(this, QStringLiteral("Salva in formato PDF"), proposed,
-                                      QStringLiteral("Documento PDF (*.pdf)"));
+    // The dialog opens in the user's documents with no name filled in; the
+    // proposed name still titles the document.
+    const QString chosen = services().files.saveFileName(
+        this, QStringLiteral("Salva in formato PDF"),
+        QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation),
+        QStringLiteral("Documento PDF (*.pdf)"));
     if (chosen.isEmpty())
         return;
     bool saved = false;
