@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QInputDialog>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -92,4 +93,26 @@ void QtSystemOpener::open(const QString& target) {
     const QUrl url(target);
     const bool isAddress = url.isValid() && url.scheme().size() > 1;
     QDesktopServices::openUrl(isAddress ? url : QUrl::fromLocalFile(target));
+}
+
+std::optional<QString> QtInputBoxes::askText(QWidget* parent, const QString& caption,
+                                             const QString& prompt, const QString& preset) {
+    bool confirmed = false;
+    const QString answer =
+        QInputDialog::getText(parent, caption, prompt, QLineEdit::Normal, preset, &confirmed);
+    if (!confirmed)
+        return std::nullopt;
+    return answer;
+}
+
+InputBoxes& InputBoxes::cancelling() {
+    class Cancelling final : public InputBoxes {
+    public:
+        std::optional<QString> askText(QWidget*, const QString&, const QString&,
+                                       const QString&) override {
+            return std::nullopt;
+        }
+    };
+    static Cancelling boxes;
+    return boxes;
 }

@@ -42,16 +42,23 @@ public:
     void open(const QString& target) override;
 };
 
+class QtInputBoxes final : public InputBoxes {
+public:
+    std::optional<QString> askText(QWidget* parent, const QString& caption, const QString& prompt,
+                                   const QString& preset) override;
+};
+
 // Owns one of each, and hands them out as Services for a program folder.
 class QtServices {
 public:
     explicit QtServices(const ProgramFolder& folder)
-        : services{folder, messages, dialogs, files, printers, opener} {}
+        : services{folder, messages, dialogs, files, printers, opener, input} {}
 
     QtMessageBoxes messages;
     QtDialogRunner dialogs;
     QtFileDialogs files;
     QtPrintDialogs printers;
     QtSystemOpener opener;
+    QtInputBoxes input;
     Services services;
 };

@@ -3,6 +3,7 @@
 #include "common/ProgramFolder.h"
 
 #include <QString>
+#include <optional>
 
 class QDialog;
 class QPrinter;
@@ -61,6 +62,18 @@ public:
     virtual void open(const QString& target) = 0;
 };
 
+// The input box: a caption, a prompt and a preset answer. Gives the text the
+// user confirmed, or nothing when the user cancelled.
+class InputBoxes {
+public:
+    virtual ~InputBoxes() = default;
+    virtual std::optional<QString> askText(QWidget* parent, const QString& caption,
+                                           const QString& prompt, const QString& preset) = 0;
+
+    // One that cancels every question, for screens that ask nothing.
+    static InputBoxes& cancelling();
+};
+
 // What every screen is handed when it is created.
 struct Services {
     ProgramFolder folder;
@@ -69,4 +82,5 @@ struct Services {
     FileDialogs& files;
     PrintDialogs& printers;
     SystemOpener& opener;
+    InputBoxes& input = InputBoxes::cancelling();
 };

@@ -6,6 +6,7 @@
 #include <QList>
 #include <QStringList>
 #include <functional>
+#include <optional>
 
 // Test doubles for the seams: they record what a screen showed and answer
 // from what the test queued, so no real dialog ever opens. Each test makes
@@ -95,16 +96,37 @@ public:
     QStringList opened;
 };
 
+// Answers input boxes from a queue; an empty queue cancels. Records what was
+// asked.
+class FakeInputBoxes final : public InputBoxes {
+public:
+    struct Asked {
+        QString caption;
+        QString prompt;
+        QString preset;
+    };
+
+    std::optional<QString> askText(QWidget*, const QString& caption, const QString& prompt,
+                                   const QString& preset) override {
+        asked.append({caption, prompt, preset});
+        return answers.isEmpty() ? std::nullopt : answers.takeFirst();
+    }
+
+    QList<std::optional<QString>> answers;
+    QList<Asked> asked;
+};
+
 // All doubles together, handed out as Services for one program folder.
 class FakeServices {
 public:
     explicit FakeServices(const ProgramFolder& folder)
-        : services{folder, messages, dialogs, files, printers, opener} {}
+        : services{folder, messages, dialogs, files, printers, opener, input} {}
 
     FakeMessageBoxes messages;
     FakeDialogRunner dialogs;
     FakeFileDialogs files;
     FakePrintDialogs printers;
     FakeSystemOpener opener;
+    FakeInputBoxes input;
     Services services;
 };

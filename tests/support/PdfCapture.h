@@ -22,8 +22,9 @@ private:
 // The fake services of a program folder, with printing going to a PDF file.
 struct PrintingServices {
     PrintingServices(const ProgramFolder& folder, const QString& pdfPath)
-        : fake(folder), printers(pdfPath), services{folder,     fake.messages, fake.dialogs,
-                                                    fake.files, printers,      fake.opener} {}
+        : fake(folder),
+          printers(pdfPath), services{folder,   fake.messages, fake.dialogs, fake.files,
+                                      printers, fake.opener,   fake.input} {}
     FakeServices fake;
     PrintToPdf printers;
     Services services;

@@ -1,0 +1,307 @@
+#include "reports/ui/TfrmStatistiche.h"
+
+#include "chart/ui/ChartPainter.h"
+#include "chart/ui/ChartView.h"
+#include "common/Amounts.h"
+#include "common/Dates.h"
+#include "common/TextRules.h"
+#include "distinte/YearChoice.h"
+#include "output/ui/ReportOutput.h"
+#include "reports/MonthlyIncome.h"
+#include "widgets/EnterChain.h"
+#include "widgets/KeyFilters.h"
+#include "widgets/NumberSettings.h"
+#include "widgets/PictureButton.h"
+#include "widgets/Pictures.h"
+#include "widgets/ScreenRouter.h"
+#include "widgets/Services.h"
+#include "widgets/StatusHints.h"
+
+#include <QCloseEvent>
+#include <QFrame>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPrinter>
+#include <QPushButton>
+#include <QShowEvent>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+namespace {
+
+const QString kArchiveInaccessible =
+    QStringLiteral("Attenzione: il file di archivio non risulta accessibile.");
+
+const char* const kMemNames[] = {"memGennaio",   "memFebbraio", "memMarzo",    "memAprile",
+                                 "memMaggio",    "memGiugno",   "memLuglio",   "memAgosto",
+                                 "memSettembre", "memOttobre",  "memNovembre", "memDicembre"};
+
+QPushButton* button(QWidget* parent, const char* name, const QString& caption) {
+    auto* b = new QPushButton(caption, parent);
+    b->setObjectName(QString::fromLatin1(name));
+    b->setFont(QFont(QStringLiteral("Verdana"), 10, QFont::Bold));
+    b->setCursor(Qt::PointingHandCursor);
+    b->setMinimumHeight(36);
+    return b;
+}
+
+QToolButton* roundButton(QWidget* parent, const char* name, const QString& glyph,
+                         const QColor& colour) {
+    auto* b = makePictureButton(parent, QString::fromLatin1(name),
+                                QIcon(pictures::roundIcon(glyph, colour, 56)));
+    b->setIconSize(QSize(44, 44));
+    return b;
+}
+
+ChartText chartText(const QString& text, int points, unsigned int argb) {
+    return ChartText{text, QFont(QStringLiteral("Verdana"), points, QFont::Bold),
+                     QColor::fromRgba(argb)};
+}
+
+} // namespace
+
+TfrmStatistiche::TfrmStatistiche(Services& services, ScreenRouter& router, QWidget* parent)
+    : QWidget(parent), m_services(services), m_router(router) {
+    applyNumberSettings();
+    setObjectName(QStringLiteral("TfrmStatistiche"));
+    setWindowTitle(QStringLiteral(" Vellarmo - Statistiche Incassi"));
+    setAutoFillBackground(true);
+    QPalette background = palette();
+    background.setColor(QPalette::Window, QColor(0xE4E7EB));
+    setPalette(background);
+
+    m_panAvvio = buildYearPanel();
+    m_panContainer = buildChartPanel();
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(m_panAvvio);
+    layout->addWidget(m_panContainer);
+    m_panContainer->hide();
+}
+
+QWidget* TfrmStatistiche::buildYearPanel() {
+    auto* panel = new QWidget(this);
+    panel->setObjectName(QStringLiteral("panAvvio"));
+
+    auto* heading = new QLabel(QStringLiteral("Statistiche incassi"), panel);
+    heading->setObjectName(QStringLiteral("intStatistiche"));
+    heading->setStyleSheet(QStringLiteral("background-color: black; color: white; padding: 8px;"));
+    heading->setFont(QFont(QStringLiteral("Verdana"), 16, QFont::Bold));
+    auto* lblApri = new QLabel(QStringLiteral("Indicare l'anno solare e premere Apri."), panel);
+    lblApri->setObjectName(QStringLiteral("lblApri"));
+    lblApri->setFont(QFont(QStringLiteral("Verdana"), 11));
+
+    m_txtAnno = new QLineEdit(panel);
+    m_txtAnno->setObjectName(QStringLiteral("txtAnno"));
+    m_txtAnno->setFont(QFont(QStringLiteral("Verdana"), 26, QFont::Bold));
+    m_txtAnno->setMaxLength(4);
+    m_txtAnno->setAlignment(Qt::AlignCenter);
+    m_txtAnno->setFixedWidth(150);
+    installKeyFilter(m_txtAnno, KeyFilterKind::Digits);
+    auto* btnApri = button(panel, "btnApri", QStringLiteral("Apri"));
+    btnApri->setMinimumWidth(120);
+    btnApri->setMinimumHeight(48);
+    connect(btnApri, &QPushButton::clicked, this, &TfrmStatistiche::btnApriClick);
+    setEnterNext(m_txtAnno, btnApri);
+    setEnterAction(btnApri, [this] { btnApriClick(); });
+
+    m_lblFile = new QLabel(panel);
+    m_lblFile->setObjectName(QStringLiteral("lblFile"));
+    m_lblFile->hide();
+    for (const char* name : kMemNames) {
+        auto* mem = new QLabel(panel);
+        mem->setObjectName(QString::fromLatin1(name));
+        mem->hide();
+        m_memMonths.append(mem);
+    }
+
+    auto* yearRow = new QHBoxLayout;
+    yearRow->addStretch();
+    yearRow->addWidget(m_txtAnno);
+    yearRow->addSpacing(16);
+    yearRow->addWidget(btnApri);
+    yearRow->addStretch();
+
+    auto* card = new QFrame(panel);
+    card->setObjectName(QStringLiteral("bkgAnno"));
+    card->setMaximumWidth(640);
+    card->setStyleSheet(
+        QStringLiteral("#bkgAnno { background-color: white; border: 1px solid #B0B0B0; }"));
+    auto* cardLayout = new QVBoxLayout(card);
+    cardLayout->setContentsMargins(24, 24, 24, 24);
+    cardLayout->setSpacing(18);
+    cardLayout->addWidget(heading);
+    cardLayout->addWidget(lblApri);
+    cardLayout->addLayout(yearRow);
+
+    auto* imgGuida = roundButton(panel, "imgGuida", QStringLiteral("?"), pictures::kTeal);
+    auto* imgEsci = roundButton(panel, "imgEsci", QStringLiteral("×"), pictures::kCrimson);
+    connect(imgEsci, &QToolButton::clicked, this, &QWidget::close);
+
+    auto* centre = new QHBoxLayout;
+    centre->addStretch();
+    centre->addWidget(card, 1);
+    centre->addStretch();
+    auto* bottom = new QHBoxLayout;
+    bottom->addStretch();
+    bottom->addWidget(imgGuida);
+    bottom->addWidget(imgEsci);
+    auto* layout = new QVBoxLayout(panel);
+    layout->addStretch(1);
+    layout->addLayout(centre);
+    layout->addStretch(2);
+    layout->addLayout(bottom);
+    return panel;
+}
+
+QWidget* TfrmStatistiche::buildChartPanel() {
+    auto* panel = new QWidget(this);
+    panel->setObjectName(QStringLiteral("panContainer"));
+
+    m_lblTitolo = new QLabel(
+        QStringLiteral("Rappresentazione grafica degli incassi percepiti nell'anno solare."),
+        panel);
+    m_lblTitolo->setObjectName(QStringLiteral("lblTitolo"));
+    m_lblTitolo->setFont(QFont(QStringLiteral("Verdana"), 20, QFont::Bold));
+    m_lblTitolo->setWordWrap(true);
+    const auto infoLine = [panel](const char* name, const QString& text) {
+        auto* label = new QLabel(text, panel);
+        label->setObjectName(QString::fromLatin1(name));
+        label->setFont(QFont(QStringLiteral("Verdana"), 10));
+        label->setWordWrap(true);
+        return label;
+    };
+    auto* lblRigo04 = infoLine("lblRigo04", QStringLiteral("Il presente grafico statistico mostra "
+                                                           "gli incassi relativi a ciascun mese "
+                                                           "dell'anno in base alle distinte "
+                                                           "emesse."));
+    auto* lblRigo05 = infoLine("lblRigo05", QStringLiteral("Servirsi dei pulsanti in calce per "
+                                                           "visualizzare il tipo di grafico "
+                                                           "desiderato e per mandarlo in "
+                                                           "stampa."));
+
+    m_chart = new ChartView(panel);
+    m_chart->setObjectName(QStringLiteral("ChartStats"));
+    m_chart->setTitle(chartText(QStringLiteral("Statistiche incassi percepiti"), 20, 0xFFD04498));
+    m_chart->setFoot(
+        chartText(QStringLiteral("Tutti gli importi sono arrotondati all'euro"), 11, 0xFF7294F9));
+    m_chart->setLegendTitle(QStringLiteral("Incassi:"));
+
+    auto* btnTorta = button(panel, "btnTorta", QStringLiteral("Visualizza grafico a torta"));
+    auto* btnBarre = button(panel, "btnBarre", QStringLiteral("Visualizza grafico a barre"));
+    auto* btnStampa = button(panel, "btnStampa", QStringLiteral("Stampa grafico"));
+    auto* btnEsci = button(panel, "btnEsci", QStringLiteral("Esci"));
+    auto* cmdGuida = roundButton(panel, "cmdGuida", QStringLiteral("?"), pictures::kTeal);
+    cmdGuida->setIconSize(QSize(32, 32));
+    connect(btnTorta, &QPushButton::clicked, this, [this] { setStyle(ChartContent::Style::Pie); });
+    connect(btnBarre, &QPushButton::clicked, this, [this] { setStyle(ChartContent::Style::Bars); });
+    connect(btnStampa, &QPushButton::clicked, this, &TfrmStatistiche::btnStampaClick);
+    connect(btnEsci, &QPushButton::clicked, this, &QWidget::close);
+
+    m_panInfo = new QLabel(QStringLiteral("Grafico statistico degli incassi annuali."), panel);
+    m_panInfo->setObjectName(QStringLiteral("panInfo"));
+    m_panInfo->setFrameShape(QFrame::Panel);
+    m_panInfo->setFrameShadow(QFrame::Sunken);
+
+    auto* hints = new StatusHints(m_panInfo);
+    hints->addHint(btnBarre, QStringLiteral("Visualizza le statistiche degli incassi percepiti "
+                                            "sotto forma di grafico a barre tridimensionali."));
+    hints->addHint(btnTorta, QStringLiteral("Visualizza le statistiche degli incassi percepiti "
+                                            "sotto forma di grafico a torta tridimensionale."));
+    hints->addHint(btnStampa, QStringLiteral("Stampa il grafico corrente."));
+    hints->addHint(btnEsci, QStringLiteral("Esci da questo ambiente di lavoro."));
+    hints->addHint(cmdGuida,
+                   QStringLiteral("Visualizza la pagina della guida sensibile al contesto."));
+    for (QWidget* area :
+         {static_cast<QWidget*>(this), panel, m_panAvvio, static_cast<QWidget*>(m_chart)})
+        hints->addBackground(area);
+
+    auto* commands = new QHBoxLayout;
+    for (QPushButton* b : {btnBarre, btnTorta, btnStampa, btnEsci})
+        commands->addWidget(b, 1);
+    commands->addWidget(cmdGuida);
+
+    auto* layout = new QVBoxLayout(panel);
+    layout->setContentsMargins(16, 12, 16, 6);
+    layout->addWidget(m_lblTitolo);
+    layout->addWidget(lblRigo04);
+    layout->addWidget(lblRigo05);
+    layout->addWidget(m_chart, 1);
+    layout->addLayout(commands);
+    layout->addWidget(m_panInfo);
+    return panel;
+}
+
+void TfrmStatistiche::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    if (event->spontaneous())
+        return;
+    m_txtAnno->setText(dates::currentYear());
+    m_chart->clearSeries();
+    m_panContainer->hide();
+    m_panAvvio->show();
+    m_txtAnno->setFocus();
+}
+
+void TfrmStatistiche::closeEvent(QCloseEvent* event) {
+    event->accept();
+    m_router.switchTo(MainScreen::Avvio, this);
+}
+
+void TfrmStatistiche::btnApriClick() {
+    const QString typed = m_txtAnno->text();
+    if (!yearchoice::isAcceptedYear(typed)) {
+        m_services.messages.notice(this, MessageBoxes::Icon::Warning, yearchoice::kYearWarning);
+        m_txtAnno->setFocus();
+        return;
+    }
+    const QString year = text::trimmed(typed);
+    m_lblFile->setText(yearchoice::archivePath(m_services.folder, year));
+    m_lblTitolo->setText(monthlyincome::headingFor(year));
+
+    const monthlyincome::Sums sums = monthlyincome::read(m_lblFile->text(), year);
+    if (!sums.readable) {
+        m_services.messages.message(this, kArchiveInaccessible);
+        return;
+    }
+    const QStringList labels = monthlyincome::monthLabels();
+    const auto colours = monthlyincome::monthColours();
+    m_chart->clearSeries();
+    for (int m = 0; m < monthlyincome::kMonths; ++m) {
+        const double euros = sums.euros[std::size_t(m)];
+        m_memMonths[m]->setText(amounts::formatNumber(euros));
+        m_chart->addPoint(labels[m], euros, QColor::fromRgba(colours[std::size_t(m)]));
+    }
+    m_chart->setStyle(m_style);
+    m_panAvvio->hide();
+    m_panContainer->show();
+    if (!sums.damaged.isEmpty())
+        m_services.messages.notice(this, MessageBoxes::Icon::Warning, sums.damaged.warning());
+}
+
+void TfrmStatistiche::setStyle(ChartContent::Style style) {
+    m_style = style;
+    m_chart->setStyle(style);
+}
+
+void TfrmStatistiche::btnStampaClick() {
+    if (!m_services.messages.question(
+            this, QStringLiteral("Si vuole stampare il presente grafico statistico?")))
+        return;
+    const std::optional<QString> answer =
+        m_services.input.askText(this, QStringLiteral("Numero copie da stampare"),
+                                 QStringLiteral("Copie:"), QStringLiteral("1"));
+    if (!answer)
+        return;
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setPageOrientation(QPageLayout::Landscape);
+    printer.setCopyCount(monthlyincome::copiesFromAnswer(*answer));
+    if (!m_services.printers.choosePrinter(this, &printer))
+        return;
+    // Each copy is printed as its own page, so the driver must not repeat them.
+    const int copies = std::max(printer.copyCount(), 1);
+    printer.setCopyCount(1);
+    if (!chartpainter::print(printer, m_chart->content(), copies))
+        m_services.messages.notice(this, MessageBoxes::Icon::Warning, reportoutput::kPrintFailed);
+}
