@@ -5,6 +5,7 @@
 #include "common/FixedField.h"
 #include "common/RecordFile.h"
 #include "common/TextRules.h"
+#include "distinte/DistintaSummary.h"
 #include "distinte/Ricevuta.h"
 
 #include <cmath>
@@ -24,7 +25,7 @@ double roundTo4(double x) {
 
 } // namespace
 
-Result summarize(const Query& query, const LineBuilder& lineOf) {
+Result summarize(const Query& query) {
     Result result;
     const bool filtered = hasFilter(query.filter);
     const QString needle = text::asciiLower(query.filter);
@@ -50,8 +51,7 @@ Result summarize(const Query& query, const LineBuilder& lineOf) {
             return true;
         }
         result.sum += *total;
-        result.lines.append(lineOf(record));
-        result.positions.append(position);
+        result.rows.append(ResultRow{distintasummary::lineOfRecord(record), position});
         return true;
     });
     result.readable = read;

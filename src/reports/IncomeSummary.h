@@ -1,12 +1,11 @@
 #pragma once
 
+#include "common/ResultRows.h"
 #include "reports/DamagedRecords.h"
 
-#include <QByteArrayView>
 #include <QList>
 #include <QString>
 #include <QStringList>
-#include <functional>
 
 // The income summary of one yearly archive: which distinte fall in an
 // interval of days (and, optionally, were issued to one buyer), their summary
@@ -23,14 +22,11 @@ struct Query {
     QString endDate;
 };
 
-// Builds the list line of a selected record.
-using LineBuilder = std::function<QString(QByteArrayView record)>;
-
 struct Result {
     // False when the archive could not be opened or read; nothing else is set.
     bool readable = false;
-    QStringList lines;
-    QList<qint64> positions; // the record position of each line
+    // The distinta summary line of each selected record, with its position.
+    QList<ResultRow> rows;
     double sum = 0;
     // Selected distinte whose date or total cannot be read: left out of the
     // lines and of the sum.
@@ -41,7 +37,7 @@ struct Result {
 // the filter and lie in the interval. The filter is tested before the date,
 // so a record with an unreadable date that names another buyer is simply
 // not selected.
-Result summarize(const Query& query, const LineBuilder& lineOf);
+Result summarize(const Query& query);
 
 // Whether a filter is active: its trimmed text is not blank.
 bool hasFilter(const QString& filter);

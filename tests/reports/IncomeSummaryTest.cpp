@@ -1,7 +1,7 @@
 #include "reports/IncomeSummary.h"
 
 #include "ArchiveFixture.h"
-#include "common/FixedField.h"
+#include "distinte/DistintaSummary.h"
 
 #include <QDir>
 #include <gtest/gtest.h>
@@ -10,9 +10,12 @@ using namespace incomesummary;
 
 namespace {
 
-// Lines that name the distinta, enough to see which were selected.
-QString numberOf(QByteArrayView record) {
-    return fixedfield::decode(record, Ricevuta::layout().field(Ricevuta::NumRic));
+// The distinta numbers of the rows, read back from their summary lines.
+QStringList numbers(const Result& r) {
+    QStringList out;
+    for (const ResultRow& row : r.rows)
+        out.append(row.text.mid(3, distintasummary::kNumberWidth).trimmed());
+    return out;
 }
 
 Query query(const QString& path, const QString& filter, const QString& start, const QString& end) {
@@ -52,10 +55,9 @@ TEST(IncomeSummary, SelectsTheIntervalWithBothEndsAndTheFilterAsTyped) {
     for (const auto& c : cases) {
         SCOPED_TRACE(std::string(c.filter) + " " + c.start + "-" + c.end);
         const Result r = summarize(query(path, QString::fromUtf8(c.filter),
-                                         QString::fromUtf8(c.start), QString::fromUtf8(c.end)),
-                                   numberOf);
+                                         QString::fromUtf8(c.start), QString::fromUtf8(c.end)));
         ASSERT_TRUE(r.readable);
-        EXPECT_EQ(r.lines, c.numbers);
+        EXPECT_EQ(numbers(r), c.numbers);
         EXPECT_EQ(totalText(r.sum), QString::fromUtf8(c.total));
         EXPECT_TRUE(r.damaged.isEmpty());
     }
@@ -68,9 +70,14 @@ TEST(IncomeSummary, LinesKeepTheirRecordPositions) {
         {distinta(QStringLiteral("1"), QStringLiteral("01/03/2024"), QStringLiteral("1,00")),
          distinta(QStringLiteral("2"), QStringLiteral("01/01/2024"), QStringLiteral("1,00")),
          distinta(QStringLiteral("3"), QStringLiteral("02/03/2024"), QStringLiteral("1,00"))});
-    const Result r = summarize(
-        query(path, {}, QStringLiteral("01/03/2024"), QStringLiteral("31/03/2024")), numberOf);
-    EXPECT_EQ(r.positions, (QList<qint64>{1, 3}));
+    const Result r =
+        summarize(query(path, {}, QStringLiteral("01/03/2024"), QStringLiteral("31/03/2024")));
+    ASSERT_EQ(r.rows.size(), 2);
+    EXPECT_EQ(r.rows[0].position, 1);
+    EXPECT_EQ(r.rows[1].position, 3);
+    EXPECT_EQ(r.rows[1].text,
+              distintasummary::line(distinta(QStringLiteral("3"), QStringLiteral("02/03/2024"),
+                                             QStringLiteral("1,00"))));
 }
 
 TEST(IncomeSummary, ADamagedDistintaIsLeftOutAndNamed) {
@@ -85,16 +92,14 @@ TEST(IncomeSummary, ADamagedDistintaIsLeftOutAndNamed) {
                   QStringLiteral("BIANCHI")),
          distinta(QStringLiteral("5"), QStringLiteral("07/03/2024"), QStringLiteral("20,20"))});
 
-    const Result all = summarize(
-        query(path, {}, QStringLiteral("01/01/2024"), QStringLiteral("31/12/2024")), numberOf);
-    EXPECT_EQ(all.lines, (QStringList{"1", "5"}));
+    const Result all =
+        summarize(query(path, {}, QStringLiteral("01/01/2024"), QStringLiteral("31/12/2024")));
+    EXPECT_EQ(numbers(all), (QStringList{"1", "5"}));
     EXPECT_EQ(totalText(all.sum), QStringLiteral("30,30"));
     EXPECT_EQ(all.damaged.names(), (QStringList{"2", "3", "4"}));
 
-    const Result rossi =
-        summarize(query(path, QStringLiteral("rossi"), QStringLiteral("01/01/2024"),
-                        QStringLiteral("31/12/2024")),
-                  numberOf);
+    const Result rossi = summarize(query(
+        path, QStringLiteral("rossi"), QStringLiteral("01/01/2024"), QStringLiteral("31/12/2024")));
     EXPECT_EQ(rossi.damaged.names(), (QStringList{"2", "3"}));
     EXPECT_EQ(rossi.damaged.warning(),
               QStringLiteral("Attenzione: 2 distinte sono danneggiate (data o totale non "
@@ -120,17 +125,15 @@ TEST(IncomeSummary, AMissingArchiveIsCreatedEmptyAndAnUnreadableOneIsSaid) {
     TestFolder dir;
     const Result empty =
         summarize(query(dir.file(QStringLiteral("2030.ric")), {}, QStringLiteral("01/01/2030"),
-                        QStringLiteral("31/12/2030")),
-                  numberOf);
+                        QStringLiteral("31/12/2030")));
     EXPECT_TRUE(empty.readable);
-    EXPECT_TRUE(empty.lines.isEmpty());
+    EXPECT_TRUE(empty.rows.isEmpty());
     EXPECT_EQ(totalText(empty.sum), QStringLiteral("0,00"));
     EXPECT_TRUE(dir.exists(QStringLiteral("2030.ric")));
 
     ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("2031.ric")));
     EXPECT_FALSE(summarize(query(dir.file(QStringLiteral("2031.ric")), {},
-                                 QStringLiteral("01/01/2031"), QStringLiteral("31/12/2031")),
-                           numberOf)
+                                 QStringLiteral("01/01/2031"), QStringLiteral("31/12/2031")))
                      .readable);
 }
 

@@ -4,6 +4,7 @@
 #include "buyers/ui/TfrmAnagrafica.h"
 #include "distinte/ui/TfrmMenuRicevute.h"
 #include "distinte/ui/TfrmRicevute.h"
+#include "reports/ui/TfrmMenuRiepLavoro.h"
 #include "reports/ui/TfrmStatistiche.h"
 #include "tariff/ui/TfrmProdotti.h"
 
@@ -24,7 +25,8 @@ void createWorkScreens(Program& program) {
                           std::make_unique<TfrmMenuRicevute>(services, router));
     program.addMainScreen(MainScreen::Ricevute, std::make_unique<TfrmRicevute>(services, router));
     program.addMainScreen(MainScreen::Prodotti, std::make_unique<TfrmProdotti>(services, router));
-    // MainScreen::MenuRiepLavoro goes here.
+    program.addMainScreen(MainScreen::MenuRiepLavoro,
+                          std::make_unique<TfrmMenuRiepLavoro>(services, router));
     program.addMainScreen(MainScreen::Statistiche,
                           std::make_unique<TfrmStatistiche>(services, router));
 }

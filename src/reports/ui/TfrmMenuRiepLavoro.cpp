@@ -1,0 +1,287 @@
+#include "reports/ui/TfrmMenuRiepLavoro.h"
+
+#include "common/Dates.h"
+#include "common/TextRules.h"
+#include "distinte/YearChoice.h"
+#include "reports/IncomeInterval.h"
+#include "reports/IncomeSummary.h"
+#include "reports/ui/ChoiceField.h"
+#include "reports/ui/TfrmRiepLavoro.h"
+#include "widgets/EnterChain.h"
+#include "widgets/FieldExit.h"
+#include "widgets/KeyFilters.h"
+#include "widgets/NumberSettings.h"
+#include "widgets/PictureButton.h"
+#include "widgets/Pictures.h"
+#include "widgets/ScreenRouter.h"
+#include "widgets/Services.h"
+
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QFrame>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QShowEvent>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+namespace {
+
+const QString kArchiveInaccessible =
+    QStringLiteral("Attenzione: il file di archivio non risulta accessibile.");
+
+QLabel* caption(QWidget* parent, const QString& text) {
+    auto* l = new QLabel(text, parent);
+    l->setFont(QFont(QStringLiteral("Verdana"), 11, QFont::Bold));
+    return l;
+}
+
+} // namespace
+
+TfrmMenuRiepLavoro::TfrmMenuRiepLavoro(Services& services, ScreenRouter& router, QWidget* parent)
+    : QWidget(parent), m_services(services), m_router(router) {
+    applyNumberSettings();
+    setObjectName(QStringLiteral("TfrmMenuRiepLavoro"));
+    setWindowTitle(QStringLiteral(" Vellarmo - Riepilogo Incassi"));
+    setAutoFillBackground(true);
+    QPalette background = palette();
+    background.setColor(QPalette::Window, QColor(0xE4E7EB));
+    setPalette(background);
+
+    auto* heading = new QLabel(QStringLiteral("Riepilogo incassi"), this);
+    heading->setObjectName(QStringLiteral("intRiepilogo"));
+    heading->setStyleSheet(QStringLiteral("background-color: black; color: white; padding: 8px;"));
+    heading->setFont(QFont(QStringLiteral("Verdana"), 16, QFont::Bold));
+    const auto instruction = [this](const QString& text) {
+        auto* l = new QLabel(text, this);
+        l->setFont(QFont(QStringLiteral("Verdana"), 10));
+        l->setWordWrap(true);
+        return l;
+    };
+
+    m_txtAnno = new QLineEdit(this);
+    m_txtAnno->setObjectName(QStringLiteral("txtAnno"));
+    m_txtAnno->setFont(QFont(QStringLiteral("Verdana"), 12, QFont::Bold));
+    m_txtAnno->setMaxLength(4);
+    m_txtAnno->setFixedWidth(80);
+    installKeyFilter(m_txtAnno, KeyFilterKind::Digits);
+    m_txtAnno->installEventFilter(this);
+    m_txtCliente = new QLineEdit(this);
+    m_txtCliente->setObjectName(QStringLiteral("txtCliente"));
+    m_txtCliente->setFont(QFont(QStringLiteral("Verdana"), 12, QFont::Bold));
+    m_txtCliente->setMaxLength(120);
+
+    auto* start = buildIntervalGroup(QStringLiteral(" Data inizio intervallo: "),
+                                     &m_txtGiornoInizio, &m_txtMeseInizio, &m_lblAnnoInizio,
+                                     "txtGiornoInizio", "txtMeseInizio", "lblAnnoInizio");
+    auto* end = buildIntervalGroup(QStringLiteral(" Data fine intervallo: "), &m_txtGiornoFine,
+                                   &m_txtMeseFine, &m_lblAnnoFine, "txtGiornoFine", "txtMeseFine",
+                                   "lblAnnoFine");
+
+    m_lblDataInizio = new QLabel(this);
+    m_lblDataInizio->setObjectName(QStringLiteral("lblDataInizio"));
+    m_lblDataFine = new QLabel(this);
+    m_lblDataFine->setObjectName(QStringLiteral("lblDataFine"));
+    m_lblFile = new QLabel(this);
+    m_lblFile->setObjectName(QStringLiteral("lblFile"));
+    for (QLabel* hidden : {m_lblDataInizio, m_lblDataFine, m_lblFile})
+        hidden->hide();
+    m_lblAttendere =
+        new QLabel(QStringLiteral("Caricamento riepilogo in corso. Attendere..."), this);
+    m_lblAttendere->setObjectName(QStringLiteral("lblAttendere"));
+    m_lblAttendere->setFont(QFont(QStringLiteral("Verdana"), 10, QFont::Bold));
+    m_lblAttendere->setStyleSheet(QStringLiteral("color: #B22234;"));
+    // Keeps its place in the layout while hidden, so nothing jumps.
+    QSizePolicy keepPlace = m_lblAttendere->sizePolicy();
+    keepPlace.setRetainSizeWhenHidden(true);
+    m_lblAttendere->setSizePolicy(keepPlace);
+    m_lblAttendere->hide();
+
+    m_btnVisualizza = new QPushButton(QStringLiteral("Visualizza riepilogo"), this);
+    m_btnVisualizza->setObjectName(QStringLiteral("btnVisualizza"));
+    auto* btnEsci = new QPushButton(QStringLiteral("Esci"), this);
+    btnEsci->setObjectName(QStringLiteral("btnEsci"));
+    for (QPushButton* b : {m_btnVisualizza, btnEsci}) {
+        b->setFont(QFont(QStringLiteral("Verdana"), 11, QFont::Bold));
+        b->setCursor(Qt::PointingHandCursor);
+        b->setMinimumSize(200, 40);
+    }
+    connect(m_btnVisualizza, &QPushButton::pressed, m_lblAttendere, &QWidget::show);
+    connect(m_btnVisualizza, &QPushButton::clicked, this, &TfrmMenuRiepLavoro::btnVisualizzaClick);
+    connect(btnEsci, &QPushButton::clicked, this, &QWidget::close);
+
+    setEnterNext(m_txtAnno, m_txtCliente);
+    setEnterNext(m_txtCliente, m_txtGiornoInizio);
+    setEnterNext(m_txtGiornoInizio, m_txtMeseInizio);
+    setEnterNext(m_txtMeseInizio, m_txtGiornoFine);
+    setEnterNext(m_txtGiornoFine, m_txtMeseFine);
+    setEnterNext(m_txtMeseFine, m_btnVisualizza);
+    setEnterAction(m_btnVisualizza, [this] { btnVisualizzaClick(); });
+
+    auto* fields = new QGridLayout;
+    fields->addWidget(caption(this, QStringLiteral("Anno:")), 0, 0);
+    fields->addWidget(m_txtAnno, 0, 1, Qt::AlignLeft);
+    fields->addWidget(caption(this, QStringLiteral("Dati acquirente (rigo 1):")), 1, 0);
+    fields->addWidget(m_txtCliente, 1, 1);
+    fields->setColumnStretch(1, 1);
+    auto* interval = new QHBoxLayout;
+    interval->addWidget(start);
+    interval->addWidget(end);
+    auto* commands = new QHBoxLayout;
+    commands->addWidget(m_lblAttendere, 1);
+    commands->addWidget(m_btnVisualizza);
+    commands->addWidget(btnEsci);
+
+    auto* card = new QFrame(this);
+    card->setObjectName(QStringLiteral("bkgRiepilogo"));
+    card->setMaximumWidth(900);
+    card->setStyleSheet(
+        QStringLiteral("#bkgRiepilogo { background-color: white; border: 1px solid #B0B0B0; }"));
+    auto* cardLayout = new QVBoxLayout(card);
+    cardLayout->setContentsMargins(24, 20, 24, 20);
+    cardLayout->setSpacing(12);
+    cardLayout->addWidget(heading);
+    cardLayout->addWidget(instruction(
+        QStringLiteral("Indicare l'anno solare di interesse e i dati dell'acquirente (rigo 1).")));
+    cardLayout->addWidget(instruction(
+        QStringLiteral("Per ottenere il riepilogo delle distinte rilasciate a tutti gli "
+                       "acquirenti, lasciare in bianco il campo di testo corrispondente.")));
+    cardLayout->addLayout(fields);
+    cardLayout->addWidget(
+        instruction(QStringLiteral("Indicare l'intervallo di tempo relativo al periodo da "
+                                   "riepilogare in base alla data di emissione delle distinte.")));
+    cardLayout->addLayout(interval);
+    cardLayout->addLayout(commands);
+
+    auto* imgGuida =
+        makePictureButton(this, QStringLiteral("imgGuida"),
+                          QIcon(pictures::roundIcon(QStringLiteral("?"), pictures::kTeal, 56)));
+    imgGuida->setIconSize(QSize(44, 44));
+    auto* centre = new QHBoxLayout;
+    centre->addStretch();
+    centre->addWidget(card, 1);
+    centre->addStretch();
+    auto* bottom = new QHBoxLayout;
+    bottom->addStretch();
+    bottom->addWidget(imgGuida);
+    auto* layout = new QVBoxLayout(this);
+    layout->addStretch(1);
+    layout->addLayout(centre);
+    layout->addStretch(2);
+    layout->addLayout(bottom);
+}
+
+QWidget* TfrmMenuRiepLavoro::buildIntervalGroup(const QString& title, QComboBox** day,
+                                                QComboBox** month, QLabel** year,
+                                                const char* dayName, const char* monthName,
+                                                const char* yearName) {
+    auto* group = new QGroupBox(title, this);
+    group->setFont(QFont(QStringLiteral("Verdana"), 10, QFont::Bold));
+    *day = makeChoiceField(group, QString::fromLatin1(dayName), incomeinterval::dayChoices(), 2,
+                           [](const QString& t) { return incomeinterval::isDayChoice(t); });
+    *month = makeChoiceField(group, QString::fromLatin1(monthName), incomeinterval::monthChoices(),
+                             9, [](const QString& t) { return incomeinterval::isMonthChoice(t); });
+    (*day)->setMinimumWidth(70);
+    (*month)->setMinimumWidth(150);
+    *year = new QLabel(QStringLiteral("ANNO"), group);
+    (*year)->setObjectName(QString::fromLatin1(yearName));
+    auto* row = new QHBoxLayout(group);
+    row->addWidget(new QLabel(QStringLiteral("Giorno:"), group));
+    row->addWidget(*day);
+    row->addSpacing(8);
+    row->addWidget(new QLabel(QStringLiteral("Mese:"), group));
+    row->addWidget(*month);
+    row->addWidget(*year);
+    row->addStretch();
+    return group;
+}
+
+void TfrmMenuRiepLavoro::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    if (event->spontaneous())
+        return;
+    m_txtCliente->clear();
+    for (QComboBox* field : {m_txtGiornoInizio, m_txtMeseInizio, m_txtGiornoFine, m_txtMeseFine}) {
+        field->setCurrentIndex(-1);
+        field->setEditText(QString());
+    }
+    m_txtAnno->setText(dates::currentYear());
+    copyYearToLabels();
+    m_txtCliente->setFocus();
+}
+
+void TfrmMenuRiepLavoro::closeEvent(QCloseEvent* event) {
+    event->accept();
+    m_router.switchTo(MainScreen::Avvio, this);
+}
+
+bool TfrmMenuRiepLavoro::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == m_txtAnno && (event->type() == QEvent::KeyRelease ||
+                                 (event->type() == QEvent::FocusOut && isFieldExit(event))))
+        copyYearToLabels();
+    return QWidget::eventFilter(watched, event);
+}
+
+void TfrmMenuRiepLavoro::copyYearToLabels() {
+    const QString year = text::trimmed(m_txtAnno->text());
+    m_lblAnnoInizio->setText(year);
+    m_lblAnnoFine->setText(year);
+}
+
+void TfrmMenuRiepLavoro::btnVisualizzaClick() {
+    m_lblDataInizio->clear();
+    m_lblDataFine->clear();
+    const incomeinterval::Check check = incomeinterval::check(
+        {m_txtAnno->text(), m_txtGiornoInizio->currentText(), m_txtMeseInizio->currentText(),
+         m_txtGiornoFine->currentText(), m_txtMeseFine->currentText(), m_lblAnnoInizio->text(),
+         m_lblAnnoFine->text()});
+    m_lblDataInizio->setText(check.startDate);
+    m_lblDataFine->setText(check.endDate);
+    if (!check.ok) {
+        m_lblAttendere->hide();
+        if (check.plain)
+            m_services.messages.message(this, check.message);
+        else
+            m_services.messages.notice(this, MessageBoxes::Icon::Warning, check.message);
+        using Focus = incomeinterval::Focus;
+        switch (check.focus) {
+        case Focus::Year:
+            m_txtAnno->setFocus();
+            break;
+        case Focus::StartDay:
+            m_txtGiornoInizio->setFocus();
+            break;
+        case Focus::StartMonth:
+            m_txtMeseInizio->setFocus();
+            break;
+        case Focus::EndDay:
+            m_txtGiornoFine->setFocus();
+            break;
+        case Focus::EndMonth:
+            m_txtMeseFine->setFocus();
+            break;
+        case Focus::Unchanged:
+            break;
+        }
+        return;
+    }
+
+    m_lblAttendere->show();
+    m_lblFile->setText(yearchoice::archivePath(m_services.folder, m_txtAnno->text()));
+    const QString filter = m_txtCliente->text();
+    incomesummary::Result summary =
+        incomesummary::summarize({m_lblFile->text(), filter, check.startDate, check.endDate});
+    if (!summary.readable) {
+        m_lblAttendere->hide();
+        m_services.messages.message(this, kArchiveInaccessible);
+        return;
+    }
+    TfrmRiepLavoro result(m_services, this, m_findMemory);
+    result.showSummary(std::move(summary), filter, check.startDate, check.endDate);
+    m_services.dialogs.exec(&result);
+    m_lblAttendere->hide();
+}

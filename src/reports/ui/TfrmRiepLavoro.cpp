@@ -1,0 +1,137 @@
+#include "reports/ui/TfrmRiepLavoro.h"
+
+#include "common/ListFind.h"
+#include "output/ui/ListPrinter.h"
+#include "widgets/NumberSettings.h"
+#include "widgets/PictureButton.h"
+#include "widgets/Pictures.h"
+#include "widgets/ResultList.h"
+#include "widgets/Services.h"
+
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QShowEvent>
+#include <QTimer>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+namespace {
+
+QLabel* label(QWidget* parent, const QString& text, int points, bool bold = false) {
+    auto* l = new QLabel(text, parent);
+    l->setFont(QFont(QStringLiteral("Verdana"), points, bold ? QFont::Bold : QFont::Normal));
+    return l;
+}
+
+QPushButton* button(QWidget* parent, const char* name, const QString& caption) {
+    auto* b = new QPushButton(caption, parent);
+    b->setObjectName(QString::fromLatin1(name));
+    b->setFont(QFont(QStringLiteral("Verdana"), 10, QFont::Bold));
+    b->setCursor(Qt::PointingHandCursor);
+    b->setMinimumSize(170, 36);
+    b->setAutoDefault(false);
+    return b;
+}
+
+} // namespace
+
+TfrmRiepLavoro::TfrmRiepLavoro(Services& services, QWidget* owner, listfind::Memory& findMemory)
+    : QDialog(owner), m_services(services) {
+    applyNumberSettings();
+    setObjectName(QStringLiteral("TfrmRiepLavoro"));
+    setWindowTitle(QStringLiteral(" Vellarmo - Riepilogo Incassi"));
+    setWindowState(Qt::WindowMaximized);
+
+    m_titTipologia = label(this, QStringLiteral("- - -"), 12, true);
+    m_titTipologia->setObjectName(QStringLiteral("titTipologia"));
+    m_list = new ResultList(this);
+    const ResultList::FindControls find = m_list->makeFindControls(this, services, findMemory);
+    m_lblIntervallo = label(this, QStringLiteral("Dal gg/mm/aaaa al gg/mm/aaaa"), 11, true);
+    m_lblIntervallo->setObjectName(QStringLiteral("lblIntervallo"));
+    m_lblTotCosti = label(this, QStringLiteral("0,00"), 14, true);
+    m_lblTotCosti->setObjectName(QStringLiteral("lblTotCosti"));
+    m_lblTotCosti->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    m_lblTotCosti->setMinimumWidth(160);
+    m_lblConta = new QLabel(QStringLiteral("0"), this);
+    m_lblConta->setObjectName(QStringLiteral("lblConta"));
+    m_lblConta->hide();
+
+    auto* btnStampa = button(this, "btnStampa", QStringLiteral("Stampa riepilogo"));
+    auto* btnEsci = button(this, "btnEsci", QStringLiteral("Esci"));
+    auto* imgGuida =
+        makePictureButton(this, QStringLiteral("imgGuida"),
+                          QIcon(pictures::roundIcon(QStringLiteral("?"), pictures::kTeal, 48)));
+    imgGuida->setIconSize(QSize(36, 36));
+    connect(btnStampa, &QPushButton::clicked, this, &TfrmRiepLavoro::btnStampaClick);
+    connect(btnEsci, &QPushButton::clicked, this, &QDialog::reject);
+
+    auto* top = new QHBoxLayout;
+    top->addWidget(label(this, QStringLiteral("Acquirente:"), 12));
+    top->addWidget(m_titTipologia, 1);
+    top->addWidget(find.txtTrova);
+    top->addWidget(find.btnTrova);
+    top->addWidget(imgGuida);
+
+    auto* figures = new QGridLayout;
+    figures->addWidget(label(this, QStringLiteral("Intervallo selezionato:"), 11), 0, 0);
+    figures->addWidget(m_lblIntervallo, 0, 1);
+    figures->addWidget(label(this, QStringLiteral("Totale importi incassati:"), 11), 1, 0);
+    figures->addWidget(m_lblTotCosti, 1, 1, Qt::AlignLeft);
+    figures->setColumnStretch(2, 1);
+    figures->addWidget(btnStampa, 0, 3, 2, 1);
+    figures->addWidget(btnEsci, 0, 4, 2, 1);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(top);
+    layout->addWidget(m_list, 1);
+    layout->addLayout(figures);
+}
+
+void TfrmRiepLavoro::showSummary(incomesummary::Result summary, const QString& filter,
+                                 const QString& startDate, const QString& endDate) {
+    m_lblConta->setText(incomesummary::hasFilter(filter) ? QStringLiteral("1")
+                                                         : QStringLiteral("0"));
+    m_titTipologia->setText(incomesummary::buyerHeading(filter));
+    m_list->setRows(std::move(summary.rows));
+    m_lblIntervallo->setText(incomesummary::intervalText(startDate, endDate));
+    m_lblTotCosti->setText(incomesummary::totalText(summary.sum));
+    m_damageWarning = summary.damaged.warning();
+}
+
+void TfrmRiepLavoro::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    if (event->spontaneous())
+        return;
+    if (auto* txtTrova = findChild<QLineEdit*>(QStringLiteral("txtTrova")))
+        txtTrova->setFocus();
+    if (!m_damageWarning.isEmpty()) {
+        // After the list is on screen, so the user sees what the warning is about.
+        QTimer::singleShot(0, this, [this] {
+            m_services.messages.notice(this, MessageBoxes::Icon::Warning, m_damageWarning);
+            m_damageWarning.clear();
+        });
+    }
+}
+
+void TfrmRiepLavoro::done(int result) {
+    m_list->clear();
+    QDialog::done(result);
+}
+
+void TfrmRiepLavoro::btnStampaClick() {
+    if (m_list->rows().isEmpty()) {
+        m_services.messages.notice(this, MessageBoxes::Icon::Warning,
+                                   QStringLiteral("Operazione di stampa non applicabile: il "
+                                                  "riepilogo non contiene nessuna voce."));
+        return;
+    }
+    if (!m_services.messages.question(this,
+                                      QStringLiteral("Si vuole stampare il presente riepilogo?")))
+        return;
+    printList(m_services, this, incomesummary::printTitle(m_titTipologia->text()),
+              incomesummary::printLines(m_list->rows().lines(), m_lblIntervallo->text(),
+                                        m_lblTotCosti->text()));
+}
