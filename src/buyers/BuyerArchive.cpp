@@ -109,3 +109,10 @@ bool BuyerArchive::scan(const Visitor& visit) const {
         return visit(position, SchedaAnagrafica::decode(record));
     });
 }
+
+bool BuyerArchive::scanRecords(const RecordVisitor& visit) const {
+    RecordFile file(m_path, SchedaAnagrafica::kRecordSize);
+    if (!file.open())
+        return false;
+    return file.scan(visit);
+}

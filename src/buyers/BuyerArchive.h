@@ -54,6 +54,11 @@ public:
     // (the cards visited so far have been visited).
     using Visitor = std::function<bool(qint64 position, const SchedaAnagrafica& card)>;
     bool scan(const Visitor& visit) const;
+    // The same over the stored bytes, for readers that decode only the
+    // fields they look at (SchedaAnagrafica::layout()). The view is valid
+    // only during the call.
+    using RecordVisitor = std::function<bool(qint64 position, QByteArrayView record)>;
+    bool scanRecords(const RecordVisitor& visit) const;
 
 private:
     QString m_path;

@@ -1,6 +1,7 @@
 #include "buyers/BuyerSearch.h"
 
 #include "buyers/BuyerLines.h"
+#include "common/FixedField.h"
 #include "common/TextRules.h"
 
 #include <algorithm>
@@ -8,6 +9,30 @@
 namespace buyersearch {
 
 namespace {
+
+// The card field each criterion is matched against.
+constexpr SchedaAnagrafica::Field kMatched[CriterionCount] = {
+    SchedaAnagrafica::Nome,        SchedaAnagrafica::Localita, SchedaAnagrafica::Tel,
+    SchedaAnagrafica::DataNasc,    SchedaAnagrafica::CodFisc,  SchedaAnagrafica::PartitaIva,
+    SchedaAnagrafica::Occupazione, SchedaAnagrafica::Prodotti, SchedaAnagrafica::Questioni,
+    SchedaAnagrafica::Note};
+
+QString decoded(QByteArrayView record, SchedaAnagrafica::Field field) {
+    return fixedfield::decode(record, SchedaAnagrafica::layout().field(field));
+}
+
+// Only the fields a list line shows, so a scan of a large archive does not
+// convert the other thirty.
+SchedaAnagrafica lineFields(QByteArrayView record) {
+    SchedaAnagrafica card;
+    card.nome = decoded(record, SchedaAnagrafica::Nome);
+    card.codFisc = decoded(record, SchedaAnagrafica::CodFisc);
+    card.tel = decoded(record, SchedaAnagrafica::Tel);
+    card.cel = decoded(record, SchedaAnagrafica::Cel);
+    card.note = decoded(record, SchedaAnagrafica::Note);
+    card.questioni = decoded(record, SchedaAnagrafica::Questioni);
+    return card;
+}
 
 const QString& fieldOf(const SchedaAnagrafica& card, int criterion) {
     switch (criterion) {
@@ -34,6 +59,16 @@ const QString& fieldOf(const SchedaAnagrafica& card, int criterion) {
     }
 }
 
+// Criteria that hit; `fieldText(i)` gives the text criterion i is matched against.
+template <typename FieldText> int countHits(const Criteria& criteria, FieldText fieldText) {
+    int hits = 0;
+    for (int i = 0; i < CriterionCount; ++i) {
+        if (!criteria[i].isEmpty() && text::containsAsciiCaseless(fieldText(i), criteria[i]))
+            ++hits;
+    }
+    return hits;
+}
+
 void sortRows(QList<ResultRow>& rows) {
     std::stable_sort(rows.begin(), rows.end(), [](const ResultRow& a, const ResultRow& b) {
         return buyerlines::lineBefore(a.text, b.text);
@@ -48,12 +83,7 @@ int criteriaInUse(const Criteria& criteria) {
 }
 
 bool matches(const SchedaAnagrafica& card, const Criteria& criteria, int inUse) {
-    int hits = 0;
-    for (int i = 0; i < CriterionCount; ++i) {
-        if (!criteria[i].isEmpty() && text::containsAsciiCaseless(fieldOf(card, i), criteria[i]))
-            ++hits;
-    }
-    return hits >= inUse;
+    return countHits(criteria, [&card](int i) { return fieldOf(card, i); }) >= inUse;
 }
 
 QString lineOf(LineKind kind, const SchedaAnagrafica& card) {
@@ -64,9 +94,12 @@ QString lineOf(LineKind kind, const SchedaAnagrafica& card) {
 Result search(const BuyerArchive& archive, const Criteria& criteria) {
     const int inUse = criteriaInUse(criteria);
     Result result;
-    result.ok = archive.scan([&](qint64 position, const SchedaAnagrafica& card) {
-        if (matches(card, criteria, inUse))
-            result.rows.append({buyerlines::summaryLine(card), position});
+    result.ok = archive.scanRecords([&](qint64 position, QByteArrayView record) {
+        // As matches(), decoding only the fields asked about.
+        const int hits =
+            countHits(criteria, [record](int i) { return decoded(record, kMatched[i]); });
+        if (hits >= inUse)
+            result.rows.append({buyerlines::summaryLine(lineFields(record)), position});
         return true;
     });
     sortRows(result.rows);
@@ -75,9 +108,12 @@ Result search(const BuyerArchive& archive, const Criteria& criteria) {
 
 Result pendingQuestions(const BuyerArchive& archive) {
     Result result;
-    result.ok = archive.scan([&](qint64 position, const SchedaAnagrafica& card) {
-        if (!text::trimmed(card.questioni).isEmpty())
-            result.rows.append({buyerlines::questionsLine(card), position});
+    result.ok = archive.scanRecords([&](qint64 position, QByteArrayView record) {
+        // An empty field has a zero length byte; anything else is decoded.
+        const FieldSpec& questioni = SchedaAnagrafica::layout().field(SchedaAnagrafica::Questioni);
+        if (record[questioni.offset] != 0 &&
+            !text::trimmed(decoded(record, SchedaAnagrafica::Questioni)).isEmpty())
+            result.rows.append({buyerlines::questionsLine(lineFields(record)), position});
         return true;
     });
     sortRows(result.rows);
@@ -90,13 +126,17 @@ std::optional<Chosen> choose(const BuyerArchive& archive, LineKind kind, const R
         if (text::trimmed(lineOf(kind, *card)) == wanted)
             return Chosen{*card, row.position};
     }
-    std::optional<Chosen> found;
-    const bool ok = archive.scan([&](qint64 position, const SchedaAnagrafica& card) {
-        if (text::trimmed(lineOf(kind, card)) == wanted)
-            found = Chosen{card, position};
+    std::optional<qint64> found;
+    const bool ok = archive.scanRecords([&](qint64 position, QByteArrayView record) {
+        if (text::trimmed(lineOf(kind, lineFields(record))) == wanted)
+            found = position;
         return true;
     });
-    return ok ? found : std::nullopt;
+    if (!ok || !found)
+        return std::nullopt;
+    if (const auto card = archive.read(*found))
+        return Chosen{*card, *found};
+    return std::nullopt;
 }
 
 } // namespace buyersearch
