@@ -3,6 +3,7 @@
 #include <QCalendarWidget>
 #include <QDate>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -35,6 +36,20 @@ TfrmCalendario::TfrmCalendario(Services&, QWidget* owner) : DialogBase(owner) {
     layout->addWidget(title);
     layout->addWidget(m_calendar);
     layout->addLayout(buttons);
+
+    // Escape leaves the calendar as "Annulla" does, wherever the focus is:
+    // the month view would otherwise keep the key.
+    for (QWidget* child : findChildren<QWidget*>())
+        child->installEventFilter(this);
+}
+
+bool TfrmCalendario::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::KeyPress &&
+        static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape) {
+        reject();
+        return true;
+    }
+    return DialogBase::eventFilter(watched, event);
 }
 
 QDate TfrmCalendario::chosenDate() const {

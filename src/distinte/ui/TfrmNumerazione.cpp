@@ -18,6 +18,11 @@
 #include <QPushButton>
 #include <QShowEvent>
 #include <QVBoxLayout>
+#include <algorithm>
+
+namespace {
+constexpr int kTypingLimit = 5;
+} // namespace
 
 const QString TfrmNumerazione::kNotSaved = QStringLiteral(
     "Attenzione: non è stato possibile salvare il numero iniziale delle distinte.\n\r\n\r"
@@ -34,7 +39,7 @@ TfrmNumerazione::TfrmNumerazione(Services& services, QWidget* owner)
     m_txtInizio->setObjectName(QStringLiteral("txtInizio"));
     m_txtInizio->setAlignment(Qt::AlignCenter);
     m_txtInizio->setFont(QFont(QStringLiteral("Verdana"), 12, QFont::Bold));
-    m_txtInizio->setMaxLength(5);
+    m_txtInizio->setMaxLength(kTypingLimit);
     m_txtInizio->setFixedWidth(140);
     installKeyFilter(m_txtInizio, KeyFilterKind::Digits);
     createFocusRectangle(m_txtInizio, QStringLiteral("effInizio"));
@@ -82,8 +87,13 @@ void TfrmNumerazione::showEvent(QShowEvent* event) {
     DialogBase::showEvent(event);
     if (event->spontaneous())
         return;
-    if (routingTag() == RoutingTag::Distinte)
-        m_txtInizio->setText(Impostazioni(m_services.folder).numberingStart());
+    if (routingTag() == RoutingTag::Distinte) {
+        // A stored start longer than the typing limit is shown whole, so
+        // that "Applica e chiudi" does not store it cut.
+        const QString stored = Impostazioni(m_services.folder).numberingStart();
+        m_txtInizio->setMaxLength(std::max(kTypingLimit, int(stored.size())));
+        m_txtInizio->setText(stored);
+    }
     if (text::trimmed(m_txtInizio->text()).isEmpty())
         m_txtInizio->setText(QStringLiteral("1"));
     m_txtInizio->setFocus();

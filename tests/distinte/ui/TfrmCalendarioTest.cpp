@@ -50,3 +50,23 @@ TEST(TfrmCalendario, WithoutItsTagImportDoesNothingAndStaysOpen) {
     EXPECT_FALSE(calendar.isVisible());
     EXPECT_EQ(calendar.result(), QDialog::Rejected);
 }
+
+TEST(TfrmCalendario, EscapeClosesWithoutImporting) {
+    EditorFixture f;
+    ASSERT_TRUE(showActive(&f.editor));
+    f.field(QStringLiteral("txtData"))->setText(QStringLiteral("01/01/2024"));
+    f.field(QStringLiteral("txtData"))->setFocus();
+    int result = -1;
+    f.fake.dialogs.handlers.append([&result](QDialog* dialog) {
+        EXPECT_TRUE(showActive(dialog));
+        auto* calendar = dialog->findChild<QCalendarWidget*>(QStringLiteral("calAppuntamenti"));
+        calendar->setSelectedDate(QDate(2024, 3, 5));
+        QTest::keyClick(calendar, Qt::Key_Escape);
+        EXPECT_FALSE(dialog->isVisible());
+        result = dialog->result();
+        return result;
+    });
+    QTest::keyClick(f.field(QStringLiteral("txtData")), Qt::Key_5);
+    EXPECT_EQ(result, QDialog::Rejected);
+    EXPECT_EQ(f.text(QStringLiteral("txtData")), QStringLiteral("01/01/2024"));
+}

@@ -103,3 +103,17 @@ TEST(TfrmNumerazione, StartThatCannotBeStoredIsReported) {
                   "installazione del programma.")});
     EXPECT_EQ(Impostazioni(f.dir.folder()).numberingStart(), QStringLiteral("40"));
 }
+
+// A start stored longer than the typing limit is shown, and stored again, whole.
+TEST(TfrmNumerazione, LongStoredStartIsShownWhole) {
+    EditorFixture f;
+    ASSERT_TRUE(Impostazioni(f.dir.folder()).setNumberingStart(QStringLiteral("123456")));
+    f.editor.show();
+    QString shown;
+    openNumbering(f, [&shown](QDialog* dialog, QLineEdit* start) {
+        shown = start->text();
+        press(dialog, "btnApplica");
+    });
+    EXPECT_EQ(shown, QStringLiteral("123456"));
+    EXPECT_EQ(Impostazioni(f.dir.folder()).numberingStart(), QStringLiteral("123456"));
+}
