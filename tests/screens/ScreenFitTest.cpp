@@ -27,9 +27,11 @@
 #include "distinte/ui/TfrmAnteprimaRic.h"
 #include "distinte/ui/TfrmCalendario.h"
 #include "distinte/ui/TfrmLogo.h"
+#include "distinte/ui/TfrmNonPagati.h"
 #include "distinte/ui/TfrmNumerazione.h"
 #include "distinte/ui/TfrmRicevute.h"
 #include "distinte/ui/TfrmStampaRic.h"
+#include "distinte/ui/TfrmTrovaRic.h"
 #include "output/ui/ReportPreviewDialog.h"
 #include "output/ui/TfrmExpAnagrafica.h"
 #include "output/ui/TfrmExpRicevute.h"
@@ -199,6 +201,16 @@ const ScreenCase kScreens[] = {
      [](Shop& s, auto& keep) {
          return dialogOver<TfrmExpAnagrafica>(s.show(MainScreen::Anagrafica), keep,
                                               s.fake.services);
+     }},
+    {"distinte-search",
+     [](Shop& s, auto& keep) {
+         TfrmRicevute* editor = s.editor();
+         return dialogOver<TfrmTrovaRic>(editor, keep, s.fake.services, *editor);
+     }},
+    {"distinte-unpaid",
+     [](Shop& s, auto& keep) {
+         TfrmRicevute* editor = s.editor();
+         return dialogOver<TfrmNonPagati>(editor, keep, s.fake.services, *editor);
      }},
     {"export-distinte",
      [](Shop& s, auto& keep) {
