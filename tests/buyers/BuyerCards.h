@@ -1,6 +1,7 @@
 #pragma once
 
 #include "buyers/SchedaAnagrafica.h"
+#include "support/ArchiveBytes.h"
 #include "support/TestFolder.h"
 
 #include <QList>
@@ -17,10 +18,7 @@ inline SchedaAnagrafica buyerCard(const QString& nome, const QString& localita =
 
 inline void writeBuyers(const TestFolder& dir, const QList<SchedaAnagrafica>& cards,
                         const QByteArray& trailing = QByteArray()) {
-    QByteArray bytes;
-    for (const SchedaAnagrafica& c : cards)
-        bytes += c.encode();
-    dir.writeBytes(kBuyersArchiveFileName, bytes + trailing);
+    dir.writeBytes(kBuyersArchiveFileName, archiveBytes(cards) + trailing);
 }
 
 // Cards "Scheda 1" ... "Scheda n".

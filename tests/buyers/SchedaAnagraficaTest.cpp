@@ -1,46 +1,17 @@
 #include "buyers/SchedaAnagrafica.h"
 
 #include "common/RecordFile.h"
+#include "support/StoredLayouts.h"
 #include "support/TestFolder.h"
 
 #include <gtest/gtest.h>
-
-namespace {
-
-struct Expected {
-    const char* name;
-    int capacity;
-    int offset;
-};
-
-const Expected kTable[] = {
-    {"Nome", 250, 0},           {"Indirizzo", 250, 251},  {"Num", 10, 502},
-    {"Cap01", 1, 513},          {"Cap05", 1, 521},        {"Localita", 120, 523},
-    {"Prov01", 1, 644},         {"Prov02", 1, 646},       {"Tel", 30, 648},
-    {"Email", 120, 679},        {"DataNasc", 10, 800},    {"Sesso", 1, 811},
-    {"LuogoNasc", 120, 813},    {"CodFisc", 16, 934},     {"PartitaIva", 11, 951},
-    {"Iban", 27, 963},          {"Pec", 120, 991},        {"Carta", 50, 1112},
-    {"ScadeCarta", 10, 1163},   {"Cel", 50, 1174},        {"Cittadinanza", 50, 1225},
-    {"Occupazione", 120, 1276}, {"Civile", 50, 1397},     {"TipoDoc", 50, 1448},
-    {"EnteRil", 50, 1499},      {"DataRil", 10, 1550},    {"DataSca", 10, 1561},
-    {"Prodotti", 250, 1572},    {"Questioni", 250, 1823}, {"Note", 250, 2074},
-    {"File01", 250, 2325},      {"File03", 250, 2827},    {"Desc01", 250, 3078},
-    {"Desc03", 250, 3580},
-};
-
-} // namespace
 
 TEST(SchedaAnagrafica, LayoutMatchesTheStoredFile) {
     const RecordLayout& layout = SchedaAnagrafica::layout();
     EXPECT_EQ(layout.fieldCount(), 39);
     EXPECT_EQ(layout.fieldCount(), SchedaAnagrafica::FieldCount);
     EXPECT_EQ(layout.recordSize(), SchedaAnagrafica::kRecordSize);
-    for (const Expected& e : kTable) {
-        const int i = layout.indexOf(e.name);
-        ASSERT_GE(i, 0) << e.name;
-        EXPECT_EQ(layout.field(i).capacity, e.capacity) << e.name;
-        EXPECT_EQ(layout.field(i).offset, e.offset) << e.name;
-    }
+    storedlayout::expectMatches(layout, storedlayout::scheda());
     EXPECT_EQ(layout.indexOf("Questioni"), SchedaAnagrafica::Questioni);
     EXPECT_EQ(layout.indexOf("Desc01"), SchedaAnagrafica::Desc01);
 }

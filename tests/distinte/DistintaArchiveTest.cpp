@@ -1,5 +1,7 @@
 #include "distinte/DistintaArchive.h"
 
+#include "support/ArchiveBytes.h"
+#include "support/DistintaBuilder.h"
 #include "support/TestFolder.h"
 #include "support/Unprivileged.h"
 
@@ -11,19 +13,15 @@ using Step = DistintaArchive::Step;
 using Move = DistintaArchive::Move;
 
 Ricevuta numbered(int n) {
-    Ricevuta d;
-    d.numRic = QString::number(n);
-    d.acqRigo[0] = QStringLiteral("Acquirente %1").arg(n);
-    d.saldato = kSaldatoNo;
-    return d;
+    return DistintaBuilder(QString::number(n)).buyer({QStringLiteral("Acquirente %1").arg(n)});
 }
 
 // An archive with distinte 1..count.
 QString archiveWith(const TestFolder& dir, int count) {
-    QByteArray bytes;
+    QList<Ricevuta> distinte;
     for (int n = 1; n <= count; ++n)
-        bytes += numbered(n).encode();
-    dir.writeBytes(QStringLiteral("2024.ric"), bytes);
+        distinte.append(numbered(n));
+    dir.writeBytes(QStringLiteral("2024.ric"), archiveBytes(distinte));
     return dir.file(QStringLiteral("2024.ric"));
 }
 

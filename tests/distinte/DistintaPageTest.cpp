@@ -1,29 +1,26 @@
 #include "distinte/DistintaPage.h"
 
 #include "output/PreparedReport.h"
+#include "support/DistintaBuilder.h"
 
 #include <gtest/gtest.h>
 
 namespace {
 
 Ricevuta sample() {
-    Ricevuta r;
-    r.numRic = QStringLiteral(" 15 ");
-    r.data = QStringLiteral("03/04/2023\t");
-    r.nomeRiv = QStringLiteral("Tabaccheria Rossi");
-    r.pagamento = QStringLiteral("Contanti");
-    r.rivRigo = {QStringLiteral("TABACCHERIA ROSSI"), QStringLiteral("di Mario Rossi"),
-                 QStringLiteral("Via Roma 12"), QStringLiteral("00100 Roma"),
-                 QStringLiteral("P.IVA 01234567890")};
-    r.acqRigo = {QStringLiteral("Studio [Bianchi]"), QStringLiteral("Via Milano 3"),
-                 QStringLiteral("20100 Milano"), QStringLiteral("{cliente}"), QString()};
-    r.quant[0] = QStringLiteral("2");
-    r.descrizione[0] = QStringLiteral("Marca da bollo da 16,00 euro");
-    r.unitario[0] = QStringLiteral("16,00");
-    r.importo[0] = QStringLiteral("32,00");
-    r.unitario[9] = QStringLiteral("0,00");
-    r.totale = QStringLiteral("32,00");
-    return r;
+    return DistintaBuilder(QStringLiteral(" 15 "))
+        .date(QStringLiteral("03/04/2023\t"))
+        .reseller(QStringLiteral("Tabaccheria Rossi"),
+                  {QStringLiteral("TABACCHERIA ROSSI"), QStringLiteral("di Mario Rossi"),
+                   QStringLiteral("Via Roma 12"), QStringLiteral("00100 Roma"),
+                   QStringLiteral("P.IVA 01234567890")})
+        .payment(QStringLiteral("Contanti"))
+        .buyer({QStringLiteral("Studio [Bianchi]"), QStringLiteral("Via Milano 3"),
+                QStringLiteral("20100 Milano"), QStringLiteral("{cliente}")})
+        .line(0, QStringLiteral("2"), QStringLiteral("Marca da bollo da 16,00 euro"),
+              QStringLiteral("16,00"), QStringLiteral("32,00"))
+        .line(9, QString(), QString(), QStringLiteral("0,00"))
+        .total(QStringLiteral("32,00"));
 }
 
 struct MemoCase {

@@ -1,6 +1,8 @@
 #include "distinte/DistintaSearch.h"
 
 #include "distinte/DistintaSummary.h"
+#include "support/ArchiveBytes.h"
+#include "support/DistintaBuilder.h"
 #include "support/TestFolder.h"
 #include "support/Unprivileged.h"
 
@@ -12,22 +14,16 @@ using distintasearch::Criteria;
 namespace {
 
 Ricevuta distinta(const QString& number, const QString& buyer, const QString& flag = kSaldatoNo) {
-    Ricevuta d;
-    d.numRic = number;
-    d.data = QStringLiteral("05/01/2024");
-    d.acqRigo[0] = buyer;
-    d.acqRigo[1] = QStringLiteral("Via Roma 1");
-    d.totale = QStringLiteral("16,00");
-    d.saldato = flag;
-    return d;
+    return DistintaBuilder(number)
+        .date(QStringLiteral("05/01/2024"))
+        .buyer({buyer, QStringLiteral("Via Roma 1")})
+        .total(QStringLiteral("16,00"))
+        .paid(flag);
 }
 
 struct Archive {
     explicit Archive(const QList<Ricevuta>& distinte) {
-        QByteArray bytes;
-        for (const Ricevuta& d : distinte)
-            bytes += d.encode();
-        dir.writeBytes(QStringLiteral("2024.ric"), bytes);
+        dir.writeBytes(QStringLiteral("2024.ric"), archiveBytes(distinte));
     }
     QString path() const { return dir.file(QStringLiteral("2024.ric")); }
 

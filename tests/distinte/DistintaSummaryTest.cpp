@@ -1,5 +1,7 @@
 #include "distinte/DistintaSummary.h"
 
+#include "support/DistintaBuilder.h"
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -9,16 +11,11 @@ QString blanks(int n) {
 }
 
 Ricevuta worked() {
-    Ricevuta d;
-    d.numRic = QStringLiteral("7");
-    d.data = QStringLiteral("05/01/2023");
-    d.acqRigo[0] = QStringLiteral("Mario Rossi");
-    d.quant[0] = QStringLiteral("2");
-    d.descrizione[0] = QStringLiteral("Francobollo B");
-    d.unitario[0] = QStringLiteral("1,20");
-    d.totale = QStringLiteral("2,40");
-    d.saldato = kSaldatoNo;
-    return d;
+    return DistintaBuilder(QStringLiteral("7"))
+        .date(QStringLiteral("05/01/2023"))
+        .buyer({QStringLiteral("Mario Rossi")})
+        .line(0, QStringLiteral("2"), QStringLiteral("Francobollo B"), QStringLiteral("1,20"))
+        .total(QStringLiteral("2,40"));
 }
 
 } // namespace

@@ -1,74 +1,19 @@
 #include "distinte/Ricevuta.h"
 
 #include "common/RecordFile.h"
+#include "support/DistintaBuilder.h"
+#include "support/StoredLayouts.h"
 #include "support/TestFolder.h"
 
 #include <gtest/gtest.h>
 
-namespace {
-
-struct Expected {
-    const char* name;
-    int capacity;
-    int offset;
-};
-
-// The stored layout, as files already on disk have it.
-const Expected kTable[] = {
-    {"NumRic", 30, 0},
-    {"Data", 10, 31},
-    {"NomeRiv", 120, 42},
-    {"Pagamento", 120, 163},
-    {"RivRigo01", 120, 284},
-    {"RivRigo05", 120, 768},
-    {"AcqRigo01", 120, 889},
-    {"AcqRigo05", 120, 1373},
-    {"Quant01", 5, 1494},
-    {"Quant10", 5, 1548},
-    {"Descrizione01", 120, 1554},
-    {"Descrizione10", 120, 2643},
-    {"Unitario01", 10, 2764},
-    {"Unitario10", 10, 2863},
-    {"Importo01", 15, 2874},
-    {"Importo10", 15, 3018},
-    {"Totale", 15, 3034},
-    {"Saldato", 2, 3050},
-};
-
-Ricevuta sample() {
-    Ricevuta r;
-    r.numRic = QStringLiteral("12");
-    r.data = QStringLiteral("05/03/2024");
-    r.nomeRiv = QStringLiteral("Tabacchi Rossi");
-    r.pagamento = QStringLiteral("Contanti");
-    for (int i = 0; i < Ricevuta::kPartyLines; ++i) {
-        r.rivRigo[i] = QStringLiteral("Riv %1").arg(i + 1);
-        r.acqRigo[i] = QStringLiteral("Acq %1").arg(i + 1);
-    }
-    r.acqRigo[0] = QStringLiteral("Edilizia Città");
-    for (int i = 0; i < Ricevuta::kLines; ++i) {
-        r.quant[i] = QString::number(i + 1);
-        r.descrizione[i] = QStringLiteral("Francobollo %1").arg(i + 1);
-        r.unitario[i] = QStringLiteral("%1,50").arg(i);
-        r.importo[i] = QStringLiteral("%1,00").arg(i * 3);
-    }
-    r.totale = QStringLiteral("135,00");
-    r.saldato = kSaldatoNo;
-    return r;
-}
-
-} // namespace
+using storedlayout::distintaOffset;
 
 TEST(Ricevuta, LayoutMatchesTheStoredFiles) {
     const RecordLayout& layout = Ricevuta::layout();
     EXPECT_EQ(layout.fieldCount(), 56);
     EXPECT_EQ(layout.recordSize(), Ricevuta::kRecordSize);
-    for (const Expected& e : kTable) {
-        const int i = layout.indexOf(e.name);
-        ASSERT_GE(i, 0) << e.name;
-        EXPECT_EQ(layout.field(i).capacity, e.capacity) << e.name;
-        EXPECT_EQ(layout.field(i).offset, e.offset) << e.name;
-    }
+    storedlayout::expectMatches(layout, storedlayout::distinta());
     EXPECT_EQ(layout.indexOf("Quant01"), Ricevuta::Quant01);
     EXPECT_EQ(layout.indexOf("Descrizione01"), Ricevuta::Descrizione01);
     EXPECT_EQ(layout.indexOf("Importo01"), Ricevuta::Importo01);
@@ -76,35 +21,35 @@ TEST(Ricevuta, LayoutMatchesTheStoredFiles) {
 }
 
 TEST(Ricevuta, WholeRecordBytesAtTheTableOffsets) {
-    const QByteArray bytes = sample().encode();
+    const QByteArray bytes = everyFieldDistinta().encode();
     ASSERT_EQ(bytes.size(), 3053);
     const auto fieldAt = [&](int offset, const QByteArray& text) {
         return bytes.mid(offset, text.size() + 1) == char(text.size()) + text;
     };
-    EXPECT_TRUE(fieldAt(0, "12"));
-    EXPECT_TRUE(fieldAt(31, "05/03/2024"));
-    EXPECT_TRUE(fieldAt(42, "Tabacchi Rossi"));
-    EXPECT_TRUE(fieldAt(163, "Contanti"));
-    EXPECT_TRUE(fieldAt(284, "Riv 1"));
-    EXPECT_TRUE(fieldAt(889, "Edilizia Citt\xE0"));
-    EXPECT_TRUE(fieldAt(1373, "Acq 5"));
-    EXPECT_TRUE(fieldAt(1494, "1"));
-    EXPECT_TRUE(fieldAt(1548, "10"));
-    EXPECT_TRUE(fieldAt(1554, "Francobollo 1"));
-    EXPECT_TRUE(fieldAt(2643, "Francobollo 10"));
-    EXPECT_TRUE(fieldAt(2764, "0,50"));
-    EXPECT_TRUE(fieldAt(2863, "9,50"));
-    EXPECT_TRUE(fieldAt(2874, "0,00"));
-    EXPECT_TRUE(fieldAt(3018, "27,00"));
-    EXPECT_TRUE(fieldAt(3034, "135,00"));
-    EXPECT_EQ(bytes.mid(3050), QByteArray("\x02\x4E\x6F"));
-    Ricevuta paid = sample();
+    EXPECT_TRUE(fieldAt(distintaOffset("NumRic"), "12"));
+    EXPECT_TRUE(fieldAt(distintaOffset("Data"), "05/03/2024"));
+    EXPECT_TRUE(fieldAt(distintaOffset("NomeRiv"), "Tabacchi Rossi"));
+    EXPECT_TRUE(fieldAt(distintaOffset("Pagamento"), "Contanti"));
+    EXPECT_TRUE(fieldAt(distintaOffset("RivRigo01"), "Riv 1"));
+    EXPECT_TRUE(fieldAt(distintaOffset("AcqRigo01"), "Edilizia Citt\xE0"));
+    EXPECT_TRUE(fieldAt(distintaOffset("AcqRigo05"), "Acq 5"));
+    EXPECT_TRUE(fieldAt(distintaOffset("Quant01"), "1"));
+    EXPECT_TRUE(fieldAt(distintaOffset("Quant10"), "10"));
+    EXPECT_TRUE(fieldAt(distintaOffset("Descrizione01"), "Francobollo 1"));
+    EXPECT_TRUE(fieldAt(distintaOffset("Descrizione10"), "Francobollo 10"));
+    EXPECT_TRUE(fieldAt(distintaOffset("Unitario01"), "0,50"));
+    EXPECT_TRUE(fieldAt(distintaOffset("Unitario10"), "9,50"));
+    EXPECT_TRUE(fieldAt(distintaOffset("Importo01"), "0,00"));
+    EXPECT_TRUE(fieldAt(distintaOffset("Importo10"), "27,00"));
+    EXPECT_TRUE(fieldAt(distintaOffset("Totale"), "135,00"));
+    EXPECT_EQ(bytes.mid(distintaOffset("Saldato")), QByteArray("\x02\x4E\x6F"));
+    Ricevuta paid = everyFieldDistinta();
     paid.saldato = kSaldatoSi;
-    EXPECT_EQ(paid.encode().mid(3050), QByteArray("\x02\x53\xEC"));
+    EXPECT_EQ(paid.encode().mid(distintaOffset("Saldato")), QByteArray("\x02\x53\xEC"));
 }
 
 TEST(Ricevuta, RoundTripKeepsTrimmedTextsAndCutsLongOnes) {
-    Ricevuta r = sample();
+    Ricevuta r = everyFieldDistinta();
     r.numRic = QString(31, QLatin1Char('9'));
     r.descrizione[3] = QStringLiteral("  Marca da bollo \u0410 ");
     const Ricevuta back = Ricevuta::decode(r.encode());
@@ -118,9 +63,10 @@ TEST(Ricevuta, RoundTripKeepsTrimmedTextsAndCutsLongOnes) {
 }
 
 TEST(Ricevuta, OversizedLengthByteStaysInsideItsField) {
-    QByteArray bytes = sample().encode();
-    bytes[1494] = 7;
-    bytes.replace(1495, 5, "12345");
+    QByteArray bytes = everyFieldDistinta().encode();
+    const int quant = distintaOffset("Quant01");
+    bytes[quant] = 7;
+    bytes.replace(quant + 1, 5, "12345");
     const Ricevuta r = Ricevuta::decode(bytes);
     EXPECT_EQ(r.quant[0], QStringLiteral("12345"));
     EXPECT_EQ(r.quant[1], QStringLiteral("2"));
@@ -129,13 +75,13 @@ TEST(Ricevuta, OversizedLengthByteStaysInsideItsField) {
 
 TEST(Ricevuta, ArchiveCountsWholeRecordsAndAppendsAfterThem) {
     TestFolder dir;
-    const QByteArray one = sample().encode();
+    const QByteArray one = everyFieldDistinta().encode();
     dir.writeBytes(yearArchiveFileName(QStringLiteral(" 2024 ")),
                    one + one + one + QByteArray(100, 'x'));
     RecordFile archive(dir.file(QStringLiteral("2024.ric")), Ricevuta::kRecordSize);
     ASSERT_TRUE(archive.open());
     EXPECT_EQ(archive.count(), 3);
-    Ricevuta fourth = sample();
+    Ricevuta fourth = everyFieldDistinta();
     fourth.numRic = QStringLiteral("4");
     EXPECT_EQ(archive.append(fourth.encode()), 4);
     archive.close();

@@ -1,7 +1,9 @@
 #include "common/FileLock.h"
 #include "common/RecordFile.h"
 #include "distinte/DistintaArchive.h"
+#include "support/ArchiveBytes.h"
 #include "support/ChildProcess.h"
+#include "support/DistintaBuilder.h"
 #include "support/FullDisk.h"
 #include "support/TestFolder.h"
 #include "support/Unprivileged.h"
@@ -15,19 +17,15 @@ namespace {
 // A distinta whose every field carries the same mark, so that a record made
 // of two desks' halves shows up as mixed marks.
 Ricevuta marked(const QString& mark) {
-    Ricevuta d;
-    d.numRic = mark;
-    d.data = QStringLiteral("01/02/2024");
-    d.nomeRiv = mark;
-    d.pagamento = mark;
-    d.rivRigo.fill(mark);
-    d.acqRigo.fill(mark + QString(100, u'a'));
-    d.quant.fill(QStringLiteral("1"));
-    d.descrizione.fill(mark + QString(100, u'd'));
-    d.unitario.fill(QStringLiteral("1,00"));
-    d.importo.fill(QStringLiteral("1,00"));
-    d.totale = QStringLiteral("10,00");
-    d.saldato = kSaldatoNo;
+    DistintaBuilder d(mark);
+    d.date(QStringLiteral("01/02/2024"))
+        .reseller(mark, QStringList(Ricevuta::kPartyLines, mark))
+        .payment(mark)
+        .buyer(QStringList(Ricevuta::kPartyLines, mark + QString(100, u'a')))
+        .total(QStringLiteral("10,00"));
+    for (int i = 0; i < Ricevuta::kLines; ++i)
+        d.line(i, QStringLiteral("1"), mark + QString(100, u'd'), QStringLiteral("1,00"),
+               QStringLiteral("1,00"));
     return d;
 }
 
@@ -130,9 +128,8 @@ TEST(SharedArchive, WriteWaitsBoundedForTheLockThenFailsWritingNothing) {
 // saving fails, and the file keeps its bytes.
 TEST(SharedArchive, ReadOnlyArchiveCanBeBrowsedButNotChanged) {
     TestFolder dir;
-    QByteArray bytes;
-    for (int n = 1; n <= 3; ++n)
-        bytes += marked(QString::number(n)).encode();
+    const QByteArray bytes = archiveBytes(QList<Ricevuta>{
+        marked(QStringLiteral("1")), marked(QStringLiteral("2")), marked(QStringLiteral("3"))});
     dir.writeBytes(QStringLiteral("2024.ric"), bytes);
     const QString path = dir.file(QStringLiteral("2024.ric"));
     const DistintaArchive archive(path);

@@ -2,6 +2,8 @@
 
 #include "buyers/SchedaAnagrafica.h"
 #include "distinte/Ricevuta.h"
+#include "support/ArchiveBytes.h"
+#include "support/DistintaBuilder.h"
 
 #include <QByteArray>
 #include <QList>
@@ -12,37 +14,32 @@
 namespace exportfixtures {
 
 inline QList<Ricevuta> distinte() {
-    Ricevuta paid;
-    paid.numRic = QStringLiteral("1");
-    paid.data = QStringLiteral("05/01/2023");
-    paid.acqRigo = {QStringLiteral("Rossi & Figli"), QStringLiteral("Via <Roma> 1"),
-                    QStringLiteral("00100 Roma"), QString(), QStringLiteral("P.IVA 01234567890")};
-    paid.descrizione[0] = QStringLiteral("Marca da bollo da 0,50");
-    paid.quant[0] = QStringLiteral("1");
-    paid.unitario[0] = QStringLiteral("0,50");
-    paid.importo[0] = QStringLiteral("0,50");
-    paid.pagamento = QStringLiteral("Contanti");
-    paid.totale = QStringLiteral("0,50");
-    paid.saldato = kSaldatoSi;
-    paid.nomeRiv = QStringLiteral("Tabaccheria non esportata");
+    const Ricevuta paid =
+        DistintaBuilder(QStringLiteral("1"))
+            .date(QStringLiteral("05/01/2023"))
+            .reseller(QStringLiteral("Tabaccheria non esportata"))
+            .buyer({QStringLiteral("Rossi & Figli"), QStringLiteral("Via <Roma> 1"),
+                    QStringLiteral("00100 Roma"), QString(), QStringLiteral("P.IVA 01234567890")})
+            .line(0, QStringLiteral("1"), QStringLiteral("Marca da bollo da 0,50"),
+                  QStringLiteral("0,50"), QStringLiteral("0,50"))
+            .payment(QStringLiteral("Contanti"))
+            .total(QStringLiteral("0,50"))
+            .paid(kSaldatoSi);
 
-    Ricevuta tricky;
-    tricky.numRic = QStringLiteral("007");
-    tricky.data = QStringLiteral("31/12/2023");
-    tricky.acqRigo[0] = QStringLiteral("Mario  Bianchi   jr");
-    tricky.descrizione = {QStringLiteral("1/2"),    QStringLiteral("1e5"),
-                          QStringLiteral("=1+1"),   QStringLiteral("TRUE"),
-                          QStringLiteral("-3"),     QStringLiteral("12:30"),
-                          QStringLiteral("3%"),     QStringLiteral("1.234"),
-                          QStringLiteral("€ 5,00"), QStringLiteral("2023-01-05")};
-    tricky.pagamento = QStringLiteral("Bonifico \"urgente\", Società Più");
-    tricky.totale = QStringLiteral("1250,00");
-    tricky.saldato = kSaldatoNo;
+    DistintaBuilder tricky(QStringLiteral("007"));
+    tricky.date(QStringLiteral("31/12/2023"))
+        .buyer({QStringLiteral("Mario  Bianchi   jr")})
+        .payment(QStringLiteral("Bonifico \"urgente\", Società Più"))
+        .total(QStringLiteral("1250,00"));
+    const QStringList descriptions = {QStringLiteral("1/2"),    QStringLiteral("1e5"),
+                                      QStringLiteral("=1+1"),   QStringLiteral("TRUE"),
+                                      QStringLiteral("-3"),     QStringLiteral("12:30"),
+                                      QStringLiteral("3%"),     QStringLiteral("1.234"),
+                                      QStringLiteral("€ 5,00"), QStringLiteral("2023-01-05")};
+    for (int i = 0; i < Ricevuta::kLines; ++i)
+        tricky.line(i, QString(), descriptions[i], QString());
 
-    Ricevuta bare;
-    bare.numRic = QStringLiteral("4111111111111111");
-    bare.saldato = kSaldatoNo;
-    return {paid, tricky, bare};
+    return {paid, tricky, DistintaBuilder(QStringLiteral("4111111111111111"))};
 }
 
 inline QList<SchedaAnagrafica> buyers() {
@@ -84,11 +81,6 @@ inline QList<SchedaAnagrafica> buyers() {
     return {rossi, bianchi};
 }
 
-template <typename Record> QByteArray archiveBytes(const QList<Record>& records) {
-    QByteArray bytes;
-    for (const Record& r : records)
-        bytes += r.encode();
-    return bytes;
-}
+using ::archiveBytes;
 
 } // namespace exportfixtures

@@ -1,6 +1,8 @@
 #pragma once
 
 #include "distinte/Ricevuta.h"
+#include "support/ArchiveBytes.h"
+#include "support/DistintaBuilder.h"
 #include "support/TestFolder.h"
 
 #include <QByteArray>
@@ -10,24 +12,16 @@
 // A distinta with just what the income reports look at.
 inline Ricevuta distinta(const QString& numRic, const QString& data, const QString& totale,
                          const QString& acquirente = QStringLiteral("ROSSI MARIO")) {
-    Ricevuta d;
-    d.numRic = numRic;
-    d.data = data;
-    d.totale = totale;
-    d.acqRigo[0] = acquirente;
-    d.quant[0] = QStringLiteral("1");
-    d.descrizione[0] = QStringLiteral("Marca da bollo");
-    d.unitario[0] = totale;
-    d.saldato = kSaldatoNo;
-    return d;
+    return DistintaBuilder(numRic)
+        .date(data)
+        .buyer({acquirente})
+        .line(0, QStringLiteral("1"), QStringLiteral("Marca da bollo"), totale)
+        .total(totale);
 }
 
 // Writes `<year>.ric` with the distinte in order and returns its path.
 inline QString writeArchive(const TestFolder& dir, const QString& year,
                             std::initializer_list<Ricevuta> distinte) {
-    QByteArray bytes;
-    for (const Ricevuta& d : distinte)
-        bytes += d.encode();
-    dir.writeBytes(year + QStringLiteral(".ric"), bytes);
+    dir.writeBytes(year + QStringLiteral(".ric"), archiveBytes(QList<Ricevuta>(distinte)));
     return dir.file(year + QStringLiteral(".ric"));
 }

@@ -35,6 +35,7 @@
 #include "output/ui/ReportPreviewDialog.h"
 #include "output/ui/TfrmExpAnagrafica.h"
 #include "output/ui/TfrmExpRicevute.h"
+#include "support/DistintaBuilder.h"
 #include "support/FakeServices.h"
 #include "support/TestFolder.h"
 #include "tariff/TariffEntry.h"
@@ -94,28 +95,19 @@ struct Shop {
     }
 
     static Ricevuta sample() {
-        Ricevuta d;
-        d.numRic = QStringLiteral("128");
-        d.data = QStringLiteral("05/03/2024");
-        d.nomeRiv = QStringLiteral("Giovanna Ferri");
-        d.pagamento = QStringLiteral("Contanti");
-        d.rivRigo = {QStringLiteral("Tabaccheria Ferri n. 12"), QStringLiteral("Via Roma 15"),
-                     QStringLiteral("00100 Roma (RM)"), QStringLiteral("P. IVA 01234567890"),
-                     QString()};
-        d.acqRigo = {QStringLiteral("Studio Bianchi S.r.l."), QStringLiteral("Corso Italia 8"),
-                     QStringLiteral("00198 Roma (RM)"), QStringLiteral("P. IVA 09876543210"),
-                     QString()};
-        d.quant[0] = QStringLiteral("10");
-        d.descrizione[0] = QStringLiteral("Marca da bollo");
-        d.unitario[0] = QStringLiteral("16,00");
-        d.importo[0] = QStringLiteral("160,00");
-        d.quant[1] = QStringLiteral("20");
-        d.descrizione[1] = QStringLiteral("Francobollo posta ordinaria");
-        d.unitario[1] = QStringLiteral("1,25");
-        d.importo[1] = QStringLiteral("25,00");
-        d.totale = QStringLiteral("185,00");
-        d.saldato = kSaldatoNo;
-        return d;
+        return DistintaBuilder(QStringLiteral("128"))
+            .date(QStringLiteral("05/03/2024"))
+            .reseller(QStringLiteral("Giovanna Ferri"),
+                      {QStringLiteral("Tabaccheria Ferri n. 12"), QStringLiteral("Via Roma 15"),
+                       QStringLiteral("00100 Roma (RM)"), QStringLiteral("P. IVA 01234567890")})
+            .payment(QStringLiteral("Contanti"))
+            .buyer({QStringLiteral("Studio Bianchi S.r.l."), QStringLiteral("Corso Italia 8"),
+                    QStringLiteral("00198 Roma (RM)"), QStringLiteral("P. IVA 09876543210")})
+            .line(0, QStringLiteral("10"), QStringLiteral("Marca da bollo"),
+                  QStringLiteral("16,00"), QStringLiteral("160,00"))
+            .line(1, QStringLiteral("20"), QStringLiteral("Francobollo posta ordinaria"),
+                  QStringLiteral("1,25"), QStringLiteral("25,00"))
+            .total(QStringLiteral("185,00"));
     }
 
     TestFolder folder;

@@ -7,6 +7,7 @@
 #include "output/ui/ReportPainter.h"
 #include "output/ui/ReportPicture.h"
 #include "output/ui/ReportPreviewDialog.h"
+#include "support/DistintaBuilder.h"
 #include "support/FakeServices.h"
 #include "support/PdfCapture.h"
 #include "support/TestFolder.h"
@@ -28,26 +29,20 @@ const QString kLongDescription =
                    "sua colonna FINE-NASCOSTA");
 
 Ricevuta filledDistinta() {
-    Ricevuta r;
-    r.numRic = QStringLiteral("15");
-    r.data = QStringLiteral("03/04/2023");
-    r.nomeRiv = QStringLiteral("Tabaccheria Rossi");
-    r.pagamento = QStringLiteral("Contanti");
-    r.rivRigo = {QStringLiteral("TABACCHERIA ROSSI"), QStringLiteral("di Mario Rossi"),
-                 QStringLiteral("Via Roma 12"), QStringLiteral("00100 Roma"),
-                 QStringLiteral("P.IVA 01234567890")};
-    r.acqRigo = {QStringLiteral("Studio [Bianchi] S.r.l."), QStringLiteral("Via Milano 3"),
-                 QStringLiteral("20100 Milano"), QString(), QString()};
-    r.quant[0] = QStringLiteral("2");
-    r.descrizione[0] = QStringLiteral("Marca da bollo da 16,00 euro");
-    r.unitario[0] = QStringLiteral("16,00");
-    r.importo[0] = QStringLiteral("32,00");
-    r.quant[1] = QStringLiteral("10");
-    r.descrizione[1] = kLongDescription;
-    r.unitario[1] = QStringLiteral("1,25");
-    r.importo[1] = QStringLiteral("12,50");
-    r.totale = QStringLiteral("44,50");
-    return r;
+    return DistintaBuilder(QStringLiteral("15"))
+        .date(QStringLiteral("03/04/2023"))
+        .reseller(QStringLiteral("Tabaccheria Rossi"),
+                  {QStringLiteral("TABACCHERIA ROSSI"), QStringLiteral("di Mario Rossi"),
+                   QStringLiteral("Via Roma 12"), QStringLiteral("00100 Roma"),
+                   QStringLiteral("P.IVA 01234567890")})
+        .payment(QStringLiteral("Contanti"))
+        .buyer({QStringLiteral("Studio [Bianchi] S.r.l."), QStringLiteral("Via Milano 3"),
+                QStringLiteral("20100 Milano")})
+        .line(0, QStringLiteral("2"), QStringLiteral("Marca da bollo da 16,00 euro"),
+              QStringLiteral("16,00"), QStringLiteral("32,00"))
+        .line(1, QStringLiteral("10"), kLongDescription, QStringLiteral("1,25"),
+              QStringLiteral("12,50"))
+        .total(QStringLiteral("44,50"));
 }
 
 int clickStampa(QDialog* dialog) {

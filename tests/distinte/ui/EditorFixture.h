@@ -2,6 +2,8 @@
 
 #include "distinte/Ricevuta.h"
 #include "distinte/ui/TfrmRicevute.h"
+#include "support/ArchiveBytes.h"
+#include "support/DistintaBuilder.h"
 #include "support/FakeServices.h"
 #include "support/TestFolder.h"
 #include "widgets/ScreenRouter.h"
@@ -38,10 +40,7 @@ struct EditorFixture {
 
     // Writes the archive with the given distinte.
     void store(const QList<Ricevuta>& distinte) {
-        QByteArray bytes;
-        for (const Ricevuta& d : distinte)
-            bytes += d.encode();
-        dir.writeBytes(QStringLiteral("2024.ric"), bytes);
+        dir.writeBytes(QStringLiteral("2024.ric"), archiveBytes(distinte));
     }
 
     // The smallest distinta that can be saved.
@@ -61,18 +60,3 @@ struct EditorFixture {
     QWidget avvio;
     TfrmRicevute editor{fake.services, router};
 };
-
-inline Ricevuta storedDistinta(const QString& number, const QString& paid = kSaldatoNo) {
-    Ricevuta d;
-    d.numRic = number;
-    d.data = QStringLiteral("01/02/2024");
-    d.acqRigo[0] = QStringLiteral("Acquirente ") + number;
-    d.rivRigo[0] = QStringLiteral("Rivendita ") + number;
-    d.nomeRiv = QStringLiteral("Titolare ") + number;
-    d.descrizione[0] = QStringLiteral("Francobollo");
-    d.unitario[0] = QStringLiteral("1,20");
-    d.importo[0] = QStringLiteral("1,20");
-    d.totale = QStringLiteral("1,20");
-    d.saldato = paid;
-    return d;
-}

@@ -9,6 +9,7 @@
 #include "distinte/ui/TfrmAnteprimaRic.h"
 #include "distinte/ui/TfrmLogo.h"
 #include "distinte/ui/TfrmRicevute.h"
+#include "support/DistintaBuilder.h"
 #include "support/FakeServices.h"
 #include "widgets/ScreenRouter.h"
 
@@ -109,9 +110,8 @@ TEST(FullDisk, SavingThePdfKeepsTheOldFileAndSaysSo) {
     disk.fill();
 
     FakeServices fake(folder);
-    Ricevuta distinta;
-    distinta.numRic = QStringLiteral("15");
-    distinta.descrizione[0] = QStringLiteral("Marca da bollo");
+    const Ricevuta distinta = DistintaBuilder(QStringLiteral("15"))
+                                  .line(0, QString(), QStringLiteral("Marca da bollo"), QString());
     TfrmAnteprimaRic screen(fake.services, distinta, nullptr);
     screen.show();
     fake.files.names = {pdf};

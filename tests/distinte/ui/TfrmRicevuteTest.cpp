@@ -2,6 +2,7 @@
 #include "common/Dates.h"
 #include "distinte/Impostazioni.h"
 #include "support/ActiveWindow.h"
+#include "support/StoredLayouts.h"
 #include "support/Unprivileged.h"
 
 #include <QApplication>
@@ -355,24 +356,26 @@ TEST(TfrmRicevute, SavedRecordHasEveryControlAtItsOffset) {
         int offset;
         QString text;
     };
+    using storedlayout::distintaOffset;
+    const auto offsetOf = [](const QString& field) { return distintaOffset(field.toLatin1()); };
     QList<Expected> table = {
-        {QStringLiteral("txtNumRic"), 0, QStringLiteral("123")},
-        {QStringLiteral("txtData"), 31, QStringLiteral("05/03/2024")},
-        {QStringLiteral("txtNomeRiv"), 42, QStringLiteral("Nome Rivendita")},
-        {QStringLiteral("txtPagamento"), 163, QStringLiteral("Contanti")},
+        {QStringLiteral("txtNumRic"), distintaOffset("NumRic"), QStringLiteral("123")},
+        {QStringLiteral("txtData"), distintaOffset("Data"), QStringLiteral("05/03/2024")},
+        {QStringLiteral("txtNomeRiv"), distintaOffset("NomeRiv"), QStringLiteral("Nome Rivendita")},
+        {QStringLiteral("txtPagamento"), distintaOffset("Pagamento"), QStringLiteral("Contanti")},
     };
     for (int i = 1; i <= 5; ++i) {
-        table.append(
-            {numbered("txtRivRigo", i), 284 + 121 * (i - 1), QStringLiteral("Riv %1").arg(i)});
-        table.append(
-            {numbered("txtAcqRigo", i), 889 + 121 * (i - 1), QStringLiteral("Città %1").arg(i)});
+        table.append({numbered("txtRivRigo", i), offsetOf(numbered("RivRigo", i)),
+                      QStringLiteral("Riv %1").arg(i)});
+        table.append({numbered("txtAcqRigo", i), offsetOf(numbered("AcqRigo", i)),
+                      QStringLiteral("Città %1").arg(i)});
     }
     for (int i = 1; i <= 10; ++i) {
-        table.append({numbered("txtQuant", i), 1494 + 6 * (i - 1), QString::number(i)});
-        table.append({numbered("txtDescrizione", i), 1554 + 121 * (i - 1),
+        table.append({numbered("txtQuant", i), offsetOf(numbered("Quant", i)), QString::number(i)});
+        table.append({numbered("txtDescrizione", i), offsetOf(numbered("Descrizione", i)),
                       QStringLiteral("Valore %1").arg(i)});
-        table.append(
-            {numbered("txtUnitario", i), 2764 + 11 * (i - 1), QStringLiteral("%1,00").arg(i)});
+        table.append({numbered("txtUnitario", i), offsetOf(numbered("Unitario", i)),
+                      QStringLiteral("%1,00").arg(i)});
     }
     for (const Expected& e : table)
         f.field(e.control)->setText(e.text);
@@ -380,8 +383,8 @@ TEST(TfrmRicevute, SavedRecordHasEveryControlAtItsOffset) {
 
     int total = 0;
     for (int i = 1; i <= 10; ++i) {
-        table.append(
-            {numbered("txtImporto", i), 2874 + 16 * (i - 1), QStringLiteral("%1,00").arg(i * i)});
+        table.append({numbered("txtImporto", i), offsetOf(numbered("Importo", i)),
+                      QStringLiteral("%1,00").arg(i * i)});
         total += i * i;
     }
     const QByteArray bytes = f.dir.readBytes(QStringLiteral("2024.ric"));
@@ -391,8 +394,9 @@ TEST(TfrmRicevute, SavedRecordHasEveryControlAtItsOffset) {
         EXPECT_EQ(int(quint8(bytes[e.offset])), text.size()) << e.control.toStdString();
         EXPECT_EQ(bytes.mid(e.offset + 1, text.size()), text) << e.control.toStdString();
     }
-    EXPECT_EQ(bytes.mid(3034, 7), QByteArray("\x06") + QByteArray::number(total) + ",00");
-    EXPECT_EQ(bytes.mid(3050, 3), QByteArray("\x02No"));
+    EXPECT_EQ(bytes.mid(distintaOffset("Totale"), 7),
+              QByteArray("\x06") + QByteArray::number(total) + ",00");
+    EXPECT_EQ(bytes.mid(distintaOffset("Saldato"), 3), QByteArray("\x02No"));
 }
 
 TEST(TfrmRicevute, ArchiveThatCannotBeReachedGivesTheAccessMessage) {
