@@ -32,6 +32,8 @@
 #include "distinte/ui/TfrmRicevute.h"
 #include "distinte/ui/TfrmStampaRic.h"
 #include "distinte/ui/TfrmTrovaRic.h"
+#include "help/HelpTopics.h"
+#include "help/ui/TfrmGuida.h"
 #include "output/ui/ReportPreviewDialog.h"
 #include "output/ui/TfrmExpAnagrafica.h"
 #include "output/ui/TfrmExpRicevute.h"
@@ -219,6 +221,16 @@ const ScreenCase kScreens[] = {
     {"splash",
      [](Shop& s, auto& keep) {
          return dialogOver<TfrmSplash>(s.show(MainScreen::Avvio), keep, s.fake.services);
+     }},
+    {"help",
+     [](Shop& s, auto& keep) {
+         // The longest topic, the one of the main menu.
+         auto guida = std::make_unique<TfrmGuida>(s.fake.services, s.show(MainScreen::Avvio));
+         const help::HelpTopic topic = help::topic(help::Topic::Panoramica);
+         guida->setTopic(topic.title, topic.paragraphs);
+         keep = std::move(guida);
+         keep->show();
+         return keep.get();
      }},
     {"numbering",
      [](Shop& s, auto& keep) {

@@ -3,6 +3,7 @@
 #include "app/ui/MakerLinks.h"
 #include "app/ui/TfrmInfo.h"
 #include "app/ui/TfrmSplash.h"
+#include "help/ui/TfrmGuida.h"
 #include "widgets/OpenService.h"
 #include "widgets/PictureButton.h"
 #include "widgets/Pictures.h"
@@ -108,7 +109,8 @@ TfrmAvvio::TfrmAvvio(Services& services, ScreenRouter& router, QWidget* parent)
     connect(imgMarchio, &PictureButton::clicked, this, &TfrmAvvio::imgSplashClick);
     connect(imgSito, &PictureButton::clicked, this, &TfrmAvvio::imgSitoClick);
     connect(imgEsci, &PictureButton::clicked, this, &QWidget::close);
-    // imgGuida gets its action with the help window.
+    connect(imgGuida, &PictureButton::clicked, this,
+            [this] { showHelpTopic(m_services, this, help::Topic::Panoramica); });
 }
 
 void TfrmAvvio::closeEvent(QCloseEvent* event) {

@@ -6,7 +6,8 @@
 #include <QWidget>
 
 // The main menu: pictures that open the three work areas through the router,
-// the about and splash boxes, the maker's web site, and the exit. Closing it
+// the general help topic, the about and splash boxes, the maker's web site,
+// and the exit. Closing it
 // in any way ends the program (it emits closed()).
 class TfrmAvvio : public QWidget {
     Q_OBJECT

@@ -7,6 +7,7 @@
 #include "buyers/ui/TfrmTrovaAnagrafica.h"
 #include "checks/ui/IdentifierChecks.h"
 #include "common/TextRules.h"
+#include "help/ui/TfrmGuida.h"
 #include "output/ui/TfrmExpAnagrafica.h"
 #include "widgets/OpenService.h"
 #include "widgets/ScreenPreamble.h"
@@ -77,8 +78,8 @@ TfrmAnagrafica::TfrmAnagrafica(Services& services, ScreenRouter& router, QWidget
         TfrmExpAnagrafica dialog(m_services, this);
         m_services.dialogs.exec(&dialog);
     });
-    // cmdGuida opens the help topic "App Archivio Acquirenti"; it does
-    // nothing until the help screen is part of the program.
+    connect(m_w.cmdGuida, &QToolButton::clicked, this,
+            [this] { showHelpTopic(m_services, this, help::Topic::Acquirenti); });
 }
 
 SchedaAnagrafica TfrmAnagrafica::cardOnScreen() const {

@@ -5,6 +5,7 @@
 #include "distinte/YearChoice.h"
 #include "distinte/ui/DistintaEditor.h"
 #include "distinte/ui/DistintaPrinting.h"
+#include "help/ui/TfrmGuida.h"
 #include "widgets/EnterChain.h"
 #include "widgets/KeyFilters.h"
 #include "widgets/LinkFeedback.h"
@@ -131,6 +132,8 @@ TfrmMenuRicevute::TfrmMenuRicevute(Services& services, ScreenRouter& router, QWi
     connect(imgStatistiche, &QToolButton::clicked, this, toStatistiche);
     connect(imgRiepIncassi, &QToolButton::clicked, this, toRiepilogo);
     connect(imgEsci, &QToolButton::clicked, this, &QWidget::close);
+    connect(imgGuida, &QToolButton::clicked, this,
+            [this] { showHelpTopic(m_services, this, help::Topic::Distinte); });
 
     auto* yearRow = new QHBoxLayout;
     yearRow->addWidget(annoTitle);

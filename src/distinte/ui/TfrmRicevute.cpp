@@ -13,6 +13,7 @@
 #include "distinte/ui/TfrmNonPagati.h"
 #include "distinte/ui/TfrmNumerazione.h"
 #include "distinte/ui/TfrmTrovaRic.h"
+#include "help/ui/TfrmGuida.h"
 #include "output/ui/TfrmExpRicevute.h"
 #include "tariff/ui/TfrmTrovaServizi.h"
 #include "widgets/EnterChain.h"
@@ -101,8 +102,8 @@ TfrmRicevute::TfrmRicevute(Services& services, ScreenRouter& router, QWidget* pa
             [this] { TfrmTrovaRic::openFor(m_services, *this, this); });
     connect(m_w.cmdDaSaldare, &QToolButton::clicked, this,
             [this] { TfrmNonPagati::openFor(m_services, *this, this); });
-    // cmdGuida opens the help screen; it does nothing until that screen is
-    // part of the program.
+    connect(m_w.cmdGuida, &QToolButton::clicked, this,
+            [this] { showHelpTopic(m_services, this, help::Topic::Distinte); });
 
     // Installed after the key filters and the Enter chain, so this screen
     // sees every key first: typing in a quantity or unit value makes the

@@ -1,5 +1,6 @@
 #include "output/ui/ExportScreen.h"
 
+#include "help/ui/TfrmGuida.h"
 #include "output/ExportFile.h"
 #include "output/ui/ExportGridModel.h"
 #include "widgets/OpenService.h"
@@ -65,7 +66,8 @@ QPixmap spreadsheetIcon(int side) {
 } // namespace
 
 ExportScreen::ExportScreen(Services& services, QWidget* owner, const ExportSource& source,
-                           const QString& archivePath, const QString& caption)
+                           const QString& archivePath, const QString& caption,
+                           help::Topic helpTopic)
     : DialogBase(owner), m_services(services), m_source(source), m_archivePath(archivePath) {
     setWindowTitle(caption);
 
@@ -125,7 +127,8 @@ ExportScreen::ExportScreen(Services& services, QWidget* owner, const ExportSourc
 
     connect(cmdEsporta, &QToolButton::clicked, this, &ExportScreen::cmdEsportaClick);
     connect(cmdEsci, &QToolButton::clicked, this, &QDialog::reject);
-    // cmdGuida shows its help topic once the help screen is part of the program.
+    connect(cmdGuida, &QToolButton::clicked, this,
+            [this, helpTopic] { showHelpTopic(m_services, this, helpTopic); });
 }
 
 void ExportScreen::buildGrid() {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "help/HelpTopics.h"
 #include "output/ArchiveExports.h"
 #include "widgets/DialogBase.h"
 
@@ -14,8 +15,8 @@ class QToolButton;
 // What the two spreadsheet export screens share: the archive shown in the
 // grid `grdRecords`, and `cmdEsporta`, which after a question writes the
 // grid to the export file in the program folder and offers to open it with
-// the spreadsheet program. The screens differ only in their source, caption
-// and archive; the document and the file writing are model functions.
+// the spreadsheet program. The screens differ only in their source, caption,
+// archive and help topic; the document and the file writing are model functions.
 class ExportScreen : public DialogBase {
     Q_OBJECT
 
@@ -39,7 +40,7 @@ public:
 
 protected:
     ExportScreen(Services& services, QWidget* owner, const ExportSource& source,
-                 const QString& archivePath, const QString& caption);
+                 const QString& archivePath, const QString& caption, help::Topic helpTopic);
 
 private:
     void buildGrid();

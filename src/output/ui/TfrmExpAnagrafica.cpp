@@ -6,6 +6,7 @@
 TfrmExpAnagrafica::TfrmExpAnagrafica(Services& services, QWidget* owner)
     : ExportScreen(services, owner, archiveexport::buyers(),
                    services.folder.file(kBuyersArchiveFileName),
-                   QStringLiteral(" Esporta archivio anagrafico in Microsoft Excel")) {
+                   QStringLiteral(" Esporta archivio anagrafico in Microsoft Excel"),
+                   help::Topic::EsportaAnagrafica) {
     setObjectName(QStringLiteral("TfrmExpAnagrafica"));
 }

@@ -4,6 +4,7 @@
 
 TfrmExpRicevute::TfrmExpRicevute(Services& services, QWidget* owner, const QString& archivePath)
     : ExportScreen(services, owner, archiveexport::distinte(), text::trimmed(archivePath),
-                   QStringLiteral(" Esporta archivio distinte in Microsoft Excel")) {
+                   QStringLiteral(" Esporta archivio distinte in Microsoft Excel"),
+                   help::Topic::EsportaDistinte) {
     setObjectName(QStringLiteral("TfrmExpRicevute"));
 }

@@ -3,6 +3,7 @@
 #include "common/Dates.h"
 #include "common/TextRules.h"
 #include "distinte/YearChoice.h"
+#include "help/ui/TfrmGuida.h"
 #include "reports/IncomeInterval.h"
 #include "reports/IncomeSummary.h"
 #include "reports/ui/ChoiceField.h"
@@ -161,6 +162,9 @@ TfrmMenuRiepLavoro::TfrmMenuRiepLavoro(Services& services, ScreenRouter& router,
         makePictureButton(this, QStringLiteral("imgGuida"),
                           QIcon(pictures::roundIcon(QStringLiteral("?"), pictures::kTeal, 56)));
     imgGuida->setIconSize(QSize(44, 44));
+    // The entry screen explains the same summary as its result screen.
+    connect(imgGuida, &QToolButton::clicked, this,
+            [this] { showHelpTopic(m_services, this, help::Topic::Riepilogo); });
     auto* centre = new QHBoxLayout;
     centre->addStretch();
     centre->addWidget(card, 1);

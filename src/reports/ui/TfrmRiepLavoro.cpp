@@ -1,6 +1,7 @@
 #include "reports/ui/TfrmRiepLavoro.h"
 
 #include "common/ListFind.h"
+#include "help/ui/TfrmGuida.h"
 #include "output/ui/ListPrinter.h"
 #include "widgets/NumberSettings.h"
 #include "widgets/PictureButton.h"
@@ -67,6 +68,8 @@ TfrmRiepLavoro::TfrmRiepLavoro(Services& services, QWidget* owner, listfind::Mem
     imgGuida->setIconSize(QSize(36, 36));
     connect(btnStampa, &QPushButton::clicked, this, &TfrmRiepLavoro::btnStampaClick);
     connect(btnEsci, &QPushButton::clicked, this, &QDialog::reject);
+    connect(imgGuida, &QToolButton::clicked, this,
+            [this] { showHelpTopic(m_services, this, help::Topic::Riepilogo); });
 
     auto* top = new QHBoxLayout;
     top->addWidget(label(this, QStringLiteral("Acquirente:"), 12));

@@ -6,6 +6,7 @@
 #include "common/Dates.h"
 #include "common/TextRules.h"
 #include "distinte/YearChoice.h"
+#include "help/ui/TfrmGuida.h"
 #include "output/ui/ReportOutput.h"
 #include "reports/MonthlyIncome.h"
 #include "widgets/EnterChain.h"
@@ -138,6 +139,7 @@ QWidget* TfrmStatistiche::buildYearPanel() {
     auto* imgGuida = roundButton(panel, "imgGuida", QStringLiteral("?"), pictures::kTeal);
     auto* imgEsci = roundButton(panel, "imgEsci", QStringLiteral("×"), pictures::kCrimson);
     connect(imgEsci, &QToolButton::clicked, this, &QWidget::close);
+    connect(imgGuida, &QToolButton::clicked, this, &TfrmStatistiche::showHelp);
 
     auto* centre = new QHBoxLayout;
     centre->addStretch();
@@ -198,6 +200,7 @@ QWidget* TfrmStatistiche::buildChartPanel() {
     connect(btnBarre, &QPushButton::clicked, this, [this] { setStyle(ChartContent::Style::Bars); });
     connect(btnStampa, &QPushButton::clicked, this, &TfrmStatistiche::btnStampaClick);
     connect(btnEsci, &QPushButton::clicked, this, &QWidget::close);
+    connect(cmdGuida, &QToolButton::clicked, this, &TfrmStatistiche::showHelp);
 
     m_panInfo = new QLabel(QStringLiteral("Grafico statistico degli incassi annuali."), panel);
     m_panInfo->setObjectName(QStringLiteral("panInfo"));
@@ -231,6 +234,11 @@ QWidget* TfrmStatistiche::buildChartPanel() {
     layout->addLayout(commands);
     layout->addWidget(m_panInfo);
     return panel;
+}
+
+// Both panels show the same topic.
+void TfrmStatistiche::showHelp() {
+    showHelpTopic(m_services, this, help::Topic::Statistiche);
 }
 
 void TfrmStatistiche::showEvent(QShowEvent* event) {

@@ -32,6 +32,7 @@ private:
     void btnApriClick();
     void setStyle(ChartContent::Style style);
     void btnStampaClick();
+    void showHelp();
 
     Services& m_services;
     ScreenRouter& m_router;

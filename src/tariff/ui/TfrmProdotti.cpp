@@ -1,5 +1,6 @@
 #include "tariff/ui/TfrmProdotti.h"
 
+#include "help/ui/TfrmGuida.h"
 #include "output/ui/ListPrinter.h"
 #include "tariff/TariffFile.h"
 #include "tariff/ui/TfrmAggiungi_Voce.h"
@@ -128,6 +129,8 @@ TfrmProdotti::TfrmProdotti(Services& services, ScreenRouter& router, QWidget* pa
     connect(cmdElimina, &PictureButton::clicked, this, &TfrmProdotti::deleteEntry);
     connect(cmdStampa, &PictureButton::clicked, this, &TfrmProdotti::printEntries);
     connect(cmdApplica, &PictureButton::clicked, this, &QWidget::close);
+    connect(btnGuida, &PictureButton::clicked, this,
+            [this] { showHelpTopic(m_services, this, help::Topic::Tariffario); });
 }
 
 QStringList TfrmProdotti::rows() const {

@@ -1,0 +1,280 @@
+#include "help/HelpTopics.h"
+
+#include "common/ProgramFolder.h"
+
+namespace help {
+
+namespace {
+
+// The opening paragraph of each area. The general topic of the main menu
+// is made of these, so the two never tell different stories.
+
+QString buyersInBrief() {
+    return QStringLiteral(
+        "L'Archivio acquirenti raccoglie le schede delle persone e delle ditte che acquistano "
+        "valori bollati. Serve soprattutto a compilare le distinte in un attimo, importando i "
+        "dati dell'acquirente invece di riscriverli ogni volta, ma è anche una rubrica completa "
+        "di indirizzi, recapiti e documenti dei clienti.");
+}
+
+QString tariffInBrief() {
+    return QStringLiteral(
+        "Il Tariffario valori bollati è l'elenco dei valori che si vendono al banco, ciascuno "
+        "con il suo prezzo unitario. Durante la compilazione di una distinta si richiama una "
+        "voce del tariffario invece di scriverne a mano descrizione e prezzo.");
+}
+
+QString distinteInBrief() {
+    return QStringLiteral(
+        "L'ambiente Emissione distinte serve a compilare e stampare su un foglio A4 la "
+        "distinta da consegnare a chi acquista valori bollati, e a conservarla nell'archivio "
+        "dell'anno. Le distinte sono numerate automaticamente e gli importi vengono calcolati "
+        "dal programma.");
+}
+
+QStringList chartParagraphs() {
+    return {
+        QStringLiteral(
+            "Il grafico statistico degli incassi (collegamento «Grafici statistici incassi» del "
+            "menu delle distinte) mostra quanto si è incassato in ciascun mese di un anno "
+            "solare, in base alle distinte emesse. Si scrive l'anno e si preme «Apri»: "
+            "compaiono dodici barre tridimensionali, una per mese, con gli importi arrotondati "
+            "all'euro."),
+        QStringLiteral(
+            "Con «Visualizza grafico a torta» gli stessi incassi si vedono come spicchi di una "
+            "torta, uno per mese; «Visualizza grafico a barre» riporta le barre. «Stampa "
+            "grafico» stampa il grafico visualizzato insieme ai dati mensili."),
+    };
+}
+
+QStringList summaryParagraphs() {
+    return {
+        QStringLiteral(
+            "Il riepilogo degli incassi (collegamento «Riepilogo incassi per intervalli» del "
+            "menu delle distinte) elenca le distinte emesse in un periodo a scelta, per un solo "
+            "acquirente o per tutti. Si indicano l'anno, il nome dell'acquirente come compare "
+            "nel primo rigo dei suoi dati sulla distinta, il giorno e il mese di inizio e di "
+            "fine del periodo, poi si preme «Visualizza riepilogo»."),
+        QStringLiteral(
+            "Ogni riga del riepilogo riporta la data della distinta, l'acquirente, i valori "
+            "bollati del primo rigo e il totale; sotto l'elenco compare la somma incassata nel "
+            "periodo. Lasciando vuoto il campo dell'acquirente si ottiene il riepilogo di tutti "
+            "gli acquirenti. «Stampa riepilogo» stampa l'elenco con il totale."),
+    };
+}
+
+HelpTopic panoramica() {
+    QStringList p;
+    p << QStringLiteral(
+        "Vellarmo è il programma per compilare, stampare e archiviare le distinte di acquisto "
+        "dei valori bollati, pensato per le tabaccherie e per gli altri rivenditori autorizzati. "
+        "Dalla schermata principale si entra nei tre ambienti di lavoro: Archivio acquirenti, "
+        "Valori bollati ed Emissione distinte.");
+    p << buyersInBrief() << tariffInBrief() << distinteInBrief();
+    p << chartParagraphs().first() << summaryParagraphs().first();
+    p << QStringLiteral(
+        "Tutti i dati si trovano nella cartella del programma. Vellarmo si può quindi usare "
+        "anche da una chiavetta USB, oppure da una cartella condivisa in una rete locale, da "
+        "più postazioni; se due postazioni modificano nello stesso momento la stessa scheda o "
+        "la stessa distinta, resta valido l'ultimo salvataggio. Copiare l'intera cartella del "
+        "programma su un altro disco o su una chiavetta è anche la copia di sicurezza dei "
+        "dati: conviene farla spesso.");
+    p << QStringLiteral(
+        "L'archivio delle distinte e quello degli acquirenti si possono esportare in un file di "
+        "Microsoft Excel, da aprire con qualsiasi programma di fogli di calcolo, per esempio "
+        "per le proprie elaborazioni o per il commercialista.");
+    p << QStringLiteral(
+        "L'accesso al programma è protetto da una password, la stessa per tutti gli utenti. La "
+        "password del primo accesso è aperturacassaz: conviene cambiarla subito con «Cambia "
+        "password» nella schermata di accesso, scrivendo la vecchia password e due volte la "
+        "nuova. All'accesso maiuscole e minuscole sono indifferenti, ma nella conferma la "
+        "nuova password va ripetuta esattamente come è stata scritta.");
+    p << QStringLiteral(
+        "In ogni ambiente di lavoro il pulsante con il punto interrogativo apre la guida di "
+        "quell'ambiente. La guida completa, con le immagini delle schermate, si apre con il "
+        "collegamento «Visualizza guida in formato PDF» in fondo a questa finestra.");
+    return {QStringLiteral("Uno sguardo ad Vellarmo"), p};
+}
+
+HelpTopic distinte() {
+    QStringList p;
+    p << distinteInBrief();
+    p << QStringLiteral(
+        "Le distinte di ogni anno solare hanno un archivio a sé: nel menu delle distinte si "
+        "scrive l'anno (è già proposto quello in corso) e si preme «Apri». La numerazione parte "
+        "da 1 e prosegue da sola; chi ha già emesso distinte in altro modo imposta con il "
+        "pulsante «N.», accanto al numero, il numero da cui ripartire.");
+    p << QStringLiteral(
+        "Una distinta riporta numero e data, i dati del rivenditore e quelli dell'acquirente, "
+        "fino a dieci righe di valori bollati con quantità, descrizione, valore unitario e "
+        "importo, la modalità di pagamento e il totale. Sulla pagina stampata ci sono anche il "
+        "riferimento all'esenzione IVA, lo spazio per il timbro e la firma del rivenditore e "
+        "quello per la marca da bollo.");
+    p << QStringLiteral(
+        "Per una nuova distinta si preme «Nuovo»: il programma propone il numero successivo e "
+        "la data di oggi e riporta i dati del rivenditore. Compilati i campi, si preme «Salva». "
+        "Per correggere una distinta già salvata la si richiama con «Trova» o con le frecce di "
+        "scorrimento, si modifica e si salva di nuovo.");
+    p << QStringLiteral("Il logo del rivenditore, stampato in testa alla distinta, si sceglie "
+                        "nel menu delle distinte con «Imposta logo rivenditore».");
+    p << QStringLiteral(
+        "I pulsanti con la freccia verde importano i dati senza riscriverli: quello dei dati "
+        "dell'acquirente apre la ricerca nell'Archivio acquirenti, quelli delle righe "
+        "richiamano una voce del Tariffario valori bollati con descrizione e prezzo unitario. "
+        "Il pulsante accanto alla data inserisce la data di oggi.");
+    p << QStringLiteral(
+        "Gli importi delle righe (quantità per valore unitario) e il totale sono calcolati "
+        "dal programma in euro, al centesimo, quando si salva o si preme «Calcola totale».");
+    p << QStringLiteral(
+        "«Trova» cerca le distinte dell'anno: si scrivono una o più parole nei campi che "
+        "interessano e si preme «Cerca»; un doppio clic su una riga dei risultati apre la "
+        "distinta.");
+    p << QStringLiteral(
+        "La casella «Saldato» indica che l'acquirente ha pagato. «Da saldare» elenca le "
+        "distinte non ancora saldate; quando arriva il pagamento si apre la distinta, si spunta "
+        "la casella e si salva.");
+    p << QStringLiteral(
+        "«Anteprima» mostra la pagina prima della stampa, «Stampa» la manda alla stampante "
+        "scelta ed «Esporta» salva l'archivio dell'anno in un file di Microsoft Excel.");
+    p << chartParagraphs() << summaryParagraphs();
+    return {QStringLiteral("App Emissione Distinte"), p};
+}
+
+HelpTopic acquirenti() {
+    QStringList p;
+    p << buyersInBrief();
+    p << QStringLiteral(
+        "Per una nuova scheda si preme «Nuovo», si compilano i campi e si preme «Salva». Per "
+        "modificare una scheda la si richiama con «Trova» o con le frecce di scorrimento, si "
+        "correggono i dati e si salva di nuovo.");
+    p << QStringLiteral(
+        "Una scheda contiene nome e cognome o ragione sociale, indirizzo, CAP, località e "
+        "provincia, telefoni, e-mail e PEC, data e luogo di nascita, cittadinanza, occupazione "
+        "e stato civile, il documento d'identità con ente e date di rilascio e di scadenza, "
+        "codice fiscale, partita IVA, IBAN, carta di credito, i prodotti di interesse e le "
+        "note.");
+    p << QStringLiteral(
+        "Nel campo «Questioni in sospeso» si annota ciò che resta da sistemare con "
+        "l'acquirente. Il pulsante «Questioni», con il triangolo giallo, elenca tutte le schede "
+        "che hanno una questione in sospeso; un doppio clic su una riga apre la scheda.");
+    p << QStringLiteral(
+        "«Duplica» prepara una nuova scheda con i dati di quella visualizzata: è comodo per "
+        "acquirenti simili, per esempio più persone della stessa ditta. Basta correggere ciò "
+        "che cambia e salvare.");
+    p << QStringLiteral(
+        "«Trova» cerca le schede con più filtri insieme: si scrivono una o più parole nei "
+        "campi che interessano, per esempio il nome e la località, e si preme «Cerca»; un "
+        "doppio clic su un risultato carica la scheda.");
+    p << QStringLiteral(
+        "Con «Allega file» si collegano alla scheda fino a tre documenti, per esempio la copia "
+        "del documento d'identità. Il programma ne conserva una copia nella cartella "
+        "Documenti_Allegati, dentro la cartella del programma.");
+    p << QStringLiteral(
+        "I pulsanti di controllo accanto a codice fiscale, partita IVA, IBAN e carta di "
+        "credito verificano che il numero scritto sia corretto; per la partita IVA viene "
+        "indicato anche l'ufficio che l'ha attribuita. Il pulsante accanto all'e-mail prepara "
+        "un nuovo messaggio all'indirizzo della scheda con il programma di posta.");
+    p << QStringLiteral("«Stampa» stampa la scheda visualizzata su un foglio A4; «Esporta» salva "
+                        "l'intero archivio in un file di Microsoft Excel.");
+    return {QStringLiteral("App Archivio Acquirenti"), p};
+}
+
+HelpTopic tariffario() {
+    QStringList p;
+    p << tariffInBrief();
+    p << QStringLiteral(
+        "Per aggiungere una voce si preme «Aggiungi voce», si scrivono il nome del valore (per "
+        "esempio «Marca da bollo») e il suo prezzo unitario in euro e si conferma.");
+    p << QStringLiteral(
+        "Per correggere una voce la si seleziona nell'elenco e si preme «Modifica voce»; per "
+        "toglierla la si seleziona e si preme «Elimina voce». «Stampa elenco» stampa "
+        "l'intero tariffario.");
+    p << QStringLiteral(
+        "L'elenco viene salvato quando si esce con «Applica e chiudi»: da quel momento le voci "
+        "nuove o corrette si possono richiamare nelle distinte.");
+    return {QStringLiteral("App Tariffario Valori Bollati"), p};
+}
+
+HelpTopic statistiche() {
+    return {QStringLiteral("App Statistiche Incassi"), chartParagraphs()};
+}
+
+HelpTopic riepilogo() {
+    return {QStringLiteral("App Riepilogo Incassi"), summaryParagraphs()};
+}
+
+// The two exports work alike; only the screen, the records and the file differ.
+QStringList exportSteps(const QString& screen, const QString& records, const QString& file) {
+    return {
+        QStringLiteral("Nella schermata %1 il pulsante «Esporta» apre la finestra "
+                       "dell'esportazione, che mostra in una griglia %2.")
+            .arg(screen, records),
+        QStringLiteral("Si fa clic sull'icona del foglio di calcolo e si conferma. Terminata "
+                       "l'esportazione, il programma chiede se aprire il file XLS appena creato: "
+                       "rispondendo «Sì» il file si apre con il programma di fogli di calcolo."),
+        QStringLiteral(
+            "Il file si chiama %1 e si trova nella cartella del programma; ogni nuova "
+            "esportazione lo sostituisce. Per conservarlo lo si salva subito con un nome a "
+            "scelta. Si apre con Microsoft Excel, LibreOffice Calc o qualsiasi altro programma "
+            "che legga i file XLS.")
+            .arg(file),
+    };
+}
+
+HelpTopic esportaDistinte() {
+    return {QStringLiteral("Esportazione archivio distinte in Microsoft Excel"),
+            exportSteps(QStringLiteral("delle distinte"),
+                        QStringLiteral("tutte le distinte dell'anno aperto"),
+                        QStringLiteral("Archivio_Distinte.xls"))};
+}
+
+HelpTopic esportaAnagrafica() {
+    return {QStringLiteral("Esportazione archivio anagrafico in Microsoft Excel"),
+            exportSteps(QStringLiteral("dell'Archivio acquirenti"),
+                        QStringLiteral("tutte le schede degli acquirenti"),
+                        QStringLiteral("Anagrafica.xls"))};
+}
+
+} // namespace
+
+HelpTopic topic(Topic id) {
+    switch (id) {
+    case Topic::Panoramica:
+        return panoramica();
+    case Topic::Distinte:
+        return distinte();
+    case Topic::Acquirenti:
+        return acquirenti();
+    case Topic::Tariffario:
+        return tariffario();
+    case Topic::Statistiche:
+        return statistiche();
+    case Topic::Riepilogo:
+        return riepilogo();
+    case Topic::EsportaDistinte:
+        return esportaDistinte();
+    case Topic::EsportaAnagrafica:
+        return esportaAnagrafica();
+    }
+    return panoramica();
+}
+
+QList<Topic> allTopics() {
+    return {Topic::Panoramica,      Topic::Acquirenti,       Topic::Tariffario,
+            Topic::Distinte,        Topic::Statistiche,      Topic::Riepilogo,
+            Topic::EsportaDistinte, Topic::EsportaAnagrafica};
+}
+
+QString joinParagraphs(const QStringList& paragraphs) {
+    return paragraphs.join(QStringLiteral("\r\n\r\n"));
+}
+
+QString userGuideFileName() {
+    return QStringLiteral("Guida.pdf");
+}
+
+QString quotedUserGuidePath(const ProgramFolder& folder) {
+    return QLatin1Char('"') + folder.file(userGuideFileName()) + QLatin1Char('"');
+}
+
+} // namespace help

@@ -1,0 +1,61 @@
+#include "help/HelpTopics.h"
+
+#include "common/ProgramFolder.h"
+
+#include <QDir>
+#include <gtest/gtest.h>
+
+using help::Topic;
+
+TEST(HelpTopics, EachTopicHasItsTitleAndParagraphsThatJoinWithOneEmptyLine) {
+    const std::pair<Topic, const char*> titles[] = {
+        {Topic::Panoramica, "Uno sguardo ad Vellarmo"},
+        {Topic::Distinte, "App Emissione Distinte"},
+        {Topic::Acquirenti, "App Archivio Acquirenti"},
+        {Topic::Tariffario, "App Tariffario Valori Bollati"},
+        {Topic::Statistiche, "App Statistiche Incassi"},
+        {Topic::Riepilogo, "App Riepilogo Incassi"},
+        {Topic::EsportaDistinte, "Esportazione archivio distinte in Microsoft Excel"},
+        {Topic::EsportaAnagrafica, "Esportazione archivio anagrafico in Microsoft Excel"},
+    };
+    ASSERT_EQ(help::allTopics().size(), qsizetype(std::size(titles)));
+    for (const auto& [id, title] : titles) {
+        EXPECT_TRUE(help::allTopics().contains(id)) << title;
+        const help::HelpTopic t = help::topic(id);
+        EXPECT_EQ(t.title, QString::fromUtf8(title));
+        ASSERT_FALSE(t.paragraphs.isEmpty()) << title;
+        // A paragraph that were empty, began or ended with blanks or held a
+        // line break would show as an extra or missing empty line.
+        for (const QString& p : t.paragraphs) {
+            EXPECT_FALSE(p.isEmpty()) << title;
+            EXPECT_EQ(p, p.trimmed()) << title;
+            EXPECT_FALSE(p.contains(QLatin1Char('\n')) || p.contains(QLatin1Char('\r'))) << title;
+        }
+        const QString text = help::joinParagraphs(t.paragraphs);
+        EXPECT_EQ(text.split(QStringLiteral("\r\n\r\n")), t.paragraphs) << title;
+        EXPECT_FALSE(text.startsWith(QLatin1Char('\r'))) << title;
+    }
+    EXPECT_EQ(help::joinParagraphs({QStringLiteral("Uno."), QStringLiteral("Due.")}),
+              QStringLiteral("Uno.\r\n\r\nDue."));
+    EXPECT_EQ(help::joinParagraphs({QStringLiteral("Solo.")}), QStringLiteral("Solo."));
+}
+
+TEST(HelpTopics, TheGeneralTopicGivesTheFirstAccessPassword) {
+    const QString text = help::joinParagraphs(help::topic(Topic::Panoramica).paragraphs);
+    EXPECT_TRUE(text.contains(QStringLiteral("aperturacassaz")));
+    EXPECT_TRUE(text.contains(QStringLiteral("Cambia password")));
+}
+
+TEST(HelpTopics, TheDistinteTopicEndsWithTheChartAndSummaryTopics) {
+    const QStringList distinte = help::topic(Topic::Distinte).paragraphs;
+    const QStringList tail =
+        help::topic(Topic::Statistiche).paragraphs + help::topic(Topic::Riepilogo).paragraphs;
+    ASSERT_GT(distinte.size(), tail.size());
+    EXPECT_EQ(distinte.mid(distinte.size() - tail.size()), tail);
+}
+
+TEST(HelpTopics, TheUserGuideIsTheQuotedGuidaPdfOfTheProgramFolder) {
+    const ProgramFolder folder(QDir::temp().filePath(QStringLiteral("Tabaccheria 12")));
+    EXPECT_EQ(help::quotedUserGuidePath(folder),
+              QLatin1Char('"') + folder.path() + QStringLiteral("/Guida.pdf\""));
+}
