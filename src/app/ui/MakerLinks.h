@@ -13,8 +13,9 @@ namespace maker {
 inline QString name() {
     return QStringLiteral("Vellarmo");
 }
+// The version of this build, the same as the installed package's.
 inline QString version() {
-    return QStringLiteral("0.1");
+    return QStringLiteral(VELLARMO_VERSION);
 }
 inline QString webSite() {
     return QStringLiteral("https://www.vellarmo.it");

@@ -21,8 +21,8 @@ TfrmInfo::TfrmInfo(Services& services, QWidget* owner) : DialogBase(owner) {
     auto* lblTesto = new QLabel(QStringLiteral("Distinte di acquisto dei valori bollati\n"
                                                "per tabaccherie e rivenditori autorizzati.\n\n"
                                                "Versione %1\n"
-                                               "© Vellarmo. Tutti i diritti riservati.")
-                                    .arg(maker::version()),
+                                               "© %2. Tutti i diritti riservati.")
+                                    .arg(maker::version(), maker::name()),
                                 this);
     lblTesto->setObjectName(QStringLiteral("lblTesto"));
     lblTesto->setFont(QFont(QStringLiteral("Verdana"), 10));
@@ -34,6 +34,11 @@ TfrmInfo::TfrmInfo(Services& services, QWidget* owner) : DialogBase(owner) {
     text->addWidget(lblTitolo);
     text->addWidget(lblTesto);
     text->addSpacing(8);
+    auto* lblContatti = new QLabel(QStringLiteral("Informazioni e assistenza:"), this);
+    lblContatti->setObjectName(QStringLiteral("lblContatti"));
+    lblContatti->setFont(QFont(QStringLiteral("Verdana"), 10, QFont::Bold));
+    lblContatti->setAlignment(Qt::AlignCenter);
+    text->addWidget(lblContatti);
     text->addLayout(maker::createLinks(services, this));
     auto* body = new QHBoxLayout;
     body->setSpacing(20);

@@ -38,6 +38,11 @@ TfrmSplash::TfrmSplash(Services& services, QWidget* owner) : DialogBase(owner) {
     layout->addWidget(imgLogo);
     layout->addWidget(lblTitolo);
     layout->addWidget(lblSottotitolo);
+    auto* lblVersione = new QLabel(QStringLiteral("Versione %1").arg(maker::version()), this);
+    lblVersione->setObjectName(QStringLiteral("lblVersione"));
+    lblVersione->setFont(QFont(QStringLiteral("Verdana"), 9));
+    lblVersione->setAlignment(Qt::AlignCenter);
+    layout->addWidget(lblVersione);
     layout->addLayout(maker::createLinks(services, this));
     layout->addWidget(btnChiudi, 0, Qt::AlignRight);
 }

@@ -95,6 +95,10 @@ TEST_F(ProgramTest, MenuPicturesOpenBoxesAndTheSiteAndSkipAbsentScreens) {
     fake.dialogs.handlers = {
         [&](QDialog* d) {
             tags.append(d->findChild<QLabel*>(QStringLiteral("lblMemory"))->text());
+            // The about box names the version the package carries.
+            EXPECT_TRUE(d->findChild<QLabel*>(QStringLiteral("lblTesto"))
+                            ->text()
+                            .contains(QStringLiteral("Versione " VELLARMO_VERSION "\n")));
             return int(QDialog::Accepted);
         },
         [&](QDialog* d) {
