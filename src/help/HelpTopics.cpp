@@ -102,8 +102,8 @@ HelpTopic distinte() {
     p << QStringLiteral(
         "Le distinte di ogni anno solare hanno un archivio a sé: nel menu delle distinte si "
         "scrive l'anno (è già proposto quello in corso) e si preme «Apri». La numerazione parte "
-        "da 1 e prosegue da sola; chi ha già emesso distinte in altro modo imposta con il "
-        "pulsante «N.», accanto al numero, il numero da cui ripartire.");
+        "da 1 e prosegue da sola; chi ha già emesso distinte in altro modo può impostare, "
+        "con il pulsante «N.» accanto al numero, quello da cui ripartire.");
     p << QStringLiteral(
         "Una distinta riporta numero e data, i dati del rivenditore e quelli dell'acquirente, "
         "fino a dieci righe di valori bollati con quantità, descrizione, valore unitario e "
@@ -112,10 +112,11 @@ HelpTopic distinte() {
         "quello per la marca da bollo.");
     p << QStringLiteral(
         "Per una nuova distinta si preme «Nuovo»: il programma propone il numero successivo e "
-        "la data di oggi e riporta i dati del rivenditore. Compilati i campi, si preme «Salva». "
-        "Per correggere una distinta già salvata la si richiama con «Trova» o con le frecce di "
-        "scorrimento, si modifica e si salva di nuovo.");
-    p << QStringLiteral("Il logo del rivenditore, stampato in testa alla distinta, si sceglie "
+        "la data di oggi. I dati del rivenditore si scrivono una volta sola: il programma li "
+        "ricorda all'uscita e li ripropone su ogni distinta. Compilati i campi, si preme "
+        "«Salva». Per correggere una distinta già salvata la si richiama con «Trova» o con le "
+        "frecce di scorrimento, si modifica e si salva di nuovo.");
+    p << QStringLiteral("Il logo del rivenditore, stampato sulla distinta, si sceglie "
                         "nel menu delle distinte con «Imposta logo rivenditore».");
     p << QStringLiteral(
         "I pulsanti con la freccia verde importano i dati senza riscriverli: quello dei dati "
