@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QImage>
+#include <QMap>
+#include <QString>
+#include <QStringList>
+
+class SampleShop;
+
+// Pictures of the program's real screens for the user guide, each made by
+// creating the screen from its own class over the sample shop's folder,
+// filling it as a user would and grabbing it off the offscreen platform. A
+// picture is named by the guide's texts ("editor", "tariffario", ...).
+//
+// It does not lay out or print anything; see GuideBook.
+struct ScreenPictures {
+    QMap<QString, QImage> pictures;
+    // What went wrong: a screen that showed a message, a control not found.
+    QStringList problems;
+};
+
+ScreenPictures renderScreens(const SampleShop& shop);
