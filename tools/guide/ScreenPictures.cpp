@@ -18,6 +18,7 @@
 #include "distinte/ui/TfrmNumerazione.h"
 #include "distinte/ui/TfrmRicevute.h"
 #include "distinte/ui/TfrmTrovaRic.h"
+#include "help/ui/TfrmGuida.h"
 #include "output/ui/ReportPreviewDialog.h"
 #include "output/ui/TfrmExpRicevute.h"
 #include "reports/IncomeSummary.h"
@@ -167,6 +168,12 @@ void Session::renderAll() {
     m_program.changePassword()->hide();
     m_program.password()->hide();
     render(QStringLiteral("menu-principale"), [this](auto&) { return show(MainScreen::Avvio); });
+    render(QStringLiteral("guida-rapida"), [this, &s](auto& keep) {
+        auto* w = static_cast<TfrmGuida*>(over<TfrmGuida>(keep, s, show(MainScreen::Avvio)));
+        const help::HelpTopic topic = help::topic(help::Topic::Panoramica);
+        w->setTopic(topic.title, topic.paragraphs);
+        return static_cast<QWidget*>(w);
+    });
 
     // Distinte.
     render(QStringLiteral("menu-distinte"),
