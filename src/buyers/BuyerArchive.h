@@ -2,6 +2,7 @@
 
 #include "buyers/SchedaAnagrafica.h"
 #include "common/ProgramFolder.h"
+#include "common/RecordArchive.h"
 
 #include <QString>
 #include <QStringView>
@@ -19,27 +20,15 @@ public:
 
     QString path() const { return m_path; }
 
-    struct Saved {
-        bool ok = false;
-        qint64 position = 0; // the card's position after saving
-        bool appended = false;
-    };
+    using Saved = RecordArchive::Saved;
     // Stores `card`: appended when `positionLabel` is blank, otherwise written
     // over the card at that position.
     Saved save(const SchedaAnagrafica& card, QStringView positionLabel) const;
 
-    enum class Step { First, Previous, Next, Last };
-    struct Move {
-        enum Kind {
-            Failed,  // the archive could not be read (or the label is not a position)
-            Nothing, // already at that end: nothing changes, nothing is shown
-            Empty,   // the archive holds no card
-            Loaded,  // `card` was read from `position`
-        } kind = Failed;
-        SchedaAnagrafica card;
-        qint64 position = 0;
-        // Next on an empty archive also forgets the position on screen.
-        bool clearPosition = false;
+    using Step = RecordArchive::Step;
+    // Failed also when the label is not a position.
+    struct Move : RecordArchive::Outcome {
+        SchedaAnagrafica card; // read from `position` when Loaded
     };
     // Where First, Previous, Next and Last lead from the position on screen
     // (blank for a card never stored). From a blank position both Next and
