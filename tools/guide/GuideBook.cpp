@@ -1,12 +1,13 @@
 #include "tools/guide/GuideBook.h"
 
+#include "common/WholeFileWriter.h"
+
 #include <QAbstractTextDocumentLayout>
 #include <QDir>
 #include <QFile>
 #include <QPainter>
 #include <QPdfWriter>
 #include <QRegularExpression>
-#include <QSaveFile>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
@@ -307,12 +308,12 @@ bool readGuideText(const QString& folder, GuideText* text, QString* error) {
 
 bool writeGuidePdf(const GuideText& text, const QMap<QString, QImage>& pictures, const QImage& logo,
                    const QString& path, QString* error) {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        *error = QStringLiteral("cannot write ") + path;
+    WholeFileWriter file(path);
+    if (!file.open()) {
+        *error = QStringLiteral("cannot write ") + path + QStringLiteral(": ") + file.errorString();
         return false;
     }
-    QPdfWriter writer(&file);
+    QPdfWriter writer(&file.device());
     writer.setPageSize(QPageSize(QPageSize::A4));
     writer.setPageMargins(QMarginsF(0, 0, 0, 0));
     writer.setResolution(300);
@@ -377,7 +378,7 @@ bool writeGuidePdf(const GuideText& text, const QMap<QString, QImage>& pictures,
                          QStringLiteral("Pagina %1 di %2").arg(page + 1).arg(count));
     }
     if (!painter.end() || !file.commit()) {
-        *error = QStringLiteral("cannot write ") + path;
+        *error = QStringLiteral("cannot write ") + path + QStringLiteral(": ") + file.errorString();
         return false;
     }
     return true;
