@@ -1,6 +1,7 @@
 #include "buyers/ui/AnagraficaWidgets.h"
 
 #include "buyers/ui/CardTyping.h"
+#include "widgets/EditorFrame.h"
 #include "widgets/EnterChain.h"
 #include "widgets/FieldHighlight.h"
 #include "widgets/KeyFilters.h"
@@ -14,7 +15,6 @@
 #include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
-#include <QScrollArea>
 #include <QStyle>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -23,8 +23,6 @@ namespace {
 
 using Field = SchedaAnagrafica::Field;
 using cardtyping::Rule;
-
-const QColor kDesk(0xE4E7EB);
 
 QFont verdana(int points, bool bold = true) {
     return QFont(QStringLiteral("Verdana"), points, bold ? QFont::Bold : QFont::Normal);
@@ -194,59 +192,29 @@ void buildEnterChain(AnagraficaWidgets& w) {
 }
 
 QWidget* buildCommands(AnagraficaWidgets& w, QWidget* screen) {
-    auto* commands = new QWidget(screen);
-    commands->setObjectName(QStringLiteral("pnlComandi"));
-    const auto command = [&](const char* name, QStyle::StandardPixmap pixmap, const char* text) {
-        return makePictureButton(commands, QString::fromLatin1(name),
-                                 screen->style()->standardIcon(pixmap), QString::fromUtf8(text));
-    };
-    w.cmdNuovo = command("cmdNuovo", QStyle::SP_FileIcon, "Nuovo");
-    w.cmdDuplica = command("cmdDuplica", QStyle::SP_FileDialogNewFolder, "Duplica");
-    w.cmdSalva = command("cmdSalva", QStyle::SP_DialogSaveButton, "Salva");
-    w.cmdTrova = command("cmdTrova", QStyle::SP_FileDialogContentsView, "Trova");
-    w.cmdFile = command("cmdFile", QStyle::SP_FileLinkIcon, "Allega file");
-    w.cmdStampa = command("cmdStampa", QStyle::SP_ComputerIcon, "Stampa");
+    editorframe::CommandRow row(screen);
+    w.cmdNuovo = row.command("cmdNuovo", QStyle::SP_FileIcon, "Nuovo");
+    w.cmdDuplica = row.command("cmdDuplica", QStyle::SP_FileDialogNewFolder, "Duplica");
+    w.cmdSalva = row.command("cmdSalva", QStyle::SP_DialogSaveButton, "Salva");
+    w.cmdTrova = row.command("cmdTrova", QStyle::SP_FileDialogContentsView, "Trova");
+    w.cmdFile = row.command("cmdFile", QStyle::SP_FileLinkIcon, "Allega file");
+    w.cmdStampa = row.command("cmdStampa", QStyle::SP_ComputerIcon, "Stampa");
     for (QToolButton* wide : {w.cmdFile, w.cmdStampa}) {
         wide->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
         wide->setFont(verdana(9));
     }
-    w.cmdPrimo = command("cmdPrimo", QStyle::SP_MediaSkipBackward, "Prima");
-    w.cmdIndietro = command("cmdIndietro", QStyle::SP_MediaSeekBackward, "Precedente");
-    w.cmdAvanti = command("cmdAvanti", QStyle::SP_MediaSeekForward, "Successiva");
-    w.cmdUltimo = command("cmdUltimo", QStyle::SP_MediaSkipForward, "Ultima");
-    w.lblPosizione = new QLabel(commands);
-    w.lblPosizione->setObjectName(QStringLiteral("lblPosizione"));
-    w.lblPosizione->setFont(verdana(12));
-    w.lblPosizione->setAlignment(Qt::AlignCenter);
-    w.lblPosizione->setMinimumWidth(60);
-    w.lblPosizione->setFrameShape(QFrame::StyledPanel);
-    w.cmdEsporta = command("cmdEsporta", QStyle::SP_DriveHDIcon, "Esporta");
-    w.cmdQuestioni = command("cmdQuestioni", QStyle::SP_MessageBoxWarning, "Questioni");
-    w.cmdGuida =
-        makePictureButton(commands, QStringLiteral("cmdGuida"),
-                          QIcon(pictures::roundIcon(QStringLiteral("?"), pictures::kTeal, 56)),
-                          QStringLiteral("Guida"));
-    w.cmdEsci =
-        makePictureButton(commands, QStringLiteral("cmdEsci"),
-                          QIcon(pictures::roundIcon(QStringLiteral("×"), pictures::kCrimson, 56)),
-                          QStringLiteral("Esci"));
+    row.addNavigation(w, 60);
+    w.cmdEsporta = row.command("cmdEsporta", QStyle::SP_DriveHDIcon, "Esporta");
+    w.cmdQuestioni = row.command("cmdQuestioni", QStyle::SP_MessageBoxWarning, "Questioni");
+    w.cmdGuida = row.help();
+    w.cmdEsci = row.exit();
 
-    auto* bar = new QHBoxLayout(commands);
-    bar->setContentsMargins(4, 2, 4, 2);
-    bar->setSpacing(0);
-    const auto add = [bar](std::initializer_list<QWidget*> ws) {
-        for (QWidget* c : ws)
-            bar->addWidget(c);
-        bar->addSpacing(2);
-    };
-    add({w.cmdNuovo, w.cmdDuplica, w.cmdSalva, w.cmdTrova});
-    add({w.cmdFile, w.cmdStampa});
-    add({w.cmdPrimo, w.cmdIndietro, w.lblPosizione, w.cmdAvanti, w.cmdUltimo});
-    add({w.cmdEsporta, w.cmdQuestioni});
-    bar->addStretch();
-    bar->addWidget(w.cmdGuida);
-    bar->addWidget(w.cmdEsci);
-    return commands;
+    row.layOut({{w.cmdNuovo, w.cmdDuplica, w.cmdSalva, w.cmdTrova},
+                {w.cmdFile, w.cmdStampa},
+                {w.cmdPrimo, w.cmdIndietro, w.lblPosizione, w.cmdAvanti, w.cmdUltimo},
+                {w.cmdEsporta, w.cmdQuestioni}},
+               QMargins(4, 2, 4, 2), 0, 2, w.cmdGuida, w.cmdEsci);
+    return row.widget();
 }
 
 void addHints(AnagraficaWidgets& w, QWidget* screen, const QList<QWidget*>& background) {
@@ -288,50 +256,16 @@ void addHints(AnagraficaWidgets& w, QWidget* screen, const QList<QWidget*>& back
 AnagraficaWidgets AnagraficaWidgets::build(QWidget* screen) {
     AnagraficaWidgets w;
 
-    auto* scroll = new QScrollArea(screen);
-    scroll->setObjectName(QStringLiteral("sfoSchermata"));
-    scroll->setWidgetResizable(true);
-    scroll->setFrameShape(QFrame::NoFrame);
-    auto* content = new QWidget;
-    content->setObjectName(QStringLiteral("bkgSchermata"));
-    content->setAutoFillBackground(true);
-    QPalette desk = content->palette();
-    desk.setColor(QPalette::Window, kDesk);
-    content->setPalette(desk);
-    scroll->setWidget(content);
-    auto* form = new QFrame(content);
-    form->setObjectName(QStringLiteral("shpScheda"));
-    form->setMaximumWidth(1400);
-    form->setStyleSheet(
-        QStringLiteral("#shpScheda { background-color: white; border: 1px solid #B0B0B0; }"));
-    buildForm(w, form, screen);
+    // The card sits centred on the desk.
+    const editorframe::Desk desk = editorframe::makeDesk(screen, QStringLiteral("shpScheda"), 1400);
+    buildForm(w, desk.sheet, screen);
     buildEnterChain(w);
 
-    // The card sits centred on the desk.
-    auto* centre = new QHBoxLayout;
-    centre->addStretch();
-    centre->addWidget(form, 1);
-    centre->addStretch();
-    auto* desktop = new QVBoxLayout(content);
-    desktop->setContentsMargins(8, 6, 8, 6);
-    desktop->addStretch();
-    desktop->addLayout(centre);
-    desktop->addStretch();
-
     QWidget* commands = buildCommands(w, screen);
-    w.panInfo = new QLabel(QStringLiteral("Pronto per archiviare una nuova scheda..."), screen);
-    w.panInfo->setObjectName(QStringLiteral("panInfo"));
-    w.panInfo->setFrameShape(QFrame::StyledPanel);
-    w.panInfo->setFrameShadow(QFrame::Sunken);
-    w.panInfo->setContentsMargins(6, 2, 6, 2);
+    w.panInfo = editorframe::makeStatusLine(
+        screen, QStringLiteral("Pronto per archiviare una nuova scheda..."));
+    editorframe::layOutScreen(screen, commands, desk.scroll, w.panInfo);
 
-    auto* root = new QVBoxLayout(screen);
-    root->setContentsMargins(0, 0, 0, 0);
-    root->setSpacing(0);
-    root->addWidget(commands);
-    root->addWidget(scroll, 1);
-    root->addWidget(w.panInfo);
-
-    addHints(w, screen, {commands, content, form});
+    addHints(w, screen, {commands, desk.desk, desk.sheet});
     return w;
 }

@@ -1,6 +1,7 @@
 #include "distinte/ui/RicevuteWidgets.h"
 
 #include "distinte/Ricevuta.h"
+#include "widgets/EditorFrame.h"
 #include "widgets/EnterChain.h"
 #include "widgets/FieldHighlight.h"
 #include "widgets/KeyFilters.h"
@@ -16,7 +17,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QScrollArea>
 #include <QStyle>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -27,7 +27,6 @@ const QColor kWhite(0xFFFFFF);
 const QColor kBeige(0xF5F5DC);
 const QColor kMaroon(0x800000);
 
-const QColor kDesk(0xE4E7EB);
 // Wide enough for 40 characters of a 120-character line; the form itself
 // stops growing on very wide screens, so the lines stay readable.
 constexpr int kFormMaximumWidth = 1500;
@@ -89,10 +88,6 @@ QToolButton* makeArrow(QWidget* parent, const QString& name) {
     return arrow;
 }
 
-QIcon standard(QWidget* screen, QStyle::StandardPixmap pixmap) {
-    return screen->style()->standardIcon(pixmap);
-}
-
 } // namespace
 
 QWidget* RicevuteWidgets::control(int field) const {
@@ -133,23 +128,11 @@ QWidget* RicevuteWidgets::control(int field) const {
 RicevuteWidgets RicevuteWidgets::build(QWidget* screen) {
     RicevuteWidgets w;
 
-    auto* scroll = new QScrollArea(screen);
-    scroll->setObjectName(QStringLiteral("sfoSchermata"));
-    scroll->setWidgetResizable(true);
-    scroll->setFrameShape(QFrame::NoFrame);
     // The distinta sits like a sheet of paper on a grey desk.
-    auto* content = new QWidget;
-    content->setObjectName(QStringLiteral("bkgSchermata"));
-    content->setAutoFillBackground(true);
-    QPalette desk = content->palette();
-    desk.setColor(QPalette::Window, kDesk);
-    content->setPalette(desk);
-    scroll->setWidget(content);
-    auto* form = new QFrame(content);
-    form->setObjectName(QStringLiteral("shpDistinta"));
-    form->setMaximumWidth(kFormMaximumWidth);
-    form->setStyleSheet(
-        QStringLiteral("#shpDistinta { background-color: white; border: 1px solid #B0B0B0; }"));
+    const editorframe::Desk desk =
+        editorframe::makeDesk(screen, QStringLiteral("shpDistinta"), kFormMaximumWidth);
+    QWidget* content = desk.desk;
+    QFrame* form = desk.sheet;
 
     // Hidden state and the invisible focus sink.
     w.lblFile = makeHidden(screen, QStringLiteral("lblFile"), QString());
@@ -291,94 +274,40 @@ RicevuteWidgets RicevuteWidgets::build(QWidget* screen) {
     formLayout->addLayout(top);
     formLayout->addLayout(lines);
 
-    auto* centre = new QHBoxLayout;
-    centre->addStretch();
-    centre->addWidget(form, 1);
-    centre->addStretch();
-    auto* desktop = new QVBoxLayout(content);
-    desktop->setContentsMargins(8, 6, 8, 6);
-    desktop->addStretch();
-    desktop->addLayout(centre);
-    desktop->addStretch();
-
     // Commands above the form.
-    auto* commands = new QWidget(screen);
-    commands->setObjectName(QStringLiteral("pnlComandi"));
-    const auto command = [&](const char* name, QStyle::StandardPixmap pixmap, const char* text) {
-        return makePictureButton(commands, QString::fromLatin1(name), standard(screen, pixmap),
-                                 QString::fromUtf8(text));
-    };
-    w.cmdNuovo = command("cmdNuovo", QStyle::SP_FileIcon, "Nuovo");
-    w.cmdSalva = command("cmdSalva", QStyle::SP_DialogSaveButton, "Salva");
-    w.cmdTrova = command("cmdTrova", QStyle::SP_FileDialogContentsView, "Trova");
-    w.cmdAnteprima = command("cmdAnteprima", QStyle::SP_FileDialogInfoView, "Anteprima");
-    w.cmdStampa = command("cmdStampa", QStyle::SP_ComputerIcon, "Stampa");
+    editorframe::CommandRow row(screen);
+    QWidget* commands = row.widget();
+    w.cmdNuovo = row.command("cmdNuovo", QStyle::SP_FileIcon, "Nuovo");
+    w.cmdSalva = row.command("cmdSalva", QStyle::SP_DialogSaveButton, "Salva");
+    w.cmdTrova = row.command("cmdTrova", QStyle::SP_FileDialogContentsView, "Trova");
+    w.cmdAnteprima = row.command("cmdAnteprima", QStyle::SP_FileDialogInfoView, "Anteprima");
+    w.cmdStampa = row.command("cmdStampa", QStyle::SP_ComputerIcon, "Stampa");
     // The two wide buttons stand out by their bold captions; the captions go
     // under the pictures, as on the other commands, so that the row fits a
     // 1024-pixel screen.
     for (QToolButton* wide : {w.cmdAnteprima, w.cmdStampa}) {
         wide->setFont(verdana(10));
     }
-    w.cmdPrimo = command("cmdPrimo", QStyle::SP_MediaSkipBackward, "Prima");
-    w.cmdIndietro = command("cmdIndietro", QStyle::SP_MediaSeekBackward, "Precedente");
-    w.cmdAvanti = command("cmdAvanti", QStyle::SP_MediaSeekForward, "Successiva");
-    w.cmdUltimo = command("cmdUltimo", QStyle::SP_MediaSkipForward, "Ultima");
-    w.lblPosizione = new QLabel(commands);
-    w.lblPosizione->setObjectName(QStringLiteral("lblPosizione"));
-    w.lblPosizione->setFont(verdana(12));
-    w.lblPosizione->setAlignment(Qt::AlignCenter);
-    w.lblPosizione->setMinimumWidth(70);
-    w.lblPosizione->setFrameShape(QFrame::StyledPanel);
-    w.cmdEsporta = command("cmdEsporta", QStyle::SP_DriveHDIcon, "Esporta");
-    w.cmdDaSaldare =
-        makePictureButton(commands, QStringLiteral("cmdDaSaldare"),
-                          QIcon(pictures::handWithCoin(32)), QStringLiteral("Da saldare"));
-    // Help and exit look as they do on the main menu.
-    w.cmdGuida =
-        makePictureButton(commands, QStringLiteral("cmdGuida"),
-                          QIcon(pictures::roundIcon(QStringLiteral("?"), pictures::kTeal, 56)),
-                          QStringLiteral("Guida"));
-    w.cmdEsci =
-        makePictureButton(commands, QStringLiteral("cmdEsci"),
-                          QIcon(pictures::roundIcon(QStringLiteral("×"), pictures::kCrimson, 56)),
-                          QStringLiteral("Esci"));
+    row.addNavigation(w, 70);
+    w.cmdEsporta = row.command("cmdEsporta", QStyle::SP_DriveHDIcon, "Esporta");
+    w.cmdDaSaldare = row.command("cmdDaSaldare", QIcon(pictures::handWithCoin(32)),
+                                 QStringLiteral("Da saldare"));
+    w.cmdGuida = row.help();
+    w.cmdEsci = row.exit();
 
     w.cmdGuida->setIconSize(QSize(34, 34));
     w.cmdEsci->setIconSize(QSize(34, 34));
 
-    auto* bar = new QHBoxLayout(commands);
-    bar->setContentsMargins(6, 4, 6, 4);
     // Narrow gaps between the groups: the whole row fits a 1024-pixel screen.
-    const auto separator = [bar] { bar->addSpacing(6); };
-    for (QWidget* c : {w.cmdNuovo, w.cmdSalva, w.cmdTrova})
-        bar->addWidget(c);
-    separator();
-    bar->addWidget(w.cmdAnteprima);
-    bar->addWidget(w.cmdStampa);
-    separator();
-    for (QWidget* c : {static_cast<QWidget*>(w.cmdPrimo), static_cast<QWidget*>(w.cmdIndietro),
-                       static_cast<QWidget*>(w.lblPosizione), static_cast<QWidget*>(w.cmdAvanti),
-                       static_cast<QWidget*>(w.cmdUltimo)})
-        bar->addWidget(c);
-    separator();
-    bar->addWidget(w.cmdEsporta);
-    bar->addWidget(w.cmdDaSaldare);
-    bar->addStretch();
-    bar->addWidget(w.cmdGuida);
-    bar->addWidget(w.cmdEsci);
+    row.layOut({{w.cmdNuovo, w.cmdSalva, w.cmdTrova},
+                {w.cmdAnteprima, w.cmdStampa},
+                {w.cmdPrimo, w.cmdIndietro, w.lblPosizione, w.cmdAvanti, w.cmdUltimo},
+                {w.cmdEsporta, w.cmdDaSaldare}},
+               QMargins(6, 4, 6, 4), -1, 6, w.cmdGuida, w.cmdEsci);
 
-    w.panInfo = new QLabel(QStringLiteral("Pronto per archiviare una nuova distinta..."), screen);
-    w.panInfo->setObjectName(QStringLiteral("panInfo"));
-    w.panInfo->setFrameShape(QFrame::StyledPanel);
-    w.panInfo->setFrameShadow(QFrame::Sunken);
-    w.panInfo->setContentsMargins(6, 2, 6, 2);
-
-    auto* root = new QVBoxLayout(screen);
-    root->setContentsMargins(0, 0, 0, 0);
-    root->setSpacing(0);
-    root->addWidget(commands);
-    root->addWidget(scroll, 1);
-    root->addWidget(w.panInfo);
+    w.panInfo = editorframe::makeStatusLine(
+        screen, QStringLiteral("Pronto per archiviare una nuova distinta..."));
+    editorframe::layOutScreen(screen, commands, desk.scroll, w.panInfo);
 
     // Status hints.
     auto* hints = new StatusHints(w.panInfo);
