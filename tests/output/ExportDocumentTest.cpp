@@ -73,55 +73,44 @@ TEST(ExportDocument, DistinteDocumentByteForByte) {
         headers += header("Descrizione valori (rigo " + QByteArray::number(i) + ')', 300);
     headers += header(cp1252(u"Modalità di pagamento"), 300) + header("Totale distinta", 200) +
                header("Saldato", 100) + "</tr>";
-    const QByteArray first = cells({"1",
-                                    "05/01/2023",
-                                    "Rossi &amp; Figli",
-                                    "Via &lt;Roma&gt; 1",
-                                    "00100 Roma",
-                                    "",
-                                    "P.IVA 01234567890",
-                                    "Marca da bollo da 0,50",
-                                    "",
-                                    "",
-                                    "",
-                                    "",
-                                    "",
-                                    "",
-                                    "",
-                                    "",
-                                    "",
-                                    "Contanti",
-                                    "0,50",
-                                    "S\xEC"});
-    const QByteArray second =
-        cells({"007",       "31/12/2023", "Mario &#32;Bianchi &#32;&#32;jr",
-               "",          "",           "",
-               "",          "1/2",        "1e5",
-               "=1+1",      "TRUE",       "-3",
-               "12:30",     "3%",         "1.234",
-               "\x80 5,00", "2023-01-05", cp1252(u"Bonifico \"urgente\", Società Più"),
-               "1250,00",   "No"});
-    const QByteArray third = cells({"4111111111111111",
-                                    "",
-                                    "",
-                                    "",
-                                    "",
-                                    "",
-                                    "",
-                                    "",
-                                    "",
-                                    "",
-                                    "",
-                                    "",
-                                    "",
-                                    "",
-                                    "",
-                                    "",
-                                    "",
-                                    "",
-                                    "",
-                                    "No"});
-    EXPECT_EQ(doc, kHead + headers + first + second + third + kEnd);
+    // One row per fixture distinta; the buyer and description lines not
+    // given are blank cells.
+    const struct {
+        QByteArray number;
+        QByteArray date;
+        QList<QByteArray> buyer;
+        QList<QByteArray> descriptions;
+        QByteArray payment;
+        QByteArray total;
+        QByteArray paid;
+    } rows[] = {
+        {"1",
+         "05/01/2023",
+         {"Rossi &amp; Figli", "Via &lt;Roma&gt; 1", "00100 Roma", "", "P.IVA 01234567890"},
+         {"Marca da bollo da 0,50"},
+         "Contanti",
+         "0,50",
+         "S\xEC"},
+        {"007",
+         "31/12/2023",
+         {"Mario &#32;Bianchi &#32;&#32;jr"},
+         {"1/2", "1e5", "=1+1", "TRUE", "-3", "12:30", "3%", "1.234", "\x80 5,00", "2023-01-05"},
+         cp1252(u"Bonifico \"urgente\", Società Più"),
+         "1250,00",
+         "No"},
+        {"4111111111111111", "", {}, {}, "", "", "No"},
+    };
+    QByteArray body;
+    for (const auto& r : rows) {
+        QList<QByteArray> row = {r.number, r.date};
+        for (int i = 0; i < 5; ++i)
+            row.append(r.buyer.value(i));
+        for (int i = 0; i < 10; ++i)
+            row.append(r.descriptions.value(i));
+        row << r.payment << r.total << r.paid;
+        body += cells(row);
+    }
+    EXPECT_EQ(doc, kHead + headers + body + kEnd);
     EXPECT_FALSE(doc.contains('\r'));
     EXPECT_FALSE(doc.contains('\n'));
 }
