@@ -109,6 +109,7 @@ void BM_ExportDocument(benchmark::State& state) {
 struct QuietServices : MessageBoxes, DialogRunner, FileDialogs, PrintDialogs, SystemOpener {
     void notice(QWidget*, Icon, const QString&) override {}
     bool question(QWidget*, const QString&) override { return false; }
+    Answer questionWithCancel(QWidget*, const QString&) override { return Answer::Cancel; }
     void message(QWidget*, const QString&) override {}
     int exec(QDialog*) override { return 0; }
     QString openFileName(QWidget*, const QString&, const QString&, const QString&) override {

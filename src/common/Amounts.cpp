@@ -2,6 +2,7 @@
 
 #include "common/TextRules.h"
 
+#include <algorithm>
 #include <cfloat>
 #include <charconv>
 #include <cmath>
@@ -10,9 +11,30 @@
 namespace amounts {
 namespace {
 
-// With a 64-bit mantissa, v * 100 (53 + 7 bits) and the added half are exact,
-// which the half-up rule on the binary value needs.
-static_assert(LDBL_MANT_DIG >= 64, "rounding to cents needs an extended long double");
+// The exact decimal expansion of a finite x >= 0, "digits.digits": a double
+// has finitely many binary fraction digits, and as many decimal ones.
+std::string exactDecimal(double x) {
+    int exponent = 0;
+    std::frexp(x, &exponent);
+    const int fractionDigits = std::max(0, DBL_MANT_DIG - exponent);
+    std::string out(std::size_t(330 + fractionDigits), '\0');
+    const auto res = std::to_chars(out.data(), out.data() + out.size(), x, std::chars_format::fixed,
+                                   fractionDigits);
+    out.resize(std::size_t(res.ptr - out.data()));
+    return out;
+}
+
+// Adds one unit in the last place of a string of decimal digits.
+void carryUp(std::string& digits) {
+    for (auto it = digits.rbegin(); it != digits.rend(); ++it) {
+        if (*it != '9') {
+            ++*it;
+            return;
+        }
+        *it = '0';
+    }
+    digits.insert(digits.begin(), '1');
+}
 
 const QString kZero = QStringLiteral("0,00");
 
@@ -54,33 +76,53 @@ std::optional<double> parseAmount(QStringView text) {
 }
 
 double roundToCents(double x) {
-    const long double v = x;
-    const long double k = std::floor(v * 100.0L + 0.5L);
-    return static_cast<double>(k) / 100.0;
+    if (!std::isfinite(x) || x < 0)
+        return x;
+    // Half up on the exact binary value, decided on its exact decimal digits.
+    std::string text = exactDecimal(x);
+    const std::size_t point = text.find('.');
+    std::string whole = text.substr(0, point);
+    std::string cents = "00";
+    char next = '0';
+    if (point != std::string::npos) {
+        const std::string fraction = text.substr(point + 1) + "000";
+        cents = fraction.substr(0, 2);
+        next = fraction[2];
+    }
+    std::string digits = whole + cents;
+    if (next >= '5')
+        carryUp(digits);
+    double k = 0;
+    std::from_chars(digits.data(), digits.data() + digits.size(), k);
+    return k / 100.0;
 }
 
 QString formatNumber(double x) {
     if (!std::isfinite(x) || x == 0)
         return QStringLiteral("0");
-    // Scientific form with 15 significant digits: "d.dddddddddddddde+XX".
-    char sci[32];
-    const auto res = std::to_chars(sci, sci + sizeof sci, x, std::chars_format::scientific, 14);
-    const char* p = sci;
-    const bool negative = *p == '-';
-    if (negative)
-        ++p;
+    // 15 significant digits of the exact value, rounded half up (a tie
+    // included, as every rounding of the program), the same on every platform.
+    const bool negative = x < 0;
+    const std::string exact = exactDecimal(negative ? -x : x);
+    const std::size_t point = std::min(exact.find('.'), exact.size());
+    std::string all =
+        exact.substr(0, point) + (point < exact.size() ? exact.substr(point + 1) : "");
+    const std::size_t first = all.find_first_not_of('0');
+    // The first significant digit stands for 10^exponent.
+    int exponent = int(point) - 1 - int(first);
+    std::string sig = all.substr(first, 15);
+    sig.resize(15, '0');
+    if (first + 15 < all.size() && all[first + 15] >= '5') {
+        carryUp(sig);
+        if (sig.size() > 15) {
+            sig.resize(15);
+            ++exponent;
+        }
+    }
     char digits[15];
     int count = 0;
-    for (; p < res.ptr && *p != 'e'; ++p) {
-        if (*p != '.')
-            digits[count++] = *p;
-    }
-    // to_chars writes no terminator, so the exponent is read within its bounds.
-    int exponent = 0;
-    const char* expBegin = p + 1;
-    if (expBegin < res.ptr && *expBegin == '+')
-        ++expBegin;
-    std::from_chars(expBegin, res.ptr, exponent);
+    for (char c : sig)
+        digits[count++] = c;
     while (count > 1 && digits[count - 1] == '0')
         --count;
 
@@ -123,10 +165,12 @@ QString normalizeAmount(QStringView text, AmountKind kind) {
     return out;
 }
 
-bool computeTotal(DistintaLines& lines) {
+bool computeTotal(DistintaLines& lines, TotalProblem* problem) {
     constexpr int n = DistintaLines::kLines;
-    const auto fail = [&lines] {
+    const auto failAt = [&lines, problem](int line, TotalProblem::Column column) {
         lines.totale = kZero;
+        if (problem != nullptr)
+            *problem = TotalProblem{line, column};
         return false;
     };
     // An empty text counts as `empty`; anything else must be a number.
@@ -141,10 +185,10 @@ bool computeTotal(DistintaLines& lines) {
     for (int i = 0; i < n; ++i) {
         const auto qi = read(lines.quant[i], 1);
         if (!qi)
-            return fail();
+            return failAt(i, TotalProblem::Quant);
         const auto ui = read(lines.unitario[i], 0);
         if (!ui)
-            return fail();
+            return failAt(i, TotalProblem::Unitario);
         q[i] = *qi;
         u[i] = *ui;
     }
@@ -155,14 +199,14 @@ bool computeTotal(DistintaLines& lines) {
         if (p != 0)
             lines.importo[i] = formatNumber(p);
     }
-    long double sum = 0;
+    double sum = 0;
     for (int i = 0; i < n; ++i) {
         const auto ai = read(lines.importo[i], 0);
         if (!ai)
-            return fail();
+            return failAt(i, TotalProblem::Importo);
         sum += *ai;
     }
-    lines.totale = formatNumber(static_cast<double>(sum));
+    lines.totale = formatNumber(sum);
     for (int i = 0; i < n; ++i)
         lines.importo[i] = normalizeAmount(lines.importo[i], AmountKind::Price);
     for (int i = 0; i < n; ++i) {

@@ -1,6 +1,7 @@
 #include "distinte/DistintaArchive.h"
 
 #include "common/RecordFile.h"
+#include "common/TextRules.h"
 
 std::optional<qint64> DistintaArchive::count() const {
     RecordFile file(m_path, Ricevuta::kRecordSize);
@@ -11,6 +12,25 @@ std::optional<qint64> DistintaArchive::count() const {
 
 DistintaArchive::Saved DistintaArchive::save(const Ricevuta& distinta, qint64 position) const {
     return RecordArchive(m_path, Ricevuta::kRecordSize).save(distinta.encode(), position);
+}
+
+std::optional<bool> DistintaArchive::numberUsedElsewhere(const QString& number,
+                                                         qint64 except) const {
+    RecordFile file(m_path, Ricevuta::kRecordSize);
+    if (!file.open())
+        return std::nullopt;
+    const QString wanted = text::trimmed(number);
+    const qint64 total = file.count();
+    for (qint64 position = 1; position <= total; ++position) {
+        if (position == except)
+            continue;
+        QByteArray record;
+        if (!file.read(position, &record))
+            return std::nullopt;
+        if (text::trimmed(Ricevuta::decode(record).numRic) == wanted)
+            return true;
+    }
+    return false;
 }
 
 DistintaArchive::Move DistintaArchive::move(Step step, qint64 current) const {

@@ -25,6 +25,10 @@ public:
     // written over the record at that 1-based position, which must exist.
     Saved save(const Ricevuta& distinta, qint64 position) const;
 
+    // Whether a distinta other than the one at `except` has the number
+    // `number` (both trimmed); none when the archive cannot be read.
+    std::optional<bool> numberUsedElsewhere(const QString& number, qint64 except) const;
+
     using Step = RecordArchive::Step;
     struct Move : RecordArchive::Outcome {
         Ricevuta distinta; // read from `position` when Loaded

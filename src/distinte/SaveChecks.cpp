@@ -36,4 +36,49 @@ std::optional<Problem> firstProblem(const Ricevuta& d) {
     return std::nullopt;
 }
 
+Problem totalProblem(const amounts::TotalProblem& where) {
+    const int line = where.line;
+    const auto field = [line](int first) { return Ricevuta::Field(first + line); };
+    QString what;
+    Ricevuta::Field focus = field(Ricevuta::Quant01);
+    switch (where.column) {
+    case amounts::TotalProblem::Quant:
+        what = QStringLiteral("la quantità");
+        break;
+    case amounts::TotalProblem::Unitario:
+        what = QStringLiteral("il valore unitario");
+        focus = field(Ricevuta::Unitario01);
+        break;
+    case amounts::TotalProblem::Importo:
+        // The amount cannot be typed; retyping the quantity recomputes it.
+        what = QStringLiteral("l'importo");
+        break;
+    }
+    return Problem{QStringLiteral("Attenzione: impossibile calcolare il totale della distinta "
+                                  "perché %1 del %2° rigo non è un numero valido.\n\r\n\rPer "
+                                  "poter salvare la scheda è necessario correggere il valore "
+                                  "indicato.")
+                       .arg(what)
+                       .arg(line + 1),
+                   focus};
+}
+
+bool dateOutsideYear(const QString& date, const QString& year) {
+    return dates::yearText(dates::parseDate(date)) != text::trimmed(year);
+}
+
+QString otherYearQuestion(const QString& date, const QString& year) {
+    return QStringLiteral("Attenzione: la data della distinta (%1) non appartiene all'anno %2 "
+                          "dell'archivio aperto.\n\r\n\rSalvare comunque la distinta "
+                          "nell'archivio dell'anno %2?")
+        .arg(text::trimmed(date), text::trimmed(year));
+}
+
+QString usedNumberQuestion(const QString& number) {
+    return QStringLiteral("Attenzione: il numero %1 è già stato assegnato a un'altra distinta "
+                          "di questo archivio.\n\r\n\rSalvare comunque la distinta con lo "
+                          "stesso numero?")
+        .arg(text::trimmed(number));
+}
+
 } // namespace savechecks

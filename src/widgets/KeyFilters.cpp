@@ -3,6 +3,7 @@
 #include <QEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <algorithm>
 
 bool keyPasses(KeyFilterKind kind, int key, const QString& text) {
     switch (key) {
@@ -24,23 +25,77 @@ bool keyPasses(KeyFilterKind kind, int key, const QString& text) {
     return kind == KeyFilterKind::Amount && c == QLatin1Char(',');
 }
 
+QString keptCharacters(KeyFilterKind kind, const QString& text) {
+    QString kept;
+    kept.reserve(text.size());
+    for (const QChar c : text) {
+        if ((c >= QLatin1Char('0') && c <= QLatin1Char('9')) ||
+            (kind == KeyFilterKind::Amount && c == QLatin1Char(',')))
+            kept.append(c);
+    }
+    return kept;
+}
+
+FilteredEdit filterInsertedText(KeyFilterKind kind, const QString& before, const QString& after,
+                                int cursor) {
+    // The edit replaced before[start, before.size() - tail) with
+    // after[start, end). The cursor marks the end of the insertion; when it
+    // does not (the text after it is not the old ending), the longest common
+    // ending is taken instead.
+    qsizetype end = std::clamp<qsizetype>(cursor, 0, after.size());
+    qsizetype tail = after.size() - end;
+    if (tail > before.size() || !before.endsWith(QStringView(after).sliced(end))) {
+        tail = 0;
+        while (tail < before.size() && tail < after.size() &&
+               before[before.size() - 1 - tail] == after[after.size() - 1 - tail])
+            ++tail;
+        end = after.size() - tail;
+    }
+    const qsizetype limit = std::min(end, before.size() - tail);
+    qsizetype start = 0;
+    while (start < limit && before[start] == after[start])
+        ++start;
+    const QString kept = keptCharacters(kind, after.sliced(start, end - start));
+    return {after.first(start) + kept + after.sliced(end), int(start + kept.size())};
+}
+
 namespace {
 
 class KeyFilter final : public QObject {
 public:
-    KeyFilter(QLineEdit* field, KeyFilterKind kind) : QObject(field), m_kind(kind) {
+    KeyFilter(QLineEdit* field, KeyFilterKind kind)
+        : QObject(field), m_kind(kind), m_before(field->text()) {
         field->installEventFilter(this);
+        // Pasted or dropped text arrives as an edit, not as key presses. The
+        // text before each edit is kept so that only what the edit brought
+        // in is filtered; what the program sets stays as it is.
+        connect(field, &QLineEdit::textEdited, this, [this, field](const QString& after) {
+            const FilteredEdit filtered =
+                filterInsertedText(m_kind, m_before, after, field->cursorPosition());
+            if (filtered.text == after)
+                return;
+            field->setText(filtered.text);
+            field->setCursorPosition(filtered.cursor);
+        });
+        // Read from the field, not the signal: an edit filtered above has
+        // already replaced the text the signal still carries.
+        connect(field, &QLineEdit::textChanged, this, [this, field] { m_before = field->text(); });
     }
 
     bool eventFilter(QObject*, QEvent* event) override {
         if (event->type() != QEvent::KeyPress)
             return false;
         const auto* key = static_cast<QKeyEvent*>(event);
+        // Pasting by keyboard goes through; the pasted text is filtered as
+        // an edit.
+        if (key->matches(QKeySequence::Paste))
+            return false;
         return !keyPasses(m_kind, key->key(), key->text());
     }
 
 private:
     KeyFilterKind m_kind;
+    QString m_before;
 };
 
 } // namespace

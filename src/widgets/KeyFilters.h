@@ -16,6 +16,25 @@ enum class KeyFilterKind { Digits, Amount };
 // discarded, Tab, Home, End, Up and Down included.
 bool keyPasses(KeyFilterKind kind, int key, const QString& text);
 
-// Filters every key press of `field` through keyPasses. The filter sits at
-// event-filter level so that it also catches Tab before the focus moves.
+// `text` without the characters typing would drop: only digits, and for
+// amounts also commas, are kept.
+QString keptCharacters(KeyFilterKind kind, const QString& text);
+
+// A field's text after a user's edit, with what the edit inserted filtered.
+struct FilteredEdit {
+    QString text;
+    int cursor = 0; // where the cursor goes: after the kept inserted text
+};
+// The user changed `before` into `after` in one step (typing, pasting,
+// dropping) and the cursor now stands at `cursor`, at the end of what was
+// inserted. Only the inserted text loses what typing would drop; the rest of
+// the field stays as it was, also characters the program itself put there.
+FilteredEdit filterInsertedText(KeyFilterKind kind, const QString& before, const QString& after,
+                                int cursor);
+
+// Filters every key press of `field` through keyPasses, and text arriving
+// otherwise (Ctrl+V, the context menu's Paste, drag and drop) through
+// filterInsertedText, so that pasting keeps what typing would keep. Texts set
+// by the program are not filtered. The key filter sits at event-filter level
+// so that it also catches Tab before the focus moves.
 void installKeyFilter(QLineEdit* field, KeyFilterKind kind);

@@ -47,6 +47,19 @@ bool QtMessageBoxes::question(QWidget* parent, const QString& text) {
     return makeQuestion(parent, text)->exec() == QMessageBox::Yes;
 }
 
+MessageBoxes::Answer QtMessageBoxes::questionWithCancel(QWidget* parent, const QString& text) {
+    QMessageBox box(QMessageBox::Question, kTitle, text,
+                    QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, parent);
+    switch (box.exec()) {
+    case QMessageBox::Yes:
+        return Answer::Yes;
+    case QMessageBox::No:
+        return Answer::No;
+    default:
+        return Answer::Cancel;
+    }
+}
+
 void QtMessageBoxes::message(QWidget* parent, const QString& text) {
     QMessageBox box(QMessageBox::NoIcon, kTitle, text, QMessageBox::Ok, parent);
     box.exec();

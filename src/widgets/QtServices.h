@@ -16,6 +16,7 @@ public:
 
     void notice(QWidget* parent, Icon icon, const QString& text) override;
     bool question(QWidget* parent, const QString& text) override;
+    Answer questionWithCancel(QWidget* parent, const QString& text) override;
     void message(QWidget* parent, const QString& text) override;
 };
 

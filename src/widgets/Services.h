@@ -25,6 +25,9 @@ public:
     virtual void notice(QWidget* parent, Icon icon, const QString& text) = 0;
     // A Yes/No question; true for Yes.
     virtual bool question(QWidget* parent, const QString& text) = 0;
+    // A question with Yes, No and Cancel ("Sì", "No", "Annulla").
+    enum class Answer { Yes, No, Cancel };
+    virtual Answer questionWithCancel(QWidget* parent, const QString& text) = 0;
     // A plain message with an OK button.
     virtual void message(QWidget* parent, const QString& text) = 0;
 };

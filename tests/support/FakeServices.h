@@ -26,6 +26,10 @@ public:
         shown.append({Shown::Question, Icon::Information, text});
         return answers.isEmpty() ? false : answers.takeFirst();
     }
+    Answer questionWithCancel(QWidget*, const QString& text) override {
+        shown.append({Shown::Question, Icon::Information, text});
+        return threeWayAnswers.isEmpty() ? Answer::Cancel : threeWayAnswers.takeFirst();
+    }
     void message(QWidget*, const QString& text) override {
         shown.append({Shown::Message, Icon::Information, text});
     }
@@ -39,6 +43,8 @@ public:
 
     QList<Shown> shown;
     QList<bool> answers; // answers to the next questions; No when empty
+    // Answers to the next Yes/No/Cancel questions; Cancel when empty.
+    QList<Answer> threeWayAnswers;
 };
 
 // Runs modal dialogs through a handler the test sets; the handler drives the

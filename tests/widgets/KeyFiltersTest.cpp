@@ -42,7 +42,7 @@ TEST(KeyFilters, DecidesEveryKindOfKey) {
         {Qt::Key_End, "", false, false},
         {Qt::Key_Up, "", false, false},
         {Qt::Key_Down, "", false, false},
-        {Qt::Key_V, "\x16", false, false}, // Ctrl+V: no pasting past the filter
+        {Qt::Key_V, "\x16", false, false}, // Ctrl+V types nothing; pasted text is filtered apart
     };
     for (const KeyCase& c : cases) {
         SCOPED_TRACE(c.text.toStdString() + " key " + std::to_string(c.key));

@@ -3,6 +3,7 @@
 #include "buyers/ui/BuyerImport.h"
 #include "common/Amounts.h"
 #include "common/Dates.h"
+#include "common/TextRules.h"
 #include "distinte/DistintaForm.h"
 #include "distinte/Impostazioni.h"
 #include "distinte/Numerazione.h"
@@ -40,6 +41,8 @@ const QString TfrmRicevute::kRewritten =
     QStringLiteral("Le modifiche apportate alla scheda corrente sono state salvate in archivio.");
 const QString TfrmRicevute::kAppended =
     QStringLiteral("La scheda corrente è stata inserita in archivio.");
+const QString TfrmRicevute::kUnsavedQuestion =
+    QStringLiteral("Salvare le modifiche apportate alla distinta corrente?");
 const QString TfrmRicevute::kResellerNotSaved = QStringLiteral(
     "Attenzione: non è stato possibile salvare i dati del rivenditore.\n\r\n\rAccertarsi di "
     "possedere i privilegi di scrittura nella cartella di installazione del programma.");
@@ -80,6 +83,18 @@ TfrmRicevute::TfrmRicevute(Services& services, ScreenRouter& router, QWidget* pa
     connect(m_w.cmdUltimo, &QToolButton::clicked, this,
             [this] { navigate(DistintaArchive::Step::Last); });
     connect(m_w.cmdEsci, &QToolButton::clicked, this, &QWidget::close);
+    // Pasting, cutting or dropping text makes the line stale as typing does.
+    for (int i = 0; i < RicevuteWidgets::kLines; ++i) {
+        connect(m_w.txtQuant[i], &QLineEdit::textEdited, this, [this, i] { lineChanged(i); });
+        connect(m_w.txtUnitario[i], &QLineEdit::textEdited, this, [this, i] { lineChanged(i); });
+    }
+    // Only what the user does to a field counts as an edit of the distinta;
+    // texts the screen itself loads, clears or computes do not.
+    for (int field = 0; field <= Ricevuta::Saldato; ++field) {
+        if (auto* edit = qobject_cast<QLineEdit*>(m_w.control(field)))
+            connect(edit, &QLineEdit::textEdited, this, [this] { m_edited = true; });
+    }
+    connect(m_w.chkSaldato, &QCheckBox::clicked, this, [this] { m_edited = true; });
     connect(m_w.btnTotale, &QPushButton::clicked, this, &TfrmRicevute::btnTotaleClick);
     setEnterAction(m_w.btnTotale, [this] { btnTotaleClick(); });
     connect(m_w.impData, &QToolButton::clicked, this, &TfrmRicevute::impDataClick);
@@ -116,6 +131,7 @@ TfrmRicevute::TfrmRicevute(Services& services, ScreenRouter& router, QWidget* pa
 }
 
 void TfrmRicevute::openYear(const QString& year) {
+    m_year = text::trimmed(year);
     m_archivePath = yearchoice::archivePath(m_services.folder, year);
     m_w.lblFile->setText(m_archivePath);
     setWindowTitle(yearchoice::editorCaption(year));
@@ -163,13 +179,46 @@ void TfrmRicevute::loadDistinta(const Ricevuta& d) {
 }
 
 void TfrmRicevute::showDistinta(const Ricevuta& distinta, qint64 position) {
+    switch (settleUnsavedChanges()) {
+    case Settled::Stay:
+        return;
+    case Settled::Saved:
+        // `distinta` was read before the save: when it is the one just
+        // stored, the screen already shows it as it now stands.
+        if (position == m_position)
+            return;
+        break;
+    case Settled::Go:
+        break;
+    }
     loadDistinta(distinta);
     setPosition(position);
+    m_edited = false;
+}
+
+TfrmRicevute::Settled TfrmRicevute::settleUnsavedChanges() {
+    if (!m_edited)
+        return Settled::Go;
+    switch (m_services.messages.questionWithCancel(this, kUnsavedQuestion)) {
+    case MessageBoxes::Answer::Yes:
+        return save() ? Settled::Saved : Settled::Stay;
+    case MessageBoxes::Answer::No:
+        return Settled::Go;
+    case MessageBoxes::Answer::Cancel:
+        break;
+    }
+    return Settled::Stay;
+}
+
+void TfrmRicevute::lineChanged(int line) {
+    m_w.txtImporto[line]->clear();
+    m_w.txtTotale->clear();
 }
 
 void TfrmRicevute::putBuyerLines(const std::array<QString, Ricevuta::kPartyLines>& lines) {
     for (int i = 0; i < Ricevuta::kPartyLines; ++i)
         m_w.txtAcqRigo[i]->setText(lines[i]);
+    m_edited = true;
 }
 
 void TfrmRicevute::putTariffEntry(int line, const TariffEntry& entry) {
@@ -177,6 +226,10 @@ void TfrmRicevute::putTariffEntry(int line, const TariffEntry& entry) {
         return;
     m_w.txtDescrizione[line - 1]->setText(entry.name);
     m_w.txtUnitario[line - 1]->setText(entry.price);
+    // A new unit value makes the line amount and the total stale, as typing
+    // it would: nothing computed for the old value can reach paper.
+    lineChanged(line - 1);
+    m_edited = true;
 }
 
 void TfrmRicevute::setPosition(qint64 position) {
@@ -188,6 +241,7 @@ void TfrmRicevute::setPosition(qint64 position) {
 void TfrmRicevute::clearDistinta() {
     loadDistinta(distintaform::cleared(distintaOnScreen()));
     setPosition(DistintaArchive::kNotStored);
+    m_edited = false;
 }
 
 void TfrmRicevute::showAccessFailure(bool asError) {
@@ -208,6 +262,10 @@ void TfrmRicevute::showEvent(QShowEvent* event) {
 }
 
 void TfrmRicevute::closeEvent(QCloseEvent* event) {
+    if (settleUnsavedChanges() == Settled::Stay) {
+        event->ignore();
+        return;
+    }
     DatiRivenditore dati;
     for (int i = 0; i < DatiRivenditore::kLines; ++i)
         dati.righe[i] = m_w.txtRivRigo[i]->text();
@@ -219,6 +277,8 @@ void TfrmRicevute::closeEvent(QCloseEvent* event) {
 }
 
 void TfrmRicevute::cmdNuovoClick() {
+    if (settleUnsavedChanges() == Settled::Stay)
+        return;
     const QString start =
         numerazione::startOrDefault(Impostazioni(m_services.folder).numberingStart());
     m_w.lblInizio->setText(start);
@@ -238,7 +298,7 @@ void TfrmRicevute::cmdNuovoClick() {
     m_w.txtAcqRigo[0]->setFocus();
 }
 
-void TfrmRicevute::cmdSalvaClick() {
+bool TfrmRicevute::save() {
     // The field being edited runs its leave rule first, as when the user
     // clicks elsewhere; the rule is run here too in case the window is not
     // active and no focus change is delivered.
@@ -248,23 +308,38 @@ void TfrmRicevute::cmdSalvaClick() {
         if (editing == m_w.txtUnitario[i])
             txtUnitarioExit(i);
 
-    btnTotaleClick();
+    const auto refuse = [this](const savechecks::Problem& problem) {
+        m_services.messages.notice(this, MessageBoxes::Icon::Warning, problem.message);
+        if (QWidget* field = m_w.control(problem.field))
+            field->setFocus();
+        return false;
+    };
+    // A total that cannot be computed never reaches the archive as 0,00.
+    if (const auto failed = computeTotalOnScreen())
+        return refuse(savechecks::totalProblem(*failed));
 
     const Ricevuta distinta = distintaOnScreen();
-    if (const auto problem = savechecks::firstProblem(distinta)) {
-        m_services.messages.notice(this, MessageBoxes::Icon::Warning, problem->message);
-        if (QWidget* field = m_w.control(problem->field))
-            field->setFocus();
-        return;
-    }
-    const DistintaArchive::Saved saved = DistintaArchive(archivePath()).save(distinta, m_position);
+    if (const auto problem = savechecks::firstProblem(distinta))
+        return refuse(*problem);
+    // Stored anyway only when the user confirms: another year's date or a
+    // number already given may be intended, but never unnoticed.
+    const DistintaArchive archive(archivePath());
+    if (savechecks::dateOutsideYear(distinta.data, m_year) &&
+        !m_services.messages.question(this, savechecks::otherYearQuestion(distinta.data, m_year)))
+        return false;
+    if (archive.numberUsedElsewhere(distinta.numRic, m_position) == true &&
+        !m_services.messages.question(this, savechecks::usedNumberQuestion(distinta.numRic)))
+        return false;
+    const DistintaArchive::Saved saved = archive.save(distinta, m_position);
     if (!saved.ok) {
         showAccessFailure(false);
-        return;
+        return false;
     }
     setPosition(saved.position);
+    m_edited = false;
     m_services.messages.notice(this, MessageBoxes::Icon::Information,
                                saved.appended ? kAppended : kRewritten);
+    return true;
 }
 
 void TfrmRicevute::navigate(DistintaArchive::Step step) {
@@ -286,18 +361,26 @@ void TfrmRicevute::navigate(DistintaArchive::Step step) {
     }
 }
 
-void TfrmRicevute::btnTotaleClick() {
+std::optional<amounts::TotalProblem> TfrmRicevute::computeTotalOnScreen() {
     amounts::DistintaLines lines = distintaform::stampLines(distintaOnScreen());
-    amounts::computeTotal(lines);
+    amounts::TotalProblem problem;
+    const bool ok = amounts::computeTotal(lines, &problem);
     for (int i = 0; i < RicevuteWidgets::kLines; ++i) {
         m_w.txtQuant[i]->setText(lines.quant[i]);
         m_w.txtImporto[i]->setText(lines.importo[i]);
     }
     m_w.txtTotale->setText(lines.totale);
+    return ok ? std::nullopt : std::optional(problem);
 }
 
 void TfrmRicevute::impDataClick() {
-    m_w.txtData->setText(dates::todayText());
+    setDateByUser(dates::todayText());
+}
+
+void TfrmRicevute::setDateByUser(const QString& date) {
+    if (m_w.txtData->text() != date)
+        m_edited = true;
+    m_w.txtData->setText(date);
 }
 
 void TfrmRicevute::impNumerazioneClick() {
@@ -313,7 +396,7 @@ void TfrmRicevute::openCalendar() {
     TfrmCalendario dialog(m_services, this);
     dialog.setRoutingTag(RoutingTag::RicevuteData);
     if (m_services.dialogs.exec(&dialog) == QDialog::Accepted)
-        m_w.txtData->setText(dates::dateText(dialog.chosenDate()));
+        setDateByUser(dates::dateText(dialog.chosenDate()));
 }
 
 void TfrmRicevute::impBollatoClick(int line) {
@@ -331,7 +414,7 @@ bool TfrmRicevute::eventFilter(QObject* watched, QEvent* event) {
     if (watched == m_w.txtData && event->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent*>(event)->key();
         if (key == Qt::Key_Backspace || key == Qt::Key_Delete) {
-            m_w.txtData->clear();
+            setDateByUser(QString());
             return true;
         }
         if (key == Qt::Key_Return || key == Qt::Key_Enter || isModifierOnly(key))

@@ -39,6 +39,8 @@ public:
     static const QString kAppended;
     // Shown when the reseller data cannot be stored on closing.
     static const QString kResellerNotSaved;
+    // Asked before an edited distinta would be left without saving.
+    static const QString kUnsavedQuestion;
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -47,14 +49,28 @@ protected:
 
 private:
     void cmdNuovoClick();
-    void cmdSalvaClick();
+    void cmdSalvaClick() { save(); }
+    // Saves the distinta on screen; false when it was not stored.
+    bool save();
+    // Before the distinta on screen is replaced or left: asks whether to save
+    // one the user edited. Stay after Annulla or a failed save; Saved after
+    // a save; Go when nothing was edited or the edits are to be dropped.
+    enum class Settled { Stay, Saved, Go };
+    Settled settleUnsavedChanges();
+    // A quantity or unit value of line `line` (0-based) changed.
+    void lineChanged(int line);
     void navigate(DistintaArchive::Step step);
-    void btnTotaleClick();
+    void btnTotaleClick() { computeTotalOnScreen(); }
+    // Computes the line amounts and the total into the fields; where it
+    // stopped when a text is not a number.
+    std::optional<amounts::TotalProblem> computeTotalOnScreen();
     void impDataClick();
     void impNumerazioneClick();
     void openCalendar();
     void impBollatoClick(int line);
     void txtUnitarioExit(int line);
+    // The date as the user sets it (today's button, the calendar, Delete).
+    void setDateByUser(const QString& date);
 
     void loadDistinta(const Ricevuta& distinta);
     void clearDistinta();
@@ -65,6 +81,10 @@ private:
     ScreenRouter& m_router;
     RicevuteWidgets m_w;
     QString m_archivePath;
+    QString m_year;
+    // Whether the user changed the distinta since it was cleared, loaded or
+    // saved.
+    bool m_edited = false;
     // DistintaArchive::kNotStored while the distinta has never been stored.
     qint64 m_position = DistintaArchive::kNotStored;
 };

@@ -33,7 +33,8 @@ QMap<QString, QString> textsOf(const QWidget& editor) {
 
 } // namespace
 
-TEST(TariffImportIntoEditor, EachLineGetsDescriptionAndUnitValueAndNothingElseChanges) {
+TEST(TariffImportIntoEditor,
+     EachLineGetsDescriptionAndUnitValueAndOnlyItsAmountAndTheTotalGoStale) {
     TestFolder dir;
     FakeServices fake(dir.folder());
     ScreenRouter router;
@@ -55,7 +56,8 @@ TEST(TariffImportIntoEditor, EachLineGetsDescriptionAndUnitValueAndNothingElseCh
     QMap<QString, QString> expected = textsOf(editor);
     ASSERT_EQ(expected.value(QStringLiteral("txtTotale")), QStringLiteral("55,00"));
 
-    // Each import button fills its own line and nothing else.
+    // Each import button fills its own line; that line's amount and the total
+    // are emptied, as typing a new unit value would, and nothing else changes.
     for (int line = 1; line <= 10; ++line) {
         SCOPED_TRACE(line);
         QString tag;
@@ -75,9 +77,11 @@ TEST(TariffImportIntoEditor, EachLineGetsDescriptionAndUnitValueAndNothingElseCh
         EXPECT_EQ(tag, QStringLiteral("rigo_") + two(line));
         expected[QStringLiteral("txtDescrizione") + two(line)] = QStringLiteral("Marca da bollo");
         expected[QStringLiteral("txtUnitario") + two(line)] = QStringLiteral("16,00");
+        expected[QStringLiteral("txtImporto") + two(line)] = QString();
+        expected[QStringLiteral("txtTotale")] = QString();
         EXPECT_EQ(textsOf(editor), expected);
     }
     EXPECT_EQ(fake.dialogs.opened, QStringList(10, QStringLiteral("TfrmTrovaServizi")));
-    EXPECT_EQ(expected.value(QStringLiteral("txtImporto07")), QStringLiteral("7,00"));
+    EXPECT_EQ(expected.value(QStringLiteral("txtImporto07")), QString());
     EXPECT_TRUE(fake.messages.shown.isEmpty());
 }
