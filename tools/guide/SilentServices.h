@@ -24,6 +24,10 @@ private:
             shown.append(text);
             return false;
         }
+        Answer questionWithCancel(QWidget*, const QString& text) override {
+            shown.append(text);
+            return Answer::No;
+        }
         void message(QWidget*, const QString& text) override { shown.append(text); }
         QStringList shown;
     };
