@@ -1,5 +1,6 @@
 #include "distinte/DistintaArchive.h"
 
+#include "common/FixedField.h"
 #include "common/RecordFile.h"
 #include "common/TextRules.h"
 
@@ -20,6 +21,7 @@ std::optional<bool> DistintaArchive::numberUsedElsewhere(const QString& number,
     if (!file.open())
         return std::nullopt;
     const QString wanted = text::trimmed(number);
+    const FieldSpec& numberField = Ricevuta::layout().field(Ricevuta::NumRic);
     const qint64 total = file.count();
     for (qint64 position = 1; position <= total; ++position) {
         if (position == except)
@@ -27,7 +29,8 @@ std::optional<bool> DistintaArchive::numberUsedElsewhere(const QString& number,
         QByteArray record;
         if (!file.read(position, &record))
             return std::nullopt;
-        if (text::trimmed(Ricevuta::decode(record).numRic) == wanted)
+        // Only the number is decoded: the lookup runs before every save.
+        if (fixedfield::decode(record, numberField) == wanted)
             return true;
     }
     return false;

@@ -37,30 +37,29 @@ std::optional<Problem> firstProblem(const Ricevuta& d) {
 }
 
 Problem totalProblem(const amounts::TotalProblem& where) {
-    const int line = where.line;
-    const auto field = [line](int first) { return Ricevuta::Field(first + line); };
     QString what;
-    Ricevuta::Field focus = field(Ricevuta::Quant01);
+    int first = Ricevuta::Quant01;
     switch (where.column) {
     case amounts::TotalProblem::Quant:
         what = QStringLiteral("la quantità");
         break;
     case amounts::TotalProblem::Unitario:
         what = QStringLiteral("il valore unitario");
-        focus = field(Ricevuta::Unitario01);
+        first = Ricevuta::Unitario01;
         break;
     case amounts::TotalProblem::Importo:
-        // The amount cannot be typed; retyping the quantity recomputes it.
+        // Only a damaged stored distinta gets here; typing in the line's
+        // quantity or unit value empties the amount.
         what = QStringLiteral("l'importo");
+        first = Ricevuta::Importo01;
         break;
     }
     return Problem{QStringLiteral("Attenzione: impossibile calcolare il totale della distinta "
                                   "perché %1 del %2° rigo non è un numero valido.\n\r\n\rPer "
                                   "poter salvare la scheda è necessario correggere il valore "
                                   "indicato.")
-                       .arg(what)
-                       .arg(line + 1),
-                   focus};
+                       .arg(what, QString::number(where.line + 1)),
+                   Ricevuta::Field(first + where.line)};
 }
 
 bool dateOutsideYear(const QString& date, const QString& year) {

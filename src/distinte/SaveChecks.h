@@ -6,8 +6,11 @@
 #include <QString>
 #include <optional>
 
-// The fields a distinta must have before it is stored, checked in a fixed
-// order so that the user is sent to the first one missing.
+// What is checked before a distinta is stored: the fields it must have, in a
+// fixed order so that the user is sent to the first one missing; the warning
+// for a total that cannot be computed; and the texts of the questions asked
+// before storing a distinta that may be misplaced. Reading the archive and
+// asking are the screen's business.
 namespace savechecks {
 
 struct Problem {
@@ -18,8 +21,8 @@ struct Problem {
 // The first problem, or none when the distinta can be stored.
 std::optional<Problem> firstProblem(const Ricevuta& distinta);
 
-// The warning for a total that could not be computed, naming the line
-// (0-based) and the text that is not a number, and the field to fix.
+// The warning for a total that could not be computed, naming the text that
+// is not a number and its line, with that text's field to focus.
 Problem totalProblem(const amounts::TotalProblem& where);
 
 // Whether a date that passed the checks above lies outside the archive's

@@ -78,6 +78,11 @@ TEST(Amounts, FormatNumberUsesFifteenDigitsPlainAndComma) {
         {1e15, "1000000000000000"}, // never an exponent
         {1.5e-5, "0,000015"},
         {0.123456789012345678, "0,123456789012346"},
+        // Exact ties at the sixteenth digit round half up, as every rounding
+        // of the program does, not to the even digit.
+        {123456789012344.5, "123456789012345"},
+        {12345678901234.25, "12345678901234,3"},
+        {999999999999999.5, "1000000000000000"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.out);
@@ -189,7 +194,10 @@ TEST(Amounts, DamagedLineAmountStopsTheComputation) {
     setLine(l, 0, "", "1,255", "");     // rewritten in the product step
     setLine(l, 1, "0", "3,00", "x,yz"); // damaged, and kept because the product is zero
     l.totale = QStringLiteral("9,99");
-    EXPECT_FALSE(computeTotal(l));
+    TotalProblem where;
+    EXPECT_FALSE(computeTotal(l, &where));
+    EXPECT_EQ(where.line, 1);
+    EXPECT_EQ(where.column, TotalProblem::Importo);
     EXPECT_EQ(l.totale, u"0,00");
     EXPECT_EQ(l.importo[0], u"1,255"); // the product, not yet rounded
     EXPECT_EQ(l.quant[0], u"");        // quantities are not filled in
@@ -198,12 +206,23 @@ TEST(Amounts, DamagedLineAmountStopsTheComputation) {
 }
 
 TEST(Amounts, BadQuantityOrUnitValueFailsBeforeAnyChange) {
-    for (const auto& [q, u] : {std::pair{"2,,", "1,00"}, std::pair{"2", "1.00"}}) {
+    const struct {
+        const char* quant;
+        const char* unitario;
+        TotalProblem::Column column;
+    } cases[] = {
+        {"2,,", "1,00", TotalProblem::Quant},
+        {"2", "1.00", TotalProblem::Unitario},
+    };
+    for (const auto& [q, u, column] : cases) {
         SCOPED_TRACE(std::string(q) + " " + u);
         DistintaLines l;
         setLine(l, 0, "2", "1,00", "5,00");
         setLine(l, 9, q, u, "7,00");
-        EXPECT_FALSE(computeTotal(l));
+        TotalProblem where;
+        EXPECT_FALSE(computeTotal(l, &where));
+        EXPECT_EQ(where.line, 9);
+        EXPECT_EQ(where.column, column);
         EXPECT_EQ(l.totale, u"0,00");
         EXPECT_EQ(l.importo[0], u"5,00");
         EXPECT_EQ(l.importo[9], u"7,00");

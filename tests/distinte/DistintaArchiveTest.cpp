@@ -96,3 +96,19 @@ TEST(DistintaArchive, EmptyArchiveIsCreatedAndOnlyNextForgetsThePosition) {
     EXPECT_TRUE(dir.exists(QStringLiteral("2031.ric")));
     EXPECT_EQ(archive.count(), 0);
 }
+
+TEST(DistintaArchive, ANumberIsUsedElsewhereOnlyByAnotherDistinta) {
+    TestFolder dir;
+    const DistintaArchive archive(archiveWith(dir, 3));
+    EXPECT_EQ(archive.numberUsedElsewhere(QStringLiteral("2"), DistintaArchive::kNotStored), true);
+    EXPECT_EQ(archive.numberUsedElsewhere(QStringLiteral(" 2 "), 1), true);
+    // The distinta rewritten at its own position is not a duplicate of itself.
+    EXPECT_EQ(archive.numberUsedElsewhere(QStringLiteral("2"), 2), false);
+    EXPECT_EQ(archive.numberUsedElsewhere(QStringLiteral("4"), DistintaArchive::kNotStored), false);
+    EXPECT_EQ(archive.numberUsedElsewhere(QStringLiteral("20"), DistintaArchive::kNotStored),
+              false);
+
+    const DistintaArchive unreadable(dir.file(QStringLiteral("missing/2024.ric")));
+    EXPECT_EQ(unreadable.numberUsedElsewhere(QStringLiteral("2"), DistintaArchive::kNotStored),
+              std::nullopt);
+}

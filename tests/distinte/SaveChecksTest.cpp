@@ -51,3 +51,44 @@ TEST(SaveChecks, ProblemsComeInOrderWithTheFieldToFocus) {
     d.unitario[0] = QStringLiteral("16,00");
     EXPECT_FALSE(firstProblem(d).has_value());
 }
+
+TEST(SaveChecks, AFailedTotalNamesTheTextAndItsLine) {
+    using Column = amounts::TotalProblem::Column;
+    const struct {
+        int line;
+        Column column;
+        const char* what;
+        Ricevuta::Field field;
+    } cases[] = {
+        {0, Column::Quant, "la quantità", Ricevuta::Quant01},
+        {1, Column::Unitario, "il valore unitario", Ricevuta::Field(Ricevuta::Unitario01 + 1)},
+        {9, Column::Importo, "l'importo", Ricevuta::Field(Ricevuta::Importo01 + 9)},
+    };
+    for (const auto& c : cases) {
+        const savechecks::Problem problem = savechecks::totalProblem({c.line, c.column});
+        EXPECT_EQ(problem.field, c.field);
+        EXPECT_EQ(problem.message,
+                  QStringLiteral("Attenzione: impossibile calcolare il totale della distinta "
+                                 "perché %1 del %2° rigo non è un numero valido.\n\r\n\rPer "
+                                 "poter salvare la scheda è necessario correggere il valore "
+                                 "indicato.")
+                      .arg(QString::fromUtf8(c.what), QString::number(c.line + 1)));
+    }
+}
+
+TEST(SaveChecks, DateOutsideTheArchiveYear) {
+    const struct {
+        const char* date;
+        const char* year;
+        bool outside;
+    } cases[] = {
+        {"05/03/2024", "2024", false}, {" 5/3/2024 ", "2024", false}, {"31/12/2023", "2024", true},
+        {"01/01/2025", "2024", true},  {"05/03/2024", "2023", true},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string(c.date) + " in " + c.year);
+        EXPECT_EQ(
+            savechecks::dateOutsideYear(QString::fromLatin1(c.date), QString::fromLatin1(c.year)),
+            c.outside);
+    }
+}

@@ -1,8 +1,11 @@
 #include "widgets/KeyFilters.h"
 
 #include "support/ActiveWindow.h"
+#include "support/ContextMenu.h"
 #include "widgets/EnterChain.h"
 
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
@@ -51,6 +54,35 @@ TEST(KeyFilters, DecidesEveryKindOfKey) {
     }
 }
 
+// What an edit inserted is filtered, wherever the cursor left it; what was
+// in the field before stays, also characters typing would not give.
+TEST(KeyFilters, OnlyTheInsertedTextIsFiltered) {
+    const struct {
+        const char* before;
+        const char* after;
+        int cursor;
+        KeyFilterKind kind;
+        const char* text;
+        int cursorAfter;
+    } cases[] = {
+        {"", "1.234,5", 7, KeyFilterKind::Amount, "1234,5", 6},
+        {"", "1.234,5", 7, KeyFilterKind::Digits, "12345", 5},
+        {"12", "1€ 5,02", 6, KeyFilterKind::Amount, "15,02", 4},      // pasted inside
+        {"12345", "19a5", 3, KeyFilterKind::Digits, "195", 2},        // over a selection
+        {"1a", "1a2a", 3, KeyFilterKind::Digits, "12a", 2},           // "a2" pasted after 1
+        {"4111-11", "4111-1", 6, KeyFilterKind::Digits, "4111-1", 6}, // a deletion
+        {"11", "111a1", 5, KeyFilterKind::Digits, "1111", 4},
+        {"7", "7", 1, KeyFilterKind::Digits, "7", 1},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string(c.before) + " -> " + c.after);
+        const FilteredEdit edit = filterInsertedText(c.kind, QString::fromUtf8(c.before),
+                                                     QString::fromUtf8(c.after), c.cursor);
+        EXPECT_EQ(edit.text, QString::fromUtf8(c.text));
+        EXPECT_EQ(edit.cursor, c.cursorAfter);
+    }
+}
+
 // A digit field in a window, with a second field after it for Tab and Enter.
 class DigitFieldTest : public ::testing::Test {
 protected:
@@ -80,6 +112,25 @@ TEST_F(DigitFieldTest, TypedTextKeepsOnlyDigitsAndComma) {
     QTest::keyClick(quantity, Qt::Key_Home);
     QTest::keyClick(quantity, Qt::Key_Backspace);
     EXPECT_EQ(quantity->text(), QStringLiteral("12,5"));
+}
+
+// Ctrl+V and the context menu's Paste bring in the same filtered text; what
+// the program put into the field is left alone.
+TEST_F(DigitFieldTest, PastingKeepsWhatTypingWouldKeep) {
+    QGuiApplication::clipboard()->setText(QStringLiteral("€ 1.234,5"));
+    QTest::keyClick(quantity, Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(quantity->text(), QStringLiteral("1234,5"));
+
+    quantity->clear();
+    ASSERT_TRUE(useContextMenu(quantity, QKeySequence::Paste));
+    EXPECT_EQ(quantity->text(), QStringLiteral("1234,5"));
+
+    quantity->setText(QStringLiteral("a1"));
+    quantity->setCursorPosition(2);
+    QGuiApplication::clipboard()->setText(QStringLiteral("x2"));
+    QTest::keyClick(quantity, Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(quantity->text(), QStringLiteral("a12"));
+    EXPECT_EQ(quantity->cursorPosition(), 3);
 }
 
 TEST_F(DigitFieldTest, TabStaysWhileEnterFollowsTheChain) {
