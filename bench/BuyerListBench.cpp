@@ -4,43 +4,20 @@
 // (target: under half a second), and opening the card behind row 99,999
 // (target: under 10 ms).
 
-#include "ArchiveGenerator.h"
+#include "BenchSupport.h"
 #include "buyers/BuyerArchive.h"
 #include "buyers/BuyerSearch.h"
 #include "common/ProgramFolder.h"
 #include "common/ResultRows.h"
 
-#include <QFile>
-#include <QTemporaryDir>
 #include <benchmark/benchmark.h>
-#include <chrono>
-#include <cstdio>
 
 namespace {
 
 constexpr qint64 kCards = 100'000;
-constexpr qint64 kPlainReadBlock = 1 << 20;
 
 QString g_folder;
 QString g_selectiveName; // the name of one card in the middle of the file
-
-qint64 plainRead(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
-        return -1;
-    QByteArray block(kPlainReadBlock, Qt::Uninitialized);
-    qint64 total = 0;
-    for (qint64 n; (n = file.read(block.data(), block.size())) > 0;)
-        total += n;
-    benchmark::DoNotOptimize(block.data());
-    return total;
-}
-
-double secondsOf(const auto& work) {
-    const auto start = std::chrono::steady_clock::now();
-    work();
-    return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-}
 
 // Each iteration times a plain read and the search of the same file back to
 // back, so the ratio compares like with like on a shared machine.
@@ -48,24 +25,19 @@ void BM_BuyerSearchOneCriterion(benchmark::State& state) {
     const BuyerArchive archive{ProgramFolder(g_folder)};
     buyersearch::Criteria criteria;
     criteria[buyersearch::Nome] = g_selectiveName;
-    double plainSeconds = 0;
-    double searchSeconds = 0;
+    PlainReadAnchor anchor(archive.path(), "search");
     qsizetype found = 0;
     for (auto _ : state) {
-        plainSeconds += secondsOf([&] { plainRead(archive.path()); });
-        const double seconds = secondsOf([&] {
+        anchor.readPlain();
+        const double seconds = anchor.time([&] {
             const buyersearch::Result result = buyersearch::search(archive, criteria);
             found = result.rows.size();
             if (!result.ok)
                 state.SkipWithError("search failed");
         });
-        searchSeconds += seconds;
         state.SetIterationTime(seconds);
     }
-    const double n = double(state.iterations());
-    state.counters["plain_ms"] = 1000 * plainSeconds / n;
-    state.counters["search_ms"] = 1000 * searchSeconds / n;
-    state.counters["search_vs_plain"] = searchSeconds / plainSeconds;
+    anchor.report(state);
     state.counters["rows"] = double(found);
 }
 
@@ -105,23 +77,12 @@ BENCHMARK(BM_BuyerChooseRow)->Unit(benchmark::kMicrosecond);
 } // namespace
 
 int main(int argc, char** argv) {
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    QTemporaryDir folder;
-    if (!folder.isValid()) {
-        std::fprintf(stderr, "cannot create a temporary folder\n");
-        return 1;
-    }
-    g_folder = folder.path();
-    const BuyerArchive archive{ProgramFolder(g_folder)};
-    QString error;
-    if (!ArchiveGenerator::writeSchede(archive.path(), kCards, &error)) {
-        std::fprintf(stderr, "%s\n", qPrintable(error));
-        return 1;
-    }
-    g_selectiveName = archive.read(kCards / 2)->nome;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return runBenchmarks(argc, argv, false, [](const BenchFolder& folder) {
+        g_folder = folder.path();
+        const BuyerArchive archive{ProgramFolder(g_folder)};
+        if (!BenchFolder::writeSchede(archive.path(), kCards))
+            return false;
+        g_selectiveName = archive.read(kCards / 2)->nome;
+        return true;
+    });
 }

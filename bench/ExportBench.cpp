@@ -3,7 +3,7 @@
 // at most about two plain writes of the same bytes, and the export screen
 // should show its grid in well under half a second.
 
-#include "ArchiveGenerator.h"
+#include "BenchSupport.h"
 #include "PeakMemory.h"
 #include "output/ArchiveExports.h"
 #include "output/ExportDocument.h"
@@ -11,16 +11,12 @@
 #include "output/ui/TfrmExpRicevute.h"
 #include "widgets/Services.h"
 
-#include <QApplication>
 #include <QBuffer>
 #include <QFile>
 #include <QImage>
 #include <QPrinter>
 #include <QTableView>
-#include <QTemporaryDir>
 #include <benchmark/benchmark.h>
-#include <chrono>
-#include <cstdio>
 #include <unistd.h>
 
 namespace {
@@ -29,12 +25,6 @@ constexpr qint64 kYear = 100'000;
 
 QString g_folder;
 QString g_archive;
-
-double secondsOf(const auto& work) {
-    const auto start = std::chrono::steady_clock::now();
-    work();
-    return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-}
 
 ExportTable loadYear() {
     const ExportSource& source = archiveexport::distinte();
@@ -158,24 +148,5 @@ BENCHMARK(BM_GridShown)->UseManualTime()->Unit(benchmark::kMillisecond);
 } // namespace
 
 int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    QTemporaryDir folder;
-    if (!folder.isValid()) {
-        std::fprintf(stderr, "cannot create a temporary folder\n");
-        return 1;
-    }
-    g_folder = folder.path();
-    g_archive = folder.filePath(QStringLiteral("2023.ric"));
-    QString error;
-    if (!ArchiveGenerator::writeDistinte(g_archive, kYear, &error)) {
-        std::fprintf(stderr, "%s\n", qPrintable(error));
-        return 1;
-    }
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return runOnGeneratedYear(argc, argv, kYear, true, g_folder, g_archive);
 }

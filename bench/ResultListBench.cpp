@@ -11,17 +11,12 @@
 // - BM_OpenLastRow: opening the distinta behind row 99,999 (one record
 //   read); goal < 10 ms.
 
-#include "ArchiveGenerator.h"
+#include "BenchSupport.h"
 #include "distinte/DistintaSearch.h"
 #include "widgets/ResultList.h"
 
-#include <QApplication>
-#include <QFile>
 #include <QPixmap>
-#include <QTemporaryDir>
 #include <benchmark/benchmark.h>
-#include <chrono>
-#include <cstdio>
 #include <fstream>
 #include <malloc.h>
 #include <string>
@@ -29,28 +24,9 @@
 namespace {
 
 constexpr qint64 kDistinte = 100'000;
-constexpr qint64 kPlainReadBlock = 1 << 20;
 const QSize kListSize(940, 380); // the list as the search screen shows it
 
 QString g_archive;
-
-qint64 plainRead(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
-        return -1;
-    QByteArray block(kPlainReadBlock, Qt::Uninitialized);
-    qint64 total = 0;
-    for (qint64 n; (n = file.read(block.data(), block.size())) > 0;)
-        total += n;
-    benchmark::DoNotOptimize(block.data());
-    return total;
-}
-
-double secondsOf(const auto& work) {
-    const auto start = std::chrono::steady_clock::now();
-    work();
-    return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-}
 
 long residentKiB() {
     std::ifstream status("/proc/self/status");
@@ -68,24 +44,19 @@ double heapInUseMiB() {
 
 void BM_SearchFew(benchmark::State& state) {
     const distintasearch::Criteria criteria{.numRic = QStringLiteral("99999")};
-    double plainSeconds = 0;
-    double searchSeconds = 0;
+    PlainReadAnchor anchor(g_archive, "search");
     qsizetype rows = 0;
     for (auto _ : state) {
-        plainSeconds += secondsOf([] { plainRead(g_archive); });
+        anchor.readPlain();
         distintasearch::Listing listing;
         const double seconds =
-            secondsOf([&] { listing = distintasearch::search(g_archive, criteria); });
+            anchor.time([&] { listing = distintasearch::search(g_archive, criteria); });
         if (!listing.ok)
             state.SkipWithError("search failed");
         rows = listing.rows.size();
-        searchSeconds += seconds;
         state.SetIterationTime(seconds);
     }
-    const double n = double(state.iterations());
-    state.counters["plain_ms"] = 1000 * plainSeconds / n;
-    state.counters["search_ms"] = 1000 * searchSeconds / n;
-    state.counters["search_vs_plain"] = searchSeconds / plainSeconds;
+    anchor.report(state);
     state.counters["rows"] = double(rows);
 }
 
@@ -100,23 +71,18 @@ void BM_SearchAllShown(benchmark::State& state) {
     ResultList list;
     list.resize(kListSize);
     list.show();
-    double plainSeconds = 0;
-    double shownSeconds = 0;
+    PlainReadAnchor anchor(g_archive, "shown");
     for (auto _ : state) {
         state.PauseTiming();
         list.clear();
         state.ResumeTiming();
-        plainSeconds += secondsOf([] { plainRead(g_archive); });
-        const double seconds = secondsOf([&] { searchAllAndShow(list); });
+        anchor.readPlain();
+        const double seconds = anchor.time([&] { searchAllAndShow(list); });
         if (list.rows().size() != kDistinte)
             state.SkipWithError("not every distinta was listed");
-        shownSeconds += seconds;
         state.SetIterationTime(seconds);
     }
-    const double n = double(state.iterations());
-    state.counters["plain_ms"] = 1000 * plainSeconds / n;
-    state.counters["shown_ms"] = 1000 * shownSeconds / n;
-    state.counters["shown_vs_plain"] = shownSeconds / plainSeconds;
+    anchor.report(state);
 }
 
 // Runs first, once, so the allocator has no freed list to reuse.
@@ -156,25 +122,6 @@ BENCHMARK(BM_OpenLastRow)->UseManualTime()->Unit(benchmark::kMicrosecond);
 } // namespace
 
 int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    QTemporaryDir folder;
-    if (!folder.isValid()) {
-        std::fprintf(stderr, "cannot create a temporary folder\n");
-        return 1;
-    }
-    g_archive = folder.filePath(QStringLiteral("2023.ric"));
-    QString error;
-    if (!ArchiveGenerator::writeDistinte(g_archive, kDistinte, &error)) {
-        std::fprintf(stderr, "%s\n", qPrintable(error));
-        return 1;
-    }
-    plainRead(g_archive); // warm the page cache
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    QString folder;
+    return runOnGeneratedYear(argc, argv, kDistinte, true, folder, g_archive);
 }
