@@ -76,25 +76,24 @@ std::optional<double> parseAmount(QStringView text) {
 }
 
 double roundToCents(double x) {
-    if (!std::isfinite(x) || x < 0)
+    if (!std::isfinite(x))
         return x;
-    // Half up on the exact binary value, decided on its exact decimal digits.
-    std::string text = exactDecimal(x);
-    const std::size_t point = text.find('.');
-    std::string whole = text.substr(0, point);
-    std::string cents = "00";
-    char next = '0';
-    if (point != std::string::npos) {
-        const std::string fraction = text.substr(point + 1) + "000";
-        cents = fraction.substr(0, 2);
-        next = fraction[2];
-    }
-    std::string digits = whole + cents;
-    if (next >= '5')
+    // Half up (towards plus infinity) on the exact binary value, decided on
+    // its exact decimal digits: the digits past the cents say whether the
+    // rest is below, at or above half a cent.
+    const bool negative = x < 0;
+    const std::string text = exactDecimal(negative ? -x : x);
+    const std::size_t point = std::min(text.find('.'), text.size());
+    const std::string fraction = point < text.size() ? text.substr(point + 1) : std::string();
+    std::string digits = text.substr(0, point) + (fraction + "00").substr(0, 2);
+    const char next = fraction.size() > 2 ? fraction[2] : '0';
+    const bool pastHalf =
+        next > '5' || (next == '5' && fraction.find_first_not_of('0', 3) != std::string::npos);
+    if (negative ? pastHalf : next >= '5')
         carryUp(digits);
     double k = 0;
     std::from_chars(digits.data(), digits.data() + digits.size(), k);
-    return k / 100.0;
+    return (negative ? -k : k) / 100.0;
 }
 
 QString formatNumber(double x) {

@@ -15,11 +15,15 @@ namespace amounts {
 std::optional<double> parseAmount(QStringView text);
 
 // Rounds half up to cents on the exact binary value of x, so 1,005 (stored a
-// little below) gives 1,00 while 0,125 (stored exactly) gives 0,13.
+// little below) gives 1,00 while 0,125 (stored exactly) gives 0,13. Half up
+// means towards plus infinity, for the negative values amounts never reach
+// too. The same on every platform: no extended precision is needed.
 double roundToCents(double x);
 
 // x with 15 significant digits in plain decimal notation, comma separator,
-// no trailing zeros and no trailing comma: 12 -> "12", 12.5 -> "12,5".
+// no trailing zeros and no trailing comma: 12 -> "12", 12.5 -> "12,5". The
+// digits come from the exact value of x, rounded half up at an exact tie
+// too, so every platform writes the same text.
 QString formatNumber(double x);
 
 // What an amount field holds: a unit value of a stamp line may stay empty;

@@ -54,6 +54,9 @@ TEST(Amounts, RoundToCentsWorksOnTheBinaryValue) {
         {3.456, 3.46},
         {0.1 + 0.2, 0.3},
         {1234567.895, 1234567.9}, // stored just above the half
+        {-0.125, -0.12},          // half up is towards plus infinity
+        {-0.135, -0.14},          // stored just above the half in size
+        {9.9951, 10.0},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.in);

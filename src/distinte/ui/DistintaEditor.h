@@ -9,7 +9,8 @@
 // What other screens may ask of the distinta editor: open a year's archive,
 // show a stored distinta, fill the buyer block or a stamp line. Screens hand
 // it typed values through these calls and never touch its widgets; the
-// editor decides how the values reach its fields. Nothing here saves.
+// editor decides how the values reach its fields. Nothing here saves
+// without the user's answer.
 class DistintaEditor {
 public:
     virtual ~DistintaEditor() = default;
@@ -22,7 +23,9 @@ public:
 
     // Puts a stored distinta on screen with its 1-based record position:
     // every field, the paid box by its flag, the total and the position, as
-    // a double click in a list of distinte does. Nothing is recomputed.
+    // a double click in a list of distinte does. Nothing is recomputed. When
+    // the user has edited the distinta on screen, the editor first asks
+    // whether to save it, and the user may choose to stay on it.
     virtual void showDistinta(const Ricevuta& distinta, qint64 position) = 0;
     // The five buyer lines of the distinta, in form order.
     virtual void putBuyerLines(const std::array<QString, Ricevuta::kPartyLines>& lines) = 0;

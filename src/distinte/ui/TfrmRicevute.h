@@ -15,8 +15,11 @@ struct Services;
 // the distinta; the record position alone tells a stored distinta from a new
 // one, and `lblFile` and `lblPosizione` only show the archive and the
 // position. The rules live in the distinte model functions; this class moves
-// texts between them and the widgets and shows their messages. Other screens
-// reach it only through DistintaEditor.
+// texts between them and the widgets and shows their messages. Before a
+// distinta the user changed is replaced or left, it asks whether to save it;
+// only the user's own changes (typing, the paid box, the imports and the
+// date commands) count, never texts the screen loads or computes. Other
+// screens reach it only through DistintaEditor.
 class TfrmRicevute : public QWidget, public DistintaEditor {
     Q_OBJECT
 
