@@ -1,8 +1,14 @@
 #include "widgets/KeyFilters.h"
 
+#include <QAction>
+#include <QClipboard>
+#include <QContextMenuEvent>
+#include <QCoreApplication>
 #include <QEvent>
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QMenu>
 #include <algorithm>
 
 bool keyPasses(KeyFilterKind kind, int key, const QString& text) {
@@ -61,39 +67,68 @@ FilteredEdit filterInsertedText(KeyFilterKind kind, const QString& before, const
 
 namespace {
 
+// Pastes the clipboard as typing it would have gone in: filtered before the
+// field's length limit cuts it, so that no digit is lost to a dropped
+// separator.
+void pasteFiltered(QLineEdit* field, KeyFilterKind kind) {
+    if (!field->isReadOnly())
+        field->insert(keptCharacters(kind, QGuiApplication::clipboard()->text()));
+}
+
 class KeyFilter final : public QObject {
 public:
     KeyFilter(QLineEdit* field, KeyFilterKind kind)
-        : QObject(field), m_kind(kind), m_before(field->text()) {
+        : QObject(field), m_field(field), m_kind(kind), m_before(field->text()) {
         field->installEventFilter(this);
-        // Pasted or dropped text arrives as an edit, not as key presses. The
-        // text before each edit is kept so that only what the edit brought
-        // in is filtered; what the program sets stays as it is.
-        connect(field, &QLineEdit::textEdited, this, [this, field](const QString& after) {
+        // Dropped text arrives as an edit, not as key presses. The text
+        // before each edit is kept so that only what the edit brought in is
+        // filtered; what the program sets stays as it is.
+        connect(field, &QLineEdit::textEdited, this, [this](const QString& after) {
             const FilteredEdit filtered =
-                filterInsertedText(m_kind, m_before, after, field->cursorPosition());
+                filterInsertedText(m_kind, m_before, after, m_field->cursorPosition());
             if (filtered.text == after)
                 return;
-            field->setText(filtered.text);
-            field->setCursorPosition(filtered.cursor);
+            m_field->setText(filtered.text);
+            m_field->setCursorPosition(filtered.cursor);
         });
         // Read from the field, not the signal: an edit filtered above has
         // already replaced the text the signal still carries.
-        connect(field, &QLineEdit::textChanged, this, [this, field] { m_before = field->text(); });
+        connect(field, &QLineEdit::textChanged, this, [this] { m_before = m_field->text(); });
     }
 
     bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::ContextMenu) {
+            showContextMenu(static_cast<QContextMenuEvent*>(event)->globalPos());
+            return true;
+        }
         if (event->type() != QEvent::KeyPress)
             return false;
         const auto* key = static_cast<QKeyEvent*>(event);
-        // Pasting by keyboard goes through; the pasted text is filtered as
-        // an edit.
-        if (key->matches(QKeySequence::Paste))
-            return false;
+        if (key->matches(QKeySequence::Paste)) {
+            pasteFiltered(m_field, m_kind);
+            return true;
+        }
         return !keyPasses(m_kind, key->key(), key->text());
     }
 
 private:
+    // The field's own menu, as the field would show it, with its Paste entry
+    // pasting as Ctrl+V does here.
+    void showContextMenu(const QPoint& at) {
+        QMenu* menu = m_field->createStandardContextMenu();
+        const QString paste = QCoreApplication::translate("QLineEdit", "&Paste");
+        for (QAction* action : menu->actions()) {
+            if (!action->text().startsWith(paste))
+                continue;
+            disconnect(action, &QAction::triggered, nullptr, nullptr);
+            connect(action, &QAction::triggered, m_field,
+                    [field = m_field, kind = m_kind] { pasteFiltered(field, kind); });
+        }
+        menu->setAttribute(Qt::WA_DeleteOnClose);
+        menu->popup(at);
+    }
+
+    QLineEdit* m_field;
     KeyFilterKind m_kind;
     QString m_before;
 };

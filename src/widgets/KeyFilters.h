@@ -32,9 +32,10 @@ struct FilteredEdit {
 FilteredEdit filterInsertedText(KeyFilterKind kind, const QString& before, const QString& after,
                                 int cursor);
 
-// Filters every key press of `field` through keyPasses, and text arriving
-// otherwise (Ctrl+V, the context menu's Paste, drag and drop) through
-// filterInsertedText, so that pasting keeps what typing would keep. Texts set
-// by the program are not filtered. The key filter sits at event-filter level
-// so that it also catches Tab before the focus moves.
+// Filters every key press of `field` through keyPasses. Pasting keeps what
+// typing would keep: Ctrl+V and the Paste entry of the field's context menu
+// insert the clipboard through keptCharacters (before the length limit cuts
+// it), and dropped text goes through filterInsertedText. Texts set by the
+// program are not filtered. The key filter sits at event-filter level so
+// that it also catches Tab before the focus moves.
 void installKeyFilter(QLineEdit* field, KeyFilterKind kind);

@@ -180,7 +180,8 @@ TEST(TfrmRicevuteLineAmounts, AnyChangeOfAQuantityOrUnitValueEmptiesTheAmountAnd
 }
 
 // Pasting keeps what typing would keep, by the keyboard or the context menu
-// alike; a unit value then becomes an amount when the field is left.
+// alike, however long the pasted text; a unit value then becomes an amount
+// when the field is left.
 TEST(TfrmRicevuteLineAmounts, PastedTextIsFilteredAsTypedTextEitherWay) {
     const struct {
         const char* field;
@@ -192,6 +193,9 @@ TEST(TfrmRicevuteLineAmounts, PastedTextIsFilteredAsTypedTextEitherWay) {
         {"txtUnitario01", "€ 16,00", "16,00", "16,00"},
         {"txtQuant01", "2 pz.", "2", "2"},
         {"txtQuant01", "1.000", "1000", "1000"},
+        // Filtered before the length limit cuts it, as typing it would be.
+        {"txtUnitario01", "1.234.567,89", "1234567,89", "1234567,89"},
+        {"txtQuant01", "10.000 pz.", "10000", "10000"},
     };
     for (const PasteWay& way : kPasteWays) {
         for (const auto& c : cases) {
