@@ -20,7 +20,7 @@ public:
     Ricevuta ricevuta(qint64 number);
     SchedaAnagrafica scheda();
 
-    // Write `count` records to a new or emptied file through RecordFile.
+    // Write `count` records end to end to a new or emptied file.
     // On failure they return false with the reason in `error`.
     static bool writeDistinte(const QString& path, qint64 count, QString* error);
     static bool writeSchede(const QString& path, qint64 count, QString* error);

@@ -45,7 +45,7 @@ bool isDigit(QChar c) {
 } // namespace
 
 std::optional<double> parseAmount(QStringView text) {
-    const QString t = text::trimmed(text);
+    const QStringView t = text::trimmedView(text);
     if (t.isEmpty())
         return std::nullopt;
     std::string ascii;

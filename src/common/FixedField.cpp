@@ -43,6 +43,17 @@ QString decode(QByteArrayView record, const FieldSpec& field) {
     return text::trimmed(text::fromWindows1252(record.sliced(field.offset + 1, taken)));
 }
 
+QStringView decodeInto(QByteArrayView record, const FieldSpec& field, FieldChars& chars) {
+    if (record.size() < field.offset + field.size())
+        return {};
+    const auto length = static_cast<unsigned char>(record[field.offset]);
+    const int taken = std::min<int>(length, field.capacity);
+    for (int i = 0; i < taken; ++i)
+        chars[std::size_t(i)] =
+            text::fromWindows1252(static_cast<unsigned char>(record[field.offset + 1 + i]));
+    return text::trimmedView(QStringView(chars.data(), taken));
+}
+
 QByteArray encodeRecord(const RecordLayout& layout, const QStringList& texts) {
     QByteArray record(layout.recordSize(), '\0');
     for (int i = 0; i < layout.fieldCount(); ++i)

@@ -5,6 +5,8 @@
 #include <QList>
 #include <QString>
 #include <QStringList>
+#include <QStringView>
+#include <array>
 #include <span>
 
 // A fixed text field of a stored record: one length byte, then `capacity`
@@ -44,6 +46,13 @@ void encode(char* record, const FieldSpec& field, QStringView text);
 // Reads the field's text from a whole record, trimmed. A length byte above the
 // capacity (a damaged file) reads the first `capacity` characters.
 QString decode(QByteArrayView record, const FieldSpec& field);
+
+// Room for any field's text: its length byte cannot count past 255.
+using FieldChars = std::array<char16_t, 255>;
+
+// As decode(), but into `chars` instead of a new string, for scans that look
+// at one field of every record. The view is valid while `chars` is.
+QStringView decodeInto(QByteArrayView record, const FieldSpec& field, FieldChars& chars);
 
 // Whole-record conversions in field-table order.
 QByteArray encodeRecord(const RecordLayout& layout, const QStringList& texts);

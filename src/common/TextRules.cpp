@@ -57,13 +57,17 @@ QString fromWindows1252(QByteArrayView bytes) {
 }
 
 QString trimmed(QStringView text) {
+    return trimmedView(text).toString();
+}
+
+QStringView trimmedView(QStringView text) {
     qsizetype begin = 0;
     qsizetype end = text.size();
     while (begin < end && isTrimmable(text[begin]))
         ++begin;
     while (end > begin && isTrimmable(text[end - 1]))
         --end;
-    return text.sliced(begin, end - begin).toString();
+    return text.sliced(begin, end - begin);
 }
 
 QString asciiLower(QStringView text) {

@@ -23,6 +23,8 @@ char16_t fromWindows1252(unsigned char byte);
 
 // Removes the characters with codes 0 to 32 at both ends.
 QString trimmed(QStringView text);
+// The same as a view into `text`, for scans that must not allocate per record.
+QStringView trimmedView(QStringView text);
 
 // Lower- and upper-casing that change only A-Z and a-z; accented letters stay.
 QString asciiLower(QStringView text);

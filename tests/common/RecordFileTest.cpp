@@ -30,27 +30,29 @@ TEST(FixedField, EncodeTrimsConvertsCutsAndZeroFills) {
 
 TEST(FixedField, DecodeNeverReadsPastTheFieldOrTheRecord) {
     const FieldSpec field{"F", 3, 0};
-    EXPECT_EQ(fixedfield::decode(QByteArray("\x02"
-                                            "ab"
-                                            "c"
-                                            "NEXT"),
-                                 field),
-              QStringLiteral("ab"));
-    EXPECT_EQ(fixedfield::decode(QByteArray("\xFF"
-                                            "abc"
-                                            "NEXT"),
-                                 field),
-              QStringLiteral("abc"));
-    EXPECT_EQ(fixedfield::decode(QByteArray("\x02"
-                                            " a"
-                                            "c"),
-                                 field),
-              QStringLiteral("a"));
-    // A record too short for the field (a caller's mistake) reads as empty.
-    EXPECT_EQ(fixedfield::decode(QByteArray("\x02"
-                                            "a"),
-                                 field),
-              QString());
+    const struct {
+        QByteArray record;
+        QString text;
+    } cases[] = {
+        {QByteArray("\x02"
+                    "abcNEXT"),
+         QStringLiteral("ab")},
+        {QByteArray("\xFF"
+                    "abcNEXT"),
+         QStringLiteral("abc")},
+        {QByteArray("\x02 ac"), QStringLiteral("a")},
+        {QByteArray("\x03\x80\xE8\x81"), QStringLiteral("\u20AC\u00E8\u0081")},
+        // A record too short for the field (a caller's mistake) reads as empty.
+        {QByteArray("\x02"
+                    "a"),
+         QString()},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.record.toHex().constData());
+        EXPECT_EQ(fixedfield::decode(c.record, field), c.text);
+        fixedfield::FieldChars chars;
+        EXPECT_EQ(fixedfield::decodeInto(c.record, field, chars), c.text);
+    }
 }
 
 TEST(RecordFile, MissingFileIsCreatedEmpty) {
