@@ -1,12 +1,13 @@
 // Scanning the yearly archive for the summary lists (search, unpaid list,
-// income summary) next to a plain read of the same file: the scan should
-// cost at most about three plain reads and use the same memory for a small
-// archive as for a large one.
+// income summary) and for the used-number check before a save, next to a
+// plain read of the same file: a scan should cost at most about three plain
+// reads and use the same memory for a small archive as for a large one.
 
 #include "BenchSupport.h"
 #include "PeakMemory.h"
 #include "common/FixedField.h"
 #include "common/RecordFile.h"
+#include "distinte/DistintaArchive.h"
 #include "distinte/Ricevuta.h"
 
 #include <benchmark/benchmark.h>
@@ -105,8 +106,34 @@ void BM_FullDecodeScan(benchmark::State& state) {
     state.SetItemsProcessed(state.iterations() * state.range(0));
 }
 
+// The check run before every save that no other distinta has the number:
+// a number no record has, so the whole archive is looked through.
+void BM_UsedNumberLookup(benchmark::State& state) {
+    const QString& path = g_archives[state.range(0)];
+    PlainReadAnchor anchor(path, "lookup");
+    const DistintaArchive archive(path);
+    for (auto _ : state) {
+        anchor.readPlain();
+        std::optional<bool> used;
+        const double seconds = anchor.time([&] {
+            used =
+                archive.numberUsedElsewhere(QStringLiteral("NESSUNO"), DistintaArchive::kNotStored);
+        });
+        if (used != false)
+            state.SkipWithError("lookup failed");
+        state.SetIterationTime(seconds);
+    }
+    anchor.report(state);
+    state.SetItemsProcessed(state.iterations() * state.range(0));
+}
+
 BENCHMARK(BM_PlainRead)->Arg(kSmallArchive)->Arg(kLargeArchive)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_SummaryScan)
+    ->Arg(kSmallArchive)
+    ->Arg(kLargeArchive)
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_UsedNumberLookup)
     ->Arg(kSmallArchive)
     ->Arg(kLargeArchive)
     ->UseManualTime()

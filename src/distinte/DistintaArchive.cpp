@@ -22,18 +22,16 @@ std::optional<bool> DistintaArchive::numberUsedElsewhere(const QString& number,
         return std::nullopt;
     const QString wanted = text::trimmed(number);
     const FieldSpec& numberField = Ricevuta::layout().field(Ricevuta::NumRic);
-    const qint64 total = file.count();
-    for (qint64 position = 1; position <= total; ++position) {
-        if (position == except)
-            continue;
-        QByteArray record;
-        if (!file.read(position, &record))
-            return std::nullopt;
-        // Only the number is decoded: the lookup runs before every save.
-        if (fixedfield::decode(record, numberField) == wanted)
-            return true;
-    }
-    return false;
+    bool used = false;
+    // The lookup runs before every save: block reads, and only the number of
+    // each record decoded.
+    const bool read = file.scan([&](qint64 position, QByteArrayView record) {
+        used = position != except && fixedfield::decode(record, numberField) == wanted;
+        return !used;
+    });
+    if (!read)
+        return std::nullopt;
+    return used;
 }
 
 DistintaArchive::Move DistintaArchive::move(Step step, qint64 current) const {
