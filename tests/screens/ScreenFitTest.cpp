@@ -37,8 +37,14 @@
 #include "output/ui/ReportPreviewDialog.h"
 #include "output/ui/TfrmExpAnagrafica.h"
 #include "output/ui/TfrmExpRicevute.h"
+#include "reports/IncomeSummary.h"
+#include "reports/ui/TfrmRiepLavoro.h"
+#include "reports/ui/TfrmStatistiche.h"
+#include "support/ArchiveBytes.h"
 #include "support/DistintaBuilder.h"
 #include "support/FakeServices.h"
+#include "support/PdfCapture.h"
+#include "support/SampleYear.h"
 #include "support/TestFolder.h"
 #include "tariff/TariffEntry.h"
 #include "tariff/TariffFile.h"
@@ -46,6 +52,7 @@
 #include "tariff/ui/TfrmModifica_Voce.h"
 #include "tariff/ui/TfrmTrovaServizi.h"
 #include "widgets/PictureButton.h"
+#include "widgets/ScreenRouter.h"
 
 #include <QAbstractButton>
 #include <QAbstractItemView>
@@ -56,6 +63,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPushButton>
 #include <QScreen>
 #include <QScrollBar>
 #include <QTest>
@@ -66,9 +74,10 @@
 namespace {
 
 // The program with its main screens, on a folder holding a small tariff list
-// and one stored distinta, so that lists and fields show real content.
+// and a year of stored distinte, so that lists and fields show real content.
 struct Shop {
     Shop() {
+        folder.writeBytes(QStringLiteral("2024.ric"), archiveBytes(sampleYear(kYear)));
         PasswordStore(folder.folder()).write(PasswordStore::firstAccessPassword());
         QStringList entries;
         for (const auto& [name, price] : {std::pair{"Marca da bollo", "16,00"},
@@ -90,11 +99,43 @@ struct Shop {
     }
     TfrmRicevute* editor() {
         auto* editor = screen<TfrmRicevute>(MainScreen::Ricevute);
-        editor->openYear(QStringLiteral("2024"));
+        editor->openYear(kYear);
         show(MainScreen::Ricevute);
         editor->showDistinta(sample(), 1);
         return editor;
     }
+
+    // A screen's button pressed as the user would.
+    static void click(QWidget* screen, const char* name) {
+        QTest::mouseClick(screen->findChild<QPushButton*>(QString::fromLatin1(name)),
+                          Qt::LeftButton);
+    }
+    // The income chart opened on the stored year, as bars or as a pie.
+    QWidget* chart(const char* style) {
+        QWidget* chart = show(MainScreen::Statistiche);
+        chart->findChild<QLineEdit*>(QStringLiteral("txtAnno"))->setText(kYear);
+        click(chart, "btnApri");
+        click(chart, style);
+        return chart;
+    }
+
+    // The income summary of the first half of the stored year. The result
+    // screen is shown maximised like the main screens, with their title bar,
+    // so the shop keeps it rather than the dialog checks.
+    QWidget* incomeSummary() {
+        const QString start = QStringLiteral("01/01/2024");
+        const QString end = QStringLiteral("30/06/2024");
+        auto summary = std::make_unique<TfrmRiepLavoro>(
+            fake.services, show(MainScreen::MenuRiepLavoro), findMemory);
+        summary->showSummary(incomesummary::summarize(
+                                 {folder.file(QStringLiteral("2024.ric")), QString(), start, end}),
+                             QString(), start, end);
+        summary->show();
+        resultScreen = std::move(summary);
+        return resultScreen.get();
+    }
+
+    static inline const QString kYear = QStringLiteral("2024");
 
     static Ricevuta sample() {
         return DistintaBuilder(QStringLiteral("128"))
@@ -115,6 +156,8 @@ struct Shop {
     TestFolder folder;
     FakeServices fake{folder.folder()};
     Program program{fake.services};
+    listfind::Memory findMemory;
+    std::unique_ptr<QWidget> resultScreen;
 };
 
 // Opens one screen and returns its window; dialogs are owned by the test.
@@ -201,6 +244,15 @@ const ScreenCase kScreens[] = {
          TfrmRicevute* editor = s.editor();
          return dialogOver<TfrmTrovaRic>(editor, keep, s.fake.services, *editor);
      }},
+    {"distinte-found",
+     [](Shop& s, auto& keep) {
+         TfrmRicevute* editor = s.editor();
+         QWidget* search = dialogOver<TfrmTrovaRic>(editor, keep, s.fake.services, *editor);
+         search->findChild<QLineEdit*>(QStringLiteral("txtAcqRigo03"))
+             ->setText(QStringLiteral("00198"));
+         Shop::click(search, "btnCerca");
+         return search;
+     }},
     {"distinte-unpaid",
      [](Shop& s, auto& keep) {
          TfrmRicevute* editor = s.editor();
@@ -214,6 +266,10 @@ const ScreenCase kScreens[] = {
          keep->show();
          return keep.get();
      }},
+    {"income-menu", [](Shop& s, auto&) { return s.show(MainScreen::MenuRiepLavoro); }},
+    {"income-summary", [](Shop& s, auto&) { return s.incomeSummary(); }},
+    {"income-chart-bars", [](Shop& s, auto&) { return s.chart("btnBarre"); }},
+    {"income-chart-pie", [](Shop& s, auto&) { return s.chart("btnTorta"); }},
     {"info",
      [](Shop& s, auto& keep) {
          return dialogOver<TfrmInfo>(s.show(MainScreen::Avvio), keep, s.fake.services);
@@ -364,6 +420,35 @@ TEST_P(ScreenFit, EveryControlIsInsideTheScreenAndItsWindow) {
                                                      .arg(QLatin1String(GetParam().name))
                                                      .arg(size.width())
                                                      .arg(size.height())));
+    }
+}
+
+// With VELLARMO_SCREENSHOTS set, the income chart is also printed there, as
+// bars and as a pie, through its own print command into PDF files.
+TEST(PrintedPictures, IncomeChart) {
+    const QString shots = qEnvironmentVariable("VELLARMO_SCREENSHOTS");
+    if (shots.isEmpty())
+        GTEST_SKIP() << "VELLARMO_SCREENSHOTS is not set";
+    for (const auto& [style, name] :
+         {std::pair{"btnBarre", "income-chart-bars"}, {"btnTorta", "income-chart-pie"}}) {
+        TestFolder folder;
+        folder.writeBytes(QStringLiteral("2024.ric"), archiveBytes(sampleYear(Shop::kYear)));
+        PrintingServices printing(
+            folder.folder(),
+            QDir(shots).filePath(QString::fromLatin1(name) + QStringLiteral("-printed.pdf")));
+        ScreenRouter router;
+        QWidget menu;
+        TfrmStatistiche chart(printing.services, router);
+        router.add(MainScreen::Avvio, &menu);
+        router.add(MainScreen::Statistiche, &chart);
+        router.switchTo(MainScreen::Statistiche, &menu);
+        chart.findChild<QLineEdit*>(QStringLiteral("txtAnno"))->setText(Shop::kYear);
+        Shop::click(&chart, "btnApri");
+        Shop::click(&chart, style);
+        printing.fake.messages.answers.append(true);
+        printing.fake.input.answers.append(QStringLiteral("1"));
+        Shop::click(&chart, "btnStampa");
+        EXPECT_EQ(printing.printers.calls, 1) << name;
     }
 }
 
