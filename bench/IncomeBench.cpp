@@ -10,11 +10,10 @@
 //   sums_vs_plain <= 2.
 
 #include "BenchSupport.h"
+#include "ShownList.h"
 #include "reports/IncomeSummary.h"
 #include "reports/MonthlyIncome.h"
-#include "widgets/ResultList.h"
 
-#include <QPixmap>
 #include <benchmark/benchmark.h>
 
 namespace {
@@ -43,19 +42,14 @@ void BM_SummaryWholeYear(benchmark::State& state) {
 }
 
 void BM_SummaryListShown(benchmark::State& state) {
-    ResultList list;
-    list.resize(kListSize);
-    list.show();
+    ShownList list(kListSize);
     for (auto _ : state) {
         state.PauseTiming();
         list.clear();
         incomesummary::Result result = incomesummary::summarize(wholeYear());
         state.ResumeTiming();
-        const double seconds = secondsOf([&] {
-            list.setRows(std::move(result.rows));
-            benchmark::DoNotOptimize(list.grab());
-        });
-        if (list.rows().size() != kDistinte)
+        const double seconds = secondsOf([&] { list.show(std::move(result.rows)); });
+        if (list.rowCount() != kDistinte)
             state.SkipWithError("not every line was shown");
         state.SetIterationTime(seconds);
     }

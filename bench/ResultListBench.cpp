@@ -12,10 +12,9 @@
 //   read); goal < 10 ms.
 
 #include "BenchSupport.h"
+#include "ShownList.h"
 #include "distinte/DistintaSearch.h"
-#include "widgets/ResultList.h"
 
-#include <QPixmap>
 #include <benchmark/benchmark.h>
 #include <fstream>
 #include <malloc.h>
@@ -61,16 +60,12 @@ void BM_SearchFew(benchmark::State& state) {
 }
 
 // Search, fill the list and paint what the screen shows of it.
-void searchAllAndShow(ResultList& list) {
-    distintasearch::Listing listing = distintasearch::search(g_archive, {});
-    list.setRows(std::move(listing.rows));
-    benchmark::DoNotOptimize(list.grab());
+void searchAllAndShow(ShownList& list) {
+    list.show(distintasearch::search(g_archive, {}).rows);
 }
 
 void BM_SearchAllShown(benchmark::State& state) {
-    ResultList list;
-    list.resize(kListSize);
-    list.show();
+    ShownList list(kListSize);
     PlainReadAnchor anchor(g_archive, "shown");
     for (auto _ : state) {
         state.PauseTiming();
@@ -78,7 +73,7 @@ void BM_SearchAllShown(benchmark::State& state) {
         state.ResumeTiming();
         anchor.readPlain();
         const double seconds = anchor.time([&] { searchAllAndShow(list); });
-        if (list.rows().size() != kDistinte)
+        if (list.rowCount() != kDistinte)
             state.SkipWithError("not every distinta was listed");
         state.SetIterationTime(seconds);
     }
@@ -88,17 +83,15 @@ void BM_SearchAllShown(benchmark::State& state) {
 // Runs first, once, so the allocator has no freed list to reuse.
 void BM_ListMemory(benchmark::State& state) {
     for (auto _ : state) {
-        ResultList list;
-        list.resize(kListSize);
-        list.show();
-        benchmark::DoNotOptimize(list.grab());
+        ShownList list(kListSize);
+        list.paint();
         malloc_trim(0);
         const long restingKiB = residentKiB();
         const double restingHeap = heapInUseMiB();
         searchAllAndShow(list);
         state.counters["rows_rss_MiB"] = double(residentKiB() - restingKiB) / 1024;
         state.counters["rows_heap_MiB"] = heapInUseMiB() - restingHeap;
-        state.counters["rows"] = double(list.rows().size());
+        state.counters["rows"] = double(list.rowCount());
     }
 }
 
