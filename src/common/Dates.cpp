@@ -6,7 +6,7 @@ namespace dates {
 namespace {
 
 // Reads between minDigits and maxDigits ASCII digits at `pos`, advancing it.
-bool readNumber(const QString& t, qsizetype& pos, int minDigits, int maxDigits, int* value) {
+bool readNumber(QStringView t, qsizetype& pos, int minDigits, int maxDigits, int* value) {
     int digits = 0;
     int v = 0;
     while (pos < t.size() && digits < maxDigits && t[pos] >= u'0' && t[pos] <= u'9') {
@@ -18,7 +18,7 @@ bool readNumber(const QString& t, qsizetype& pos, int minDigits, int maxDigits, 
     return digits >= minDigits;
 }
 
-bool readSlash(const QString& t, qsizetype& pos) {
+bool readSlash(QStringView t, qsizetype& pos) {
     if (pos >= t.size() || t[pos] != u'/')
         return false;
     ++pos;
@@ -32,7 +32,7 @@ bool isValidDate(QStringView text) {
 }
 
 QDate parseDate(QStringView text) {
-    const QString t = text::trimmed(text);
+    const QStringView t = text::trimmedView(text);
     qsizetype pos = 0;
     int day = 0;
     int month = 0;

@@ -35,17 +35,24 @@ Result summarize(const Query& query) {
     RecordFile file(query.archivePath, Ricevuta::kRecordSize);
     if (!file.open())
         return result;
+    // The date and the total are read without making strings: every record
+    // of a large year passes through here.
+    const RecordLayout& layout = Ricevuta::layout();
+    fixedfield::FieldChars dateChars;
+    fixedfield::FieldChars totalChars;
     const bool read = file.scan([&](qint64 position, QByteArrayView record) {
         if (filtered && !text::asciiLower(field(record, Ricevuta::AcqRigo01)).contains(needle))
             return true;
-        const QDate date = dates::parseDate(field(record, Ricevuta::Data));
+        const QDate date = dates::parseDate(
+            fixedfield::decodeInto(record, layout.field(Ricevuta::Data), dateChars));
         if (!date.isValid()) {
             result.damaged.add(field(record, Ricevuta::NumRic), position);
             return true;
         }
         if (date < start || date > end)
             return true;
-        const std::optional<double> total = amounts::parseAmount(field(record, Ricevuta::Totale));
+        const std::optional<double> total = amounts::parseAmount(
+            fixedfield::decodeInto(record, layout.field(Ricevuta::Totale), totalChars));
         if (!total) {
             result.damaged.add(field(record, Ricevuta::NumRic), position);
             return true;
