@@ -46,7 +46,7 @@ QTextCharFormat charFormat(double points, bool bold, const QColor& colour, bool 
 }
 
 // Builds the document for one layout pass, block by block: the title page,
-// the contents with the page numbers found by the pass before (placeholders
+// the contents with the page numbers found by the pass before ("00" standing in
 // on the first pass), then the chapters.
 class Builder {
 public:
