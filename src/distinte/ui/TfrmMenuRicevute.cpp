@@ -9,6 +9,7 @@
 #include "widgets/EnterChain.h"
 #include "widgets/KeyFilters.h"
 #include "widgets/LinkFeedback.h"
+#include "widgets/MenuCard.h"
 #include "widgets/PictureButton.h"
 #include "widgets/Pictures.h"
 #include "widgets/RoutingTag.h"
@@ -66,10 +67,8 @@ TfrmMenuRicevute::TfrmMenuRicevute(Services& services, ScreenRouter& router, QWi
     m_lblMemory->setObjectName(QStringLiteral("lblMemory"));
     m_lblMemory->hide();
 
-    auto* heading = new QLabel(QStringLiteral("Distinte valori bollati"), this);
-    heading->setObjectName(QStringLiteral("intAnnoPreventivi"));
-    heading->setStyleSheet(QStringLiteral("background-color: black; color: white; padding: 8px;"));
-    heading->setFont(QFont(QStringLiteral("Verdana"), 16, QFont::Bold));
+    auto* heading = menucard::heading(this, QStringLiteral("Distinte valori bollati"),
+                                      QStringLiteral("intAnnoPreventivi"));
 
     auto* info = new QLabel(
         QStringLiteral(
@@ -154,11 +153,7 @@ TfrmMenuRicevute::TfrmMenuRicevute(Services& services, ScreenRouter& router, QWi
     }
     links->setColumnStretch(2, 1);
 
-    auto* panel = new QFrame(this);
-    panel->setObjectName(QStringLiteral("pnlAnno"));
-    panel->setMaximumWidth(720);
-    panel->setStyleSheet(
-        QStringLiteral("#pnlAnno { background-color: white; border: 1px solid #B0B0B0; }"));
+    auto* panel = menucard::card(this, QStringLiteral("pnlAnno"), 720);
     auto* panelLayout = new QVBoxLayout(panel);
     panelLayout->setContentsMargins(24, 24, 24, 24);
     panelLayout->setSpacing(18);
@@ -168,21 +163,7 @@ TfrmMenuRicevute::TfrmMenuRicevute(Services& services, ScreenRouter& router, QWi
     panelLayout->addSpacing(18);
     panelLayout->addLayout(links);
 
-    auto* bottom = new QHBoxLayout;
-    bottom->addStretch();
-    bottom->addWidget(imgGuida);
-    bottom->addWidget(imgEsci);
-
-    auto* centre = new QHBoxLayout;
-    centre->addStretch();
-    centre->addWidget(panel, 1);
-    centre->addStretch();
-
-    auto* layout = new QVBoxLayout(this);
-    layout->addStretch(1);
-    layout->addLayout(centre);
-    layout->addStretch(2);
-    layout->addLayout(bottom);
+    menucard::layOut(this, panel, {imgGuida, imgEsci});
 }
 
 void TfrmMenuRicevute::showEvent(QShowEvent* event) {

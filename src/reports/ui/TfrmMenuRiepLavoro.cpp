@@ -11,9 +11,11 @@
 #include "widgets/EnterChain.h"
 #include "widgets/FieldExit.h"
 #include "widgets/KeyFilters.h"
+#include "widgets/MenuCard.h"
 #include "widgets/NumberSettings.h"
 #include "widgets/PictureButton.h"
 #include "widgets/Pictures.h"
+#include "widgets/ScreenPreamble.h"
 #include "widgets/ScreenRouter.h"
 #include "widgets/Services.h"
 
@@ -46,17 +48,11 @@ QLabel* caption(QWidget* parent, const QString& text) {
 TfrmMenuRiepLavoro::TfrmMenuRiepLavoro(Services& services, ScreenRouter& router, QWidget* parent)
     : QWidget(parent), m_services(services), m_router(router) {
     applyNumberSettings();
-    setObjectName(QStringLiteral("TfrmMenuRiepLavoro"));
-    setWindowTitle(QStringLiteral(" Vellarmo - Riepilogo Incassi"));
-    setAutoFillBackground(true);
-    QPalette background = palette();
-    background.setColor(QPalette::Window, QColor(0xE4E7EB));
-    setPalette(background);
+    prepareScreen(this, QStringLiteral("TfrmMenuRiepLavoro"),
+                  QStringLiteral(" Vellarmo - Riepilogo Incassi"), QColor(0xE4E7EB));
 
-    auto* heading = new QLabel(QStringLiteral("Riepilogo incassi"), this);
-    heading->setObjectName(QStringLiteral("intRiepilogo"));
-    heading->setStyleSheet(QStringLiteral("background-color: black; color: white; padding: 8px;"));
-    heading->setFont(QFont(QStringLiteral("Verdana"), 16, QFont::Bold));
+    auto* heading = menucard::heading(this, QStringLiteral("Riepilogo incassi"),
+                                      QStringLiteral("intRiepilogo"));
     const auto instruction = [this](const QString& text) {
         auto* l = new QLabel(text, this);
         l->setFont(QFont(QStringLiteral("Verdana"), 10));
@@ -137,11 +133,7 @@ TfrmMenuRiepLavoro::TfrmMenuRiepLavoro(Services& services, ScreenRouter& router,
     commands->addWidget(m_btnVisualizza);
     commands->addWidget(btnEsci);
 
-    auto* card = new QFrame(this);
-    card->setObjectName(QStringLiteral("bkgRiepilogo"));
-    card->setMaximumWidth(900);
-    card->setStyleSheet(
-        QStringLiteral("#bkgRiepilogo { background-color: white; border: 1px solid #B0B0B0; }"));
+    auto* card = menucard::card(this, QStringLiteral("bkgRiepilogo"), 900);
     auto* cardLayout = new QVBoxLayout(card);
     cardLayout->setContentsMargins(24, 20, 24, 20);
     cardLayout->setSpacing(12);
@@ -165,18 +157,7 @@ TfrmMenuRiepLavoro::TfrmMenuRiepLavoro(Services& services, ScreenRouter& router,
     // The entry screen explains the same summary as its result screen.
     connect(imgGuida, &QToolButton::clicked, this,
             [this] { showHelpTopic(m_services, this, help::Topic::Riepilogo); });
-    auto* centre = new QHBoxLayout;
-    centre->addStretch();
-    centre->addWidget(card, 1);
-    centre->addStretch();
-    auto* bottom = new QHBoxLayout;
-    bottom->addStretch();
-    bottom->addWidget(imgGuida);
-    auto* layout = new QVBoxLayout(this);
-    layout->addStretch(1);
-    layout->addLayout(centre);
-    layout->addStretch(2);
-    layout->addLayout(bottom);
+    menucard::layOut(this, card, {imgGuida});
 }
 
 QWidget* TfrmMenuRiepLavoro::buildIntervalGroup(const QString& title, QComboBox** day,

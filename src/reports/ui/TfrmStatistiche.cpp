@@ -11,9 +11,11 @@
 #include "reports/MonthlyIncome.h"
 #include "widgets/EnterChain.h"
 #include "widgets/KeyFilters.h"
+#include "widgets/MenuCard.h"
 #include "widgets/NumberSettings.h"
 #include "widgets/PictureButton.h"
 #include "widgets/Pictures.h"
+#include "widgets/ScreenPreamble.h"
 #include "widgets/ScreenRouter.h"
 #include "widgets/Services.h"
 #include "widgets/StatusHints.h"
@@ -65,12 +67,8 @@ ChartText chartText(const QString& text, int points, unsigned int argb) {
 TfrmStatistiche::TfrmStatistiche(Services& services, ScreenRouter& router, QWidget* parent)
     : QWidget(parent), m_services(services), m_router(router) {
     applyNumberSettings();
-    setObjectName(QStringLiteral("TfrmStatistiche"));
-    setWindowTitle(QStringLiteral(" Vellarmo - Statistiche Incassi"));
-    setAutoFillBackground(true);
-    QPalette background = palette();
-    background.setColor(QPalette::Window, QColor(0xE4E7EB));
-    setPalette(background);
+    prepareScreen(this, QStringLiteral("TfrmStatistiche"),
+                  QStringLiteral(" Vellarmo - Statistiche Incassi"), QColor(0xE4E7EB));
 
     m_panAvvio = buildYearPanel();
     m_panContainer = buildChartPanel();
@@ -85,10 +83,8 @@ QWidget* TfrmStatistiche::buildYearPanel() {
     auto* panel = new QWidget(this);
     panel->setObjectName(QStringLiteral("panAvvio"));
 
-    auto* heading = new QLabel(QStringLiteral("Statistiche incassi"), panel);
-    heading->setObjectName(QStringLiteral("intStatistiche"));
-    heading->setStyleSheet(QStringLiteral("background-color: black; color: white; padding: 8px;"));
-    heading->setFont(QFont(QStringLiteral("Verdana"), 16, QFont::Bold));
+    auto* heading = menucard::heading(panel, QStringLiteral("Statistiche incassi"),
+                                      QStringLiteral("intStatistiche"));
     auto* lblApri = new QLabel(QStringLiteral("Indicare l'anno solare e premere Apri."), panel);
     lblApri->setObjectName(QStringLiteral("lblApri"));
     lblApri->setFont(QFont(QStringLiteral("Verdana"), 11));
@@ -124,11 +120,7 @@ QWidget* TfrmStatistiche::buildYearPanel() {
     yearRow->addWidget(btnApri);
     yearRow->addStretch();
 
-    auto* card = new QFrame(panel);
-    card->setObjectName(QStringLiteral("bkgAnno"));
-    card->setMaximumWidth(640);
-    card->setStyleSheet(
-        QStringLiteral("#bkgAnno { background-color: white; border: 1px solid #B0B0B0; }"));
+    auto* card = menucard::card(panel, QStringLiteral("bkgAnno"), 640);
     auto* cardLayout = new QVBoxLayout(card);
     cardLayout->setContentsMargins(24, 24, 24, 24);
     cardLayout->setSpacing(18);
@@ -141,19 +133,7 @@ QWidget* TfrmStatistiche::buildYearPanel() {
     connect(imgEsci, &QToolButton::clicked, this, &QWidget::close);
     connect(imgGuida, &QToolButton::clicked, this, &TfrmStatistiche::showHelp);
 
-    auto* centre = new QHBoxLayout;
-    centre->addStretch();
-    centre->addWidget(card, 1);
-    centre->addStretch();
-    auto* bottom = new QHBoxLayout;
-    bottom->addStretch();
-    bottom->addWidget(imgGuida);
-    bottom->addWidget(imgEsci);
-    auto* layout = new QVBoxLayout(panel);
-    layout->addStretch(1);
-    layout->addLayout(centre);
-    layout->addStretch(2);
-    layout->addLayout(bottom);
+    menucard::layOut(panel, card, {imgGuida, imgEsci});
     return panel;
 }
 

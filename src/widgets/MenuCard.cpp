@@ -1,0 +1,45 @@
+#include "widgets/MenuCard.h"
+
+#include <QFrame>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QVBoxLayout>
+
+namespace menucard {
+
+QLabel* heading(QWidget* parent, const QString& text, const QString& objectName) {
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(objectName);
+    label->setStyleSheet(QStringLiteral("background-color: black; color: white; padding: 8px;"));
+    label->setFont(QFont(QStringLiteral("Verdana"), 16, QFont::Bold));
+    return label;
+}
+
+QFrame* card(QWidget* parent, const QString& objectName, int maxWidth) {
+    auto* frame = new QFrame(parent);
+    frame->setObjectName(objectName);
+    frame->setMaximumWidth(maxWidth);
+    // Selected by name, so the frame's children keep their own look.
+    frame->setStyleSheet(
+        QLatin1Char('#') + objectName +
+        QStringLiteral(" { background-color: white; border: 1px solid #B0B0B0; }"));
+    return frame;
+}
+
+void layOut(QWidget* screen, QFrame* card, std::initializer_list<QWidget*> corner) {
+    auto* centre = new QHBoxLayout;
+    centre->addStretch();
+    centre->addWidget(card, 1);
+    centre->addStretch();
+    auto* bottom = new QHBoxLayout;
+    bottom->addStretch();
+    for (QWidget* command : corner)
+        bottom->addWidget(command);
+    auto* layout = new QVBoxLayout(screen);
+    layout->addStretch(1);
+    layout->addLayout(centre);
+    layout->addStretch(2);
+    layout->addLayout(bottom);
+}
+
+} // namespace menucard
