@@ -3,10 +3,10 @@
 #include "buyers/BuyerCardPage.h"
 #include "output/PreparedReport.h"
 #include "output/ui/ReportOutput.h"
+#include "widgets/InstructionLines.h"
 #include "widgets/Services.h"
 
 #include <QHBoxLayout>
-#include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
 #include <exception>
@@ -18,24 +18,13 @@ TfrmStampaAnagrafica::TfrmStampaAnagrafica(Services& services, const SchedaAnagr
     setWindowTitle(QStringLiteral(" Stampa scheda"));
 
     auto* layout = new QVBoxLayout(this);
-    const QString texts[] = {
-        QStringLiteral("Stampa scheda"),
-        QStringLiteral("Questa operazione stampa su carta la scheda corrente con i dati inseriti "
-                       "dall'utente."),
-        QStringLiteral("Premere Stampa per avviare la stampa oppure Annulla per annullare "
-                       "l'operazione.")};
-    for (int i = 0; i < 3; ++i) {
-        auto* label = new QLabel(texts[i], this);
-        label->setObjectName(QStringLiteral("lblIstruzioni%1").arg(i + 1));
-        label->setWordWrap(true);
-        if (i == 0) {
-            QFont title = label->font();
-            title.setBold(true);
-            title.setPointSizeF(title.pointSizeF() * 1.4);
-            label->setFont(title);
-        }
-        layout->addWidget(label);
-    }
+    addInstructionLines(
+        this, layout,
+        {QStringLiteral("Stampa scheda"),
+         QStringLiteral("Questa operazione stampa su carta la scheda corrente con i dati inseriti "
+                        "dall'utente."),
+         QStringLiteral("Premere Stampa per avviare la stampa oppure Annulla per annullare "
+                        "l'operazione.")});
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
     auto* btnStampa = new QPushButton(QStringLiteral("Stampa"), this);

@@ -4,6 +4,7 @@
 #include "distinte/DistintaPage.h"
 #include "distinte/ui/LogoPicture.h"
 #include "output/ui/ReportPicture.h"
+#include "widgets/InstructionLines.h"
 #include "widgets/Services.h"
 
 #include <QHBoxLayout>
@@ -23,18 +24,7 @@ DistintaOutputDialog::DistintaOutputDialog(Services& services, const Ricevuta& r
     setWindowTitle(caption);
 
     auto* layout = new QVBoxLayout(this);
-    for (qsizetype i = 0; i < instructions.size(); ++i) {
-        auto* label = new QLabel(instructions.at(i), this);
-        label->setObjectName(QStringLiteral("lblIstruzioni%1").arg(i + 1));
-        label->setWordWrap(true);
-        if (i == 0) {
-            QFont title = label->font();
-            title.setBold(true);
-            title.setPointSizeF(title.pointSizeF() * 1.4);
-            label->setFont(title);
-        }
-        layout->addWidget(label);
-    }
+    addInstructionLines(this, layout, instructions);
 
     // The logo as read, and the default picture, kept as the screen's images.
     auto* imgLogo = new QLabel(this);
