@@ -6,6 +6,7 @@
 #include <QString>
 #include <QStringList>
 #include <QStringView>
+#include <algorithm>
 #include <array>
 #include <span>
 
@@ -53,6 +54,22 @@ using FieldChars = std::array<char16_t, 255>;
 // As decode(), but into `chars` instead of a new string, for scans that look
 // at one field of every record. The view is valid while `chars` is.
 QStringView decodeInto(QByteArrayView record, const FieldSpec& field, FieldChars& chars);
+
+// The stored bytes of the field's text (Windows-1252) without the codes 0
+// to 32 at both ends, which are the bytes of decode()'s text: what the
+// record scans compare or copy without decoding. A length byte above the
+// capacity reads the whole field. `record` must hold the field.
+inline QByteArrayView trimmedBytes(QByteArrayView record, const FieldSpec& field) {
+    const int length =
+        std::min<int>(static_cast<unsigned char>(record[field.offset]), field.capacity);
+    const char* begin = record.data() + field.offset + 1;
+    const char* end = begin + length;
+    while (begin < end && static_cast<unsigned char>(*begin) <= 32)
+        ++begin;
+    while (end > begin && static_cast<unsigned char>(end[-1]) <= 32)
+        --end;
+    return QByteArrayView(begin, end - begin);
+}
 
 // Whole-record conversions in field-table order.
 QByteArray encodeRecord(const RecordLayout& layout, const QStringList& texts);

@@ -1,5 +1,6 @@
 #include "distinte/DistintaSearch.h"
 
+#include "common/FixedField.h"
 #include "common/RecordFile.h"
 #include "common/TextRules.h"
 #include "distinte/DistintaSummary.h"
@@ -11,18 +12,10 @@
 namespace distintasearch {
 namespace {
 
-// The bytes of a field's text without the blanks and control characters at
-// its ends, as the record reader trims them.
+// The field's trimmed bytes, as the search compares them.
 std::string_view storedText(QByteArrayView record, const FieldSpec& field) {
-    const int length =
-        std::min<int>(static_cast<unsigned char>(record[field.offset]), field.capacity);
-    const char* begin = record.data() + field.offset + 1;
-    const char* end = begin + length;
-    while (begin < end && static_cast<unsigned char>(*begin) <= 32)
-        ++begin;
-    while (end > begin && static_cast<unsigned char>(end[-1]) <= 32)
-        --end;
-    return {begin, std::size_t(end - begin)};
+    const QByteArrayView bytes = fixedfield::trimmedBytes(record, field);
+    return {bytes.data(), std::size_t(bytes.size())};
 }
 
 char asciiLower(char c) {

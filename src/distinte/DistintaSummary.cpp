@@ -1,5 +1,6 @@
 #include "distinte/DistintaSummary.h"
 
+#include "common/FixedField.h"
 #include "common/TextRules.h"
 
 #include <algorithm>
@@ -16,21 +17,6 @@ const QString kTotal = QStringLiteral("  Totale: \u20AC ");
 
 QString padded(QStringView text, int width) {
     return (text::trimmed(text) + QString(width, u' ')).left(width);
-}
-
-// The stored bytes of one field's text, without the blanks and control
-// characters at its ends; a length byte above the capacity reads the
-// capacity, as the record reader does.
-QByteArrayView trimmedBytes(QByteArrayView record, const FieldSpec& field) {
-    const int length =
-        std::min<int>(static_cast<unsigned char>(record[field.offset]), field.capacity);
-    const char* begin = record.data() + field.offset + 1;
-    const char* end = begin + length;
-    while (begin < end && static_cast<unsigned char>(*begin) <= 32)
-        ++begin;
-    while (end > begin && static_cast<unsigned char>(end[-1]) <= 32)
-        --end;
-    return QByteArrayView(begin, end - begin);
 }
 
 // Writes the field's text into `out` at `at`, cut or padded to `width`.
@@ -61,7 +47,9 @@ QString lineOfRecord(QByteArrayView record) {
     if (record.size() < Ricevuta::kRecordSize)
         return {};
     const RecordLayout& layout = Ricevuta::layout();
-    const auto field = [&](int index) { return trimmedBytes(record, layout.field(index)); };
+    const auto field = [&](int index) {
+        return fixedfield::trimmedBytes(record, layout.field(index));
+    };
     const QByteArrayView total = field(Ricevuta::Totale);
 
     // One allocation per line: the scans build up to one line per record.

@@ -1,6 +1,7 @@
 #include "ArchiveExports.h"
 
 #include "buyers/SchedaAnagrafica.h"
+#include "common/FixedField.h"
 #include "common/RecordFile.h"
 #include "distinte/Ricevuta.h"
 
@@ -10,17 +11,11 @@ namespace {
 // Records read between two progress reports.
 constexpr qint64 kRecordsPerReport = 1024;
 
-// The stored bytes of one field, trimmed; a length byte above the capacity
-// (a damaged file) reads the whole field and nothing beyond it.
-QByteArrayView fieldBytes(QByteArrayView record, const FieldSpec& field) {
-    const auto length = static_cast<unsigned char>(record[field.offset]);
-    const int taken = std::min<int>(length, field.capacity);
-    return exporttable::trimmedBytes(record.sliced(field.offset + 1, taken));
-}
-
 void appendDistintaRow(QByteArrayView record, ExportTable& table) {
     const RecordLayout& layout = Ricevuta::layout();
-    const auto add = [&](int field) { table.addCell(fieldBytes(record, layout.field(field))); };
+    const auto add = [&](int field) {
+        table.addCell(fixedfield::trimmedBytes(record, layout.field(field)));
+    };
     add(Ricevuta::NumRic);
     add(Ricevuta::Data);
     for (int i = 0; i < Ricevuta::kPartyLines; ++i)
@@ -34,7 +29,9 @@ void appendDistintaRow(QByteArrayView record, ExportTable& table) {
 
 void appendBuyerRow(QByteArrayView record, ExportTable& table) {
     const RecordLayout& layout = SchedaAnagrafica::layout();
-    const auto bytes = [&](int field) { return fieldBytes(record, layout.field(field)); };
+    const auto bytes = [&](int field) {
+        return fixedfield::trimmedBytes(record, layout.field(field));
+    };
     const auto add = [&](int field) { table.addCell(bytes(field)); };
     const auto joined = [&](int first, int count) {
         QByteArray cell;
