@@ -15,6 +15,28 @@ const QString kQuantity = QStringLiteral("  Quant. ");
 const QString kUnitValue = QStringLiteral("  Valore: \u20AC ");
 const QString kTotal = QStringLiteral("  Totale: \u20AC ");
 
+// The padded columns of the line in order, each with the text before it;
+// the total follows them, only trimmed.
+struct Column {
+    const QString& before;
+    int field;
+    int width;
+    const QString& (*of)(const Ricevuta&);
+};
+const Column kColumns[] = {
+    {kNumber, Ricevuta::NumRic, kNumberWidth,
+     [](const Ricevuta& d) -> const QString& { return d.numRic; }},
+    {kDate, Ricevuta::Data, kDateWidth, [](const Ricevuta& d) -> const QString& { return d.data; }},
+    {kTwoBlanks, Ricevuta::AcqRigo01, kBuyerWidth,
+     [](const Ricevuta& d) -> const QString& { return d.acqRigo[0]; }},
+    {kQuantity, Ricevuta::Quant01, kQuantityWidth,
+     [](const Ricevuta& d) -> const QString& { return d.quant[0]; }},
+    {kTwoBlanks, Ricevuta::Descrizione01, kDescriptionWidth,
+     [](const Ricevuta& d) -> const QString& { return d.descrizione[0]; }},
+    {kUnitValue, Ricevuta::Unitario01, kUnitValueWidth,
+     [](const Ricevuta& d) -> const QString& { return d.unitario[0]; }},
+};
+
 QString padded(QStringView text, int width) {
     return (text::trimmed(text) + QString(width, u' ')).left(width);
 }
@@ -36,11 +58,10 @@ QChar* putText(QChar* out, const QString& fixed) {
 } // namespace
 
 QString line(const Ricevuta& d) {
-    return kNumber + padded(d.numRic, kNumberWidth) + kDate + padded(d.data, kDateWidth) +
-           kTwoBlanks + padded(d.acqRigo[0], kBuyerWidth) + kQuantity +
-           padded(d.quant[0], kQuantityWidth) + kTwoBlanks +
-           padded(d.descrizione[0], kDescriptionWidth) + kUnitValue +
-           padded(d.unitario[0], kUnitValueWidth) + kTotal + text::trimmed(d.totale);
+    QString out;
+    for (const Column& column : kColumns)
+        out += column.before + padded(column.of(d), column.width);
+    return out + kTotal + text::trimmed(d.totale);
 }
 
 QString lineOfRecord(QByteArrayView record) {
@@ -55,18 +76,10 @@ QString lineOfRecord(QByteArrayView record) {
     // One allocation per line: the scans build up to one line per record.
     QString out(kTotalColumn - 1 + total.size(), Qt::Uninitialized);
     QChar* at = out.data();
-    at = putText(at, kNumber);
-    at = putField(at, field(Ricevuta::NumRic), kNumberWidth);
-    at = putText(at, kDate);
-    at = putField(at, field(Ricevuta::Data), kDateWidth);
-    at = putText(at, kTwoBlanks);
-    at = putField(at, field(Ricevuta::AcqRigo01), kBuyerWidth);
-    at = putText(at, kQuantity);
-    at = putField(at, field(Ricevuta::Quant01), kQuantityWidth);
-    at = putText(at, kTwoBlanks);
-    at = putField(at, field(Ricevuta::Descrizione01), kDescriptionWidth);
-    at = putText(at, kUnitValue);
-    at = putField(at, field(Ricevuta::Unitario01), kUnitValueWidth);
+    for (const Column& column : kColumns) {
+        at = putText(at, column.before);
+        at = putField(at, field(column.field), column.width);
+    }
     at = putText(at, kTotal);
     putField(at, total, int(total.size()));
     return out;
