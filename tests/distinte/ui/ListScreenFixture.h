@@ -1,6 +1,7 @@
 #pragma once
 
 #include "EditorFixture.h"
+#include "support/PdfCapture.h"
 #include "widgets/ResultList.h"
 
 #include <QPushButton>
@@ -52,5 +53,22 @@ struct ListScreenFixture : EditorFixture {
         click(QString::fromLatin1(command));
         EXPECT_EQ(fake.dialogs.handlers.size(), 0) << "the command opened no dialog";
         return closedWith;
+    }
+
+    // The fake services with printing going to `printers`' PDF file.
+    Services printingTo(PrintToPdf& printers) {
+        return {fake.services.folder, fake.messages, fake.dialogs,
+                fake.files,           printers,      fake.opener};
+    }
+
+    // The one message a list screen gives when the archive cannot be read.
+    void expectOnlyTheAccessMessage() const {
+        ASSERT_EQ(fake.messages.shown.size(), 1);
+        EXPECT_EQ(fake.messages.shown[0].kind, FakeMessageBoxes::Shown::Message);
+        EXPECT_EQ(
+            fake.messages.shown[0].text,
+            QStringLiteral("Attenzione: il sistema non permette di accedere all'archivio.\n\r\n\r"
+                           "Accertarsi di possedere i privilegi di scrittura nella cartella di "
+                           "installazione del programma."));
     }
 };

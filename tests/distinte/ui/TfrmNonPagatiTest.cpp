@@ -1,7 +1,6 @@
 #include "distinte/ui/TfrmNonPagati.h"
 
 #include "ListScreenFixture.h"
-#include "support/PdfCapture.h"
 #include "support/Unprivileged.h"
 
 #include <QCheckBox>
@@ -43,8 +42,7 @@ TEST_F(TfrmNonPagatiTest, NoUnpaidDistintaGivesAnEmptyListThatStillPrints) {
     store({storedDistinta("1", kSaldatoSi)});
     const QString pdf = dir.file(QStringLiteral("lista.pdf"));
     PrintToPdf printers(pdf);
-    Services toPdf{fake.services.folder, fake.messages, fake.dialogs,
-                   fake.files,           printers,      fake.opener};
+    Services toPdf = printingTo(printers);
     TfrmNonPagati screen(toPdf, editor, &editor);
     screen.show();
     EXPECT_TRUE(screen.findChild<ResultList*>(QStringLiteral("lstRecords"))->rows().isEmpty());
@@ -75,12 +73,7 @@ TEST_F(TfrmNonPagatiTest, AnArchiveThatCannotBeReadIsNotPassedOffAsNoneUnpaid) {
         EXPECT_TRUE(s.list()->rows().isEmpty());
         EXPECT_TRUE(QTest::qWaitFor([&] { return !fake.messages.shown.isEmpty(); }));
     });
-    ASSERT_EQ(fake.messages.shown.size(), 1);
-    EXPECT_EQ(fake.messages.shown[0].kind, FakeMessageBoxes::Shown::Message);
-    EXPECT_EQ(fake.messages.shown[0].text,
-              QStringLiteral("Attenzione: il sistema non permette di accedere all'archivio.\n\r\n\r"
-                             "Accertarsi di possedere i privilegi di scrittura nella cartella di "
-                             "installazione del programma."));
+    expectOnlyTheAccessMessage();
 }
 
 TEST_F(TfrmNonPagatiTest, DoubleClickWithNoRowClosesSilently) {

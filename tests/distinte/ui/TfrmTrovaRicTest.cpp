@@ -3,7 +3,6 @@
 #include "ListScreenFixture.h"
 #include "distinte/DistintaSummary.h"
 #include "support/ActiveWindow.h"
-#include "support/PdfCapture.h"
 #include "support/Unprivileged.h"
 
 #include <QCheckBox>
@@ -148,12 +147,7 @@ TEST_F(TfrmTrovaRicTest, UnreadableArchiveKeepsTheCriteriaPanelAndSaysSo) {
         EXPECT_FALSE(s.get("panContainer")->isVisible());
         EXPECT_EQ(s.get<QLineEdit>("txtNumRic")->text(), QStringLiteral("1"));
     });
-    ASSERT_EQ(fake.messages.shown.size(), 1);
-    EXPECT_EQ(fake.messages.shown[0].kind, FakeMessageBoxes::Shown::Message);
-    EXPECT_EQ(fake.messages.shown[0].text,
-              QStringLiteral("Attenzione: il sistema non permette di accedere all'archivio.\n\r\n\r"
-                             "Accertarsi di possedere i privilegi di scrittura nella cartella di "
-                             "installazione del programma."));
+    expectOnlyTheAccessMessage();
 }
 
 TEST_F(TfrmTrovaRicTest, StampaPrintsTheListUnderItsTitle) {
@@ -162,8 +156,7 @@ TEST_F(TfrmTrovaRicTest, StampaPrintsTheListUnderItsTitle) {
     store({storedDistinta("1"), storedDistinta("2")});
     const QString pdf = dir.file(QStringLiteral("lista.pdf"));
     PrintToPdf printers(pdf);
-    Services toPdf{fake.services.folder, fake.messages, fake.dialogs,
-                   fake.files,           printers,      fake.opener};
+    Services toPdf = printingTo(printers);
     TfrmTrovaRic screen(toPdf, editor, &editor);
     screen.show();
     QTest::mouseClick(screen.findChild<QPushButton*>(QStringLiteral("btnCerca")), Qt::LeftButton);
