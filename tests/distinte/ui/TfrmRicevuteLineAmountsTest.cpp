@@ -5,13 +5,13 @@
 #include "EditorFixture.h"
 #include "support/ActiveWindow.h"
 #include "support/ContextMenu.h"
+#include "support/TariffPick.h"
 #include "tariff/TariffEntry.h"
 #include "tariff/TariffFile.h"
 
 #include <QApplication>
 #include <QClipboard>
 #include <QDialog>
-#include <QListWidget>
 #include <QPushButton>
 #include <functional>
 
@@ -57,15 +57,7 @@ TEST(TfrmRicevuteLineAmounts, ImportIntoALineEmptiesItsAmountAndTheTotalUntilThe
     ASSERT_EQ(f.text(QStringLiteral("txtImporto07")), QStringLiteral("2,85"));
     ASSERT_EQ(f.label(QStringLiteral("txtTotale"))->text(), QStringLiteral("4,85"));
 
-    f.fake.dialogs.handlers.append([](QDialog* dialog) {
-        auto* list = dialog->findChild<QListWidget*>(QStringLiteral("lstRecords"));
-        dialog->show();
-        QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
-                          list->visualItemRect(list->item(1)).center());
-        QTest::mouseClick(dialog->findChild<QPushButton*>(QStringLiteral("btnImporta")),
-                          Qt::LeftButton);
-        return dialog->result();
-    });
+    f.fake.dialogs.handlers.append([](QDialog* dialog) { return importTariffRow(dialog, 1); });
     f.click(QStringLiteral("impBollato07"));
 
     EXPECT_EQ(f.text(QStringLiteral("txtDescrizione07")), QStringLiteral("Marca da bollo"));

@@ -4,11 +4,11 @@
 #include "ListScreenFixture.h"
 #include "common/Dates.h"
 #include "support/ActiveWindow.h"
+#include "support/TariffPick.h"
 #include "tariff/TariffEntry.h"
 #include "tariff/TariffFile.h"
 
 #include <QCalendarWidget>
-#include <QListWidget>
 #include <functional>
 
 namespace {
@@ -162,15 +162,8 @@ TEST(TfrmRicevuteUnsaved, EveryKindOfUserChangeCountsAsAnEdit) {
              ASSERT_TRUE(tariff::writeTariffFile(f.dir.file(tariff::tariffFileName()),
                                                  {tariff::makeEntry(u"Cartolina", u"0,95")})
                              .ok);
-             f.fake.dialogs.handlers.append([](QDialog* dialog) {
-                 auto* list = dialog->findChild<QListWidget*>(QStringLiteral("lstRecords"));
-                 dialog->show();
-                 QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
-                                   list->visualItemRect(list->item(0)).center());
-                 QTest::mouseClick(dialog->findChild<QPushButton*>(QStringLiteral("btnImporta")),
-                                   Qt::LeftButton);
-                 return dialog->result();
-             });
+             f.fake.dialogs.handlers.append(
+                 [](QDialog* dialog) { return importTariffRow(dialog, 0); });
              f.click(QStringLiteral("impBollato02"));
          }},
     };

@@ -1,5 +1,6 @@
 #include "distinte/ui/TfrmRicevute.h"
 #include "support/FakeServices.h"
+#include "support/TariffPick.h"
 #include "support/TestFolder.h"
 #include "tariff/TariffEntry.h"
 #include "tariff/TariffFile.h"
@@ -7,7 +8,6 @@
 
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QPushButton>
 #include <QTest>
 #include <QToolButton>
@@ -63,13 +63,7 @@ TEST(TariffImportIntoEditor,
         QString tag;
         fake.dialogs.handlers.append([&tag](QDialog* dialog) {
             tag = dialog->findChild<QLabel*>(QStringLiteral("lblMemory"))->text();
-            auto* list = dialog->findChild<QListWidget*>(QStringLiteral("lstRecords"));
-            dialog->show();
-            QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
-                              list->visualItemRect(list->item(1)).center());
-            QTest::mouseClick(dialog->findChild<QPushButton*>(QStringLiteral("btnImporta")),
-                              Qt::LeftButton);
-            return dialog->result();
+            return importTariffRow(dialog, 1);
         });
         QTest::mouseClick(editor.findChild<QToolButton*>(QStringLiteral("impBollato") + two(line)),
                           Qt::LeftButton);
