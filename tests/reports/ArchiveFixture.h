@@ -21,7 +21,30 @@ inline Ricevuta distinta(const QString& numRic, const QString& data, const QStri
 
 // Writes `<year>.ric` with the distinte in order and returns its path.
 inline QString writeArchive(const TestFolder& dir, const QString& year,
-                            std::initializer_list<Ricevuta> distinte) {
-    dir.writeBytes(year + QStringLiteral(".ric"), archiveBytes(QList<Ricevuta>(distinte)));
+                            const QList<Ricevuta>& distinte) {
+    dir.writeBytes(year + QStringLiteral(".ric"), archiveBytes(distinte));
     return dir.file(year + QStringLiteral(".ric"));
+}
+
+// One distinta of a test archive as a row of a table: number, date, total
+// and, when given, the buyer.
+struct DistintaRow {
+    const char* number;
+    const char* date;
+    const char* total;
+    const char* buyer = nullptr;
+};
+
+// writeArchive() for distinte given as rows.
+inline QString writeArchiveRows(const TestFolder& dir, const QString& year,
+                                std::initializer_list<DistintaRow> rows) {
+    QList<Ricevuta> distinte;
+    for (const DistintaRow& r : rows) {
+        const QString number = QString::fromUtf8(r.number);
+        const QString date = QString::fromUtf8(r.date);
+        const QString total = QString::fromUtf8(r.total);
+        distinte.append(r.buyer ? distinta(number, date, total, QString::fromUtf8(r.buyer))
+                                : distinta(number, date, total));
+    }
+    return writeArchive(dir, year, distinte);
 }

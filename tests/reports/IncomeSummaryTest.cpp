@@ -26,16 +26,13 @@ Query query(const QString& path, const QString& filter, const QString& start, co
 
 TEST(IncomeSummary, SelectsTheIntervalWithBothEndsAndTheFilterAsTyped) {
     TestFolder dir;
-    const QString path = writeArchive(
-        dir, QStringLiteral("2024"),
-        {distinta(QStringLiteral("1"), QStringLiteral("01/01/2024"), QStringLiteral("10,10"),
-                  QStringLiteral("TABACCHERIA CENTRALE SNC")),
-         distinta(QStringLiteral("2"), QStringLiteral("15/01/2024"), QStringLiteral("20,20"),
-                  QStringLiteral("BAR CENTRALE")),
-         distinta(QStringLiteral("3"), QStringLiteral("31/01/2024"), QStringLiteral("5,00")),
-         distinta(QStringLiteral("4"), QStringLiteral("01/02/2024"), QStringLiteral("7,00")),
-         // Stored in this year's file but dated in another year.
-         distinta(QStringLiteral("5"), QStringLiteral("10/01/2023"), QStringLiteral("9,00"))});
+    const QString path = writeArchiveRows(dir, QStringLiteral("2024"),
+                                          {{"1", "01/01/2024", "10,10", "TABACCHERIA CENTRALE SNC"},
+                                           {"2", "15/01/2024", "20,20", "BAR CENTRALE"},
+                                           {"3", "31/01/2024", "5,00"},
+                                           {"4", "01/02/2024", "7,00"},
+                                           // Stored in this year's file but dated in another year.
+                                           {"5", "10/01/2023", "9,00"}});
 
     const struct {
         const char* filter;
@@ -65,11 +62,9 @@ TEST(IncomeSummary, SelectsTheIntervalWithBothEndsAndTheFilterAsTyped) {
 
 TEST(IncomeSummary, LinesKeepTheirRecordPositions) {
     TestFolder dir;
-    const QString path = writeArchive(
+    const QString path = writeArchiveRows(
         dir, QStringLiteral("2024"),
-        {distinta(QStringLiteral("1"), QStringLiteral("01/03/2024"), QStringLiteral("1,00")),
-         distinta(QStringLiteral("2"), QStringLiteral("01/01/2024"), QStringLiteral("1,00")),
-         distinta(QStringLiteral("3"), QStringLiteral("02/03/2024"), QStringLiteral("1,00"))});
+        {{"1", "01/03/2024", "1,00"}, {"2", "01/01/2024", "1,00"}, {"3", "02/03/2024", "1,00"}});
     const Result r =
         summarize(query(path, {}, QStringLiteral("01/03/2024"), QStringLiteral("31/03/2024")));
     ASSERT_EQ(r.rows.size(), 2);
@@ -82,15 +77,14 @@ TEST(IncomeSummary, LinesKeepTheirRecordPositions) {
 
 TEST(IncomeSummary, ADamagedDistintaIsLeftOutAndNamed) {
     TestFolder dir;
-    const QString path = writeArchive(
-        dir, QStringLiteral("2024"),
-        {distinta(QStringLiteral("1"), QStringLiteral("05/03/2024"), QStringLiteral("10,10")),
-         distinta(QStringLiteral("2"), QStringLiteral("06/03/2024"), QStringLiteral("1O,00")),
-         distinta(QStringLiteral("3"), QStringLiteral("3/2024"), QStringLiteral("4,00")),
-         // An unreadable date of another buyer is not looked at under a filter.
-         distinta(QStringLiteral("4"), QStringLiteral("xx"), QStringLiteral("4,00"),
-                  QStringLiteral("BIANCHI")),
-         distinta(QStringLiteral("5"), QStringLiteral("07/03/2024"), QStringLiteral("20,20"))});
+    const QString path =
+        writeArchiveRows(dir, QStringLiteral("2024"),
+                         {{"1", "05/03/2024", "10,10"},
+                          {"2", "06/03/2024", "1O,00"},
+                          {"3", "3/2024", "4,00"},
+                          // An unreadable date of another buyer is not looked at under a filter.
+                          {"4", "xx", "4,00", "BIANCHI"},
+                          {"5", "07/03/2024", "20,20"}});
 
     const Result all =
         summarize(query(path, {}, QStringLiteral("01/01/2024"), QStringLiteral("31/12/2024")));

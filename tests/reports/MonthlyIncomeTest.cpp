@@ -9,17 +9,17 @@ using namespace monthlyincome;
 
 TEST(MonthlyIncome, SumsEachMonthOfTheYearRoundedToTheEuro) {
     TestFolder dir;
-    const QString path = writeArchive(
-        dir, QStringLiteral("2024"),
-        {distinta(QStringLiteral("1"), QStringLiteral("03/03/2024"), QStringLiteral("10,30")),
-         distinta(QStringLiteral("2"), QStringLiteral("28/03/2024"), QStringLiteral("5,25")),
-         distinta(QStringLiteral("3"), QStringLiteral("10/05/2024"), QStringLiteral("0,49")),
-         distinta(QStringLiteral("4"), QStringLiteral("10/06/2024"), QStringLiteral("12,50")),
-         // Another year, and a month that is no month: counted nowhere.
-         distinta(QStringLiteral("5"), QStringLiteral("10/06/2023"), QStringLiteral("99,00")),
-         distinta(QStringLiteral("6"), QStringLiteral("10/13/2024"), QStringLiteral("99,00")),
-         // The day is not checked.
-         distinta(QStringLiteral("7"), QStringLiteral("31/02/2024"), QStringLiteral("2,00"))});
+    const QString path =
+        writeArchiveRows(dir, QStringLiteral("2024"),
+                         {{"1", "03/03/2024", "10,30"},
+                          {"2", "28/03/2024", "5,25"},
+                          {"3", "10/05/2024", "0,49"},
+                          {"4", "10/06/2024", "12,50"},
+                          // Another year, and a month that is no month: counted nowhere.
+                          {"5", "10/06/2023", "99,00"},
+                          {"6", "10/13/2024", "99,00"},
+                          // The day is not checked.
+                          {"7", "31/02/2024", "2,00"}});
     const Sums sums = read(path, QStringLiteral(" 2024"));
     ASSERT_TRUE(sums.readable);
     const std::array<double, kMonths> expected{0, 2, 16, 0, 0, 13, 0, 0, 0, 0, 0, 0};
@@ -39,11 +39,9 @@ TEST(MonthlyIncome, AnEmptyYearGivesTwelveZerosAndAnUnreadableArchiveIsSaid) {
 
 TEST(MonthlyIncome, ADamagedTotalIsLeftOutOfItsMonth) {
     TestFolder dir;
-    const QString path = writeArchive(
+    const QString path = writeArchiveRows(
         dir, QStringLiteral("2024"),
-        {distinta(QStringLiteral("1"), QStringLiteral("03/03/2024"), QStringLiteral("10,00")),
-         distinta(QStringLiteral("2"), QStringLiteral("04/03/2024"), QStringLiteral("abc")),
-         distinta(QStringLiteral("3"), QStringLiteral("05/04/2024"), QStringLiteral("3,00"))});
+        {{"1", "03/03/2024", "10,00"}, {"2", "04/03/2024", "abc"}, {"3", "05/04/2024", "3,00"}});
     const Sums sums = read(path, QStringLiteral("2024"));
     EXPECT_EQ(sums.euros[2], 10);
     EXPECT_EQ(sums.euros[3], 3);
