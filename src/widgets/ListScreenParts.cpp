@@ -2,10 +2,12 @@
 
 #include "widgets/Pictures.h"
 
+#include <QDialog>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QVBoxLayout>
 
 namespace listscreen {
 
@@ -67,6 +69,36 @@ QHBoxLayout* findRow(const ResultList::FindControls& find) {
     row->addWidget(find.btnTrova);
     row->addStretch();
     return row;
+}
+
+void ResultsPart::build(QDialog* dialog, QWidget* parent, QVBoxLayout* layout, Services& services,
+                        const Texts& texts) {
+    layout->addWidget(heading(parent, texts.heading, texts.headingName));
+    layout->addWidget(instruction(parent, kFindInstruction, QStringLiteral("imgTrova")));
+
+    m_list = new ResultList(parent);
+    const ResultList::FindControls find = m_list->makeFindControls(parent, services, m_findMemory);
+    m_txtTrova = find.txtTrova;
+    layout->addLayout(findRow(find));
+    layout->addWidget(m_list, 1);
+    layout->addWidget(doubleClickHint(parent));
+
+    auto* btnStampa = button(parent, QStringLiteral("btnStampa"), QStringLiteral("Stampa"));
+    auto* btnChiudi = button(parent, QStringLiteral("btnChiudi"), QStringLiteral("Chiudi"));
+    ResultList* list = m_list;
+    QObject::connect(btnStampa, &QPushButton::clicked, list,
+                     [list, &services, title = texts.printTitle] { list->print(services, title); });
+    QObject::connect(btnChiudi, &QPushButton::clicked, dialog, &QDialog::reject);
+    m_commands = new QHBoxLayout;
+    m_commands->addStretch();
+    m_commands->addWidget(btnStampa);
+    m_commands->addWidget(btnChiudi);
+    layout->addLayout(m_commands);
+}
+
+void ResultsPart::resetFind() {
+    m_findMemory.forget();
+    m_txtTrova->clear();
 }
 
 } // namespace listscreen

@@ -21,7 +21,9 @@ class QPushButton;
 // It does not build rows, read files or open records: the screen fills it
 // with rows from a model function and decides what a double click opens.
 //
-// How a list screen uses it:
+// A list dialog gets the list with its find row and its Stampa and Chiudi
+// commands already wired from listscreen::ResultsPart
+// (widgets/ListScreenParts.h). How a screen uses the list by itself:
 //
 //     m_list = new ResultList(this);
 //     const auto find = m_list->makeFindControls(this, m_services, m_findMemory);

@@ -1,11 +1,9 @@
 #pragma once
 
-#include "common/ListFind.h"
 #include "widgets/DialogBase.h"
+#include "widgets/ListScreenParts.h"
 
 class DistintaEditor;
-class QLineEdit;
-class ResultList;
 struct Services;
 
 // The distinte of the editor's archive not yet paid, built each time the
@@ -38,7 +36,5 @@ private:
 
     Services& m_services;
     DistintaEditor& m_editor;
-    listfind::Memory m_findMemory;
-    QLineEdit* m_txtTrova = nullptr;
-    ResultList* m_list = nullptr;
+    listscreen::ResultsPart m_results;
 };

@@ -136,36 +136,16 @@ QWidget* TfrmTrovaRic::buildResultsPanel() {
     panel->setObjectName(QStringLiteral("panContainer"));
     panel->setFixedSize(kPanelSize);
     auto* layout = new QVBoxLayout(panel);
-    layout->addWidget(listscreen::heading(panel, QStringLiteral("RISULTATI DI RICERCA"),
-                                          QStringLiteral("titRisultati")));
-    layout->addWidget(
-        listscreen::instruction(panel, listscreen::kFindInstruction, QStringLiteral("imgTrova")));
+    m_results.build(
+        this, panel, layout, m_services,
+        {QStringLiteral("RISULTATI DI RICERCA"), QStringLiteral("titRisultati"), kPrintTitle});
+    connect(m_results.list(), &ResultList::rowDoubleClicked, this,
+            &TfrmTrovaRic::lstRecordsDblClick);
 
-    m_list = new ResultList(panel);
-    const ResultList::FindControls find = m_list->makeFindControls(panel, m_services, m_findMemory);
-    m_txtTrova = find.txtTrova;
-    layout->addLayout(listscreen::findRow(find));
-    layout->addWidget(m_list, 1);
-    connect(m_list, &ResultList::rowDoubleClicked, this, &TfrmTrovaRic::lstRecordsDblClick);
-
-    layout->addWidget(listscreen::doubleClickHint(panel));
     m_lblTrovate = new QLabel(QStringLiteral("Il presente riepilogo contiene 0 schede"), panel);
     m_lblTrovate->setObjectName(QStringLiteral("lblTrovate"));
     m_lblTrovate->setStyleSheet(QStringLiteral("color: darkcyan; font-weight: bold;"));
-
-    auto* btnStampa =
-        listscreen::button(panel, QStringLiteral("btnStampa"), QStringLiteral("Stampa"));
-    auto* btnChiudi =
-        listscreen::button(panel, QStringLiteral("btnChiudi"), QStringLiteral("Chiudi"));
-    connect(btnStampa, &QPushButton::clicked, this,
-            [this] { m_list->print(m_services, kPrintTitle); });
-    connect(btnChiudi, &QPushButton::clicked, this, &QDialog::reject);
-    auto* buttons = new QHBoxLayout;
-    buttons->addWidget(m_lblTrovate);
-    buttons->addStretch();
-    buttons->addWidget(btnStampa);
-    buttons->addWidget(btnChiudi);
-    layout->addLayout(buttons);
+    m_results.commands()->insertWidget(0, m_lblTrovate);
     return panel;
 }
 
@@ -173,14 +153,13 @@ void TfrmTrovaRic::showEvent(QShowEvent* event) {
     DialogBase::showEvent(event);
     if (event->spontaneous())
         return;
-    m_findMemory.forget();
-    m_txtTrova->clear();
-    m_list->selectRow(0);
+    m_results.resetFind();
+    m_results.list()->selectRow(0);
     m_criteria[0]->setFocus();
 }
 
 void TfrmTrovaRic::done(int result) {
-    m_list->clear();
+    m_results.list()->clear();
     m_lblAttendere->hide();
     DialogBase::done(result);
 }
@@ -202,16 +181,16 @@ void TfrmTrovaRic::btnCercaClick() {
         return;
     }
     const qsizetype found = listing.rows.size();
-    m_list->setRows(std::move(listing.rows));
+    m_results.list()->setRows(std::move(listing.rows));
     m_lblTrovate->setText(countText(found));
     m_panAvvio->hide();
     m_panContainer->show();
-    m_txtTrova->clear();
-    m_txtTrova->setFocus();
+    m_results.findField()->clear();
+    m_results.findField()->setFocus();
 }
 
 void TfrmTrovaRic::lstRecordsDblClick() {
-    const std::optional<ResultRow> row = m_list->selectedRow();
+    const std::optional<ResultRow> row = m_results.list()->selectedRow();
     if (row && routingTag() == RoutingTag::Ricevute) {
         if (const auto opened = distintasearch::open(m_editor.archivePath(), *row)) {
             m_editor.showDistinta(opened->distinta, opened->position);

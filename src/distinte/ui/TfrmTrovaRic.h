@@ -1,16 +1,14 @@
 #pragma once
 
-#include "common/ListFind.h"
 #include "distinte/DistintaSearch.h"
 #include "widgets/DialogBase.h"
+#include "widgets/ListScreenParts.h"
 
 #include <array>
 
 class DistintaEditor;
 class QLabel;
 class QLineEdit;
-class QPushButton;
-class ResultList;
 struct Services;
 
 // The search of the distinte in the archive open in the editor: up to six
@@ -48,7 +46,7 @@ private:
 
     Services& m_services;
     DistintaEditor& m_editor;
-    listfind::Memory m_findMemory;
+    listscreen::ResultsPart m_results;
 
     // The criteria in Enter order: number, date, buyer lines 1-3, total.
     std::array<QLineEdit*, 6> m_criteria{};
@@ -57,6 +55,4 @@ private:
     QLabel* m_lblAttendere = nullptr;
     QLabel* m_lblConta = nullptr;
     QLabel* m_lblTrovate = nullptr;
-    QLineEdit* m_txtTrova = nullptr;
-    ResultList* m_list = nullptr;
 };
