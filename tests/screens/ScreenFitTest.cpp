@@ -44,6 +44,7 @@
 #include "support/DistintaBuilder.h"
 #include "support/FakeServices.h"
 #include "support/PdfCapture.h"
+#include "support/SampleTariff.h"
 #include "support/SampleYear.h"
 #include "support/TestFolder.h"
 #include "tariff/TariffEntry.h"
@@ -79,15 +80,8 @@ struct Shop {
     Shop() {
         folder.writeBytes(QStringLiteral("2024.ric"), archiveBytes(sampleYear(kYear)));
         PasswordStore(folder.folder()).write(PasswordStore::firstAccessPassword());
-        QStringList entries;
-        for (const auto& [name, price] : {std::pair{"Marca da bollo", "16,00"},
-                                          {"Marca da bollo", "2,00"},
-                                          {"Francobollo posta ordinaria", "1,25"},
-                                          {"Francobollo posta prioritaria", "2,95"},
-                                          {"Marca per passaporto", "73,50"},
-                                          {"Contrassegno telematico", "0,52"}})
-            entries.append(tariff::makeEntry(QString::fromUtf8(name), QString::fromLatin1(price)));
-        folder.writeBytes(tariff::tariffFileName(), tariff::encodeTariffText(entries));
+        folder.writeBytes(tariff::tariffFileName(),
+                          tariff::encodeTariffText(sampleTariffEntries()));
     }
 
     template <typename T> T* screen(MainScreen id) {

@@ -8,8 +8,8 @@
 #include "distinte/DistintaForm.h"
 #include "distinte/Impostazioni.h"
 #include "distinte/YearChoice.h"
-#include "tariff/TariffEntry.h"
 #include "tariff/TariffFile.h"
+#include "tests/support/SampleTariff.h"
 
 #include <QDir>
 #include <QFile>
@@ -165,15 +165,8 @@ SchedaAnagrafica SampleShop::sampleCard() {
 }
 
 bool SampleShop::writeTariff() {
-    QStringList entries;
-    for (const auto& [name, price] : {std::pair{"Marca da bollo", "16,00"},
-                                      {"Marca da bollo", "2,00"},
-                                      {"Francobollo posta ordinaria", "1,25"},
-                                      {"Francobollo posta prioritaria", "2,95"},
-                                      {"Marca per passaporto", "73,50"},
-                                      {"Contrassegno telematico", "0,52"}})
-        entries.append(tariff::makeEntry(text(name), text(price)));
-    return tariff::writeTariffFile(folder().file(tariff::tariffFileName()), entries).ok;
+    return tariff::writeTariffFile(folder().file(tariff::tariffFileName()), sampleTariffEntries())
+        .ok;
 }
 
 bool SampleShop::writeSettings() {
