@@ -1,10 +1,12 @@
 #pragma once
 
+#include "common/ResultRows.h"
 #include "distinte/Ricevuta.h"
 #include "tariff/TariffEntry.h"
 
 #include <QString>
 #include <array>
+#include <optional>
 
 // What other screens may ask of the distinta editor: open a year's archive,
 // show a stored distinta, fill the buyer block or a stamp line. Screens hand
@@ -32,3 +34,8 @@ public:
     // The description and unit value of stamp line `line` (1 ... 10).
     virtual void putTariffEntry(int line, const TariffEntry& entry) = 0;
 };
+
+// What a double click in a list of the editor's archive does: puts the
+// distinta behind `row` into the editor. False, with nothing shown, when no
+// row is given or the archive cannot be read.
+bool showListedDistinta(DistintaEditor& editor, const std::optional<ResultRow>& row);

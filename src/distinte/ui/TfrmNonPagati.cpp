@@ -60,13 +60,9 @@ void TfrmNonPagati::done(int result) {
 }
 
 void TfrmNonPagati::lstRecordsDblClick() {
-    if (const std::optional<ResultRow> row = m_results.list()->selectedRow()) {
-        if (const auto opened = distintasearch::open(m_editor.archivePath(), *row)) {
-            m_editor.showDistinta(opened->distinta, opened->position);
-            accept();
-            return;
-        }
-    }
     // No row selected or the archive cannot be read: close without a word.
-    reject();
+    if (showListedDistinta(m_editor, m_results.list()->selectedRow()))
+        accept();
+    else
+        reject();
 }

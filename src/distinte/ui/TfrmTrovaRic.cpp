@@ -190,15 +190,11 @@ void TfrmTrovaRic::btnCercaClick() {
 }
 
 void TfrmTrovaRic::lstRecordsDblClick() {
-    const std::optional<ResultRow> row = m_results.list()->selectedRow();
-    if (row && routingTag() == RoutingTag::Ricevute) {
-        if (const auto opened = distintasearch::open(m_editor.archivePath(), *row)) {
-            m_editor.showDistinta(opened->distinta, opened->position);
-            accept();
-            return;
-        }
-    }
     // Nothing to open (no row selected, another tag, or the archive cannot
     // be read): the screen closes without a word.
-    reject();
+    if (routingTag() == RoutingTag::Ricevute &&
+        showListedDistinta(m_editor, m_results.list()->selectedRow()))
+        accept();
+    else
+        reject();
 }
