@@ -3,10 +3,9 @@
 #include "buyers/BuyerCardPage.h"
 #include "output/PreparedReport.h"
 #include "output/ui/ReportOutput.h"
-#include "widgets/InstructionLines.h"
+#include "widgets/OutputDialogParts.h"
 #include "widgets/Services.h"
 
-#include <QHBoxLayout>
 #include <QPushButton>
 #include <QVBoxLayout>
 #include <exception>
@@ -25,19 +24,8 @@ TfrmStampaAnagrafica::TfrmStampaAnagrafica(Services& services, const SchedaAnagr
                         "dall'utente."),
          QStringLiteral("Premere Stampa per avviare la stampa oppure Annulla per annullare "
                         "l'operazione.")});
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    auto* btnStampa = new QPushButton(QStringLiteral("Stampa"), this);
-    btnStampa->setObjectName(QStringLiteral("btnStampa"));
-    auto* btnAnnulla = new QPushButton(QStringLiteral("Annulla"), this);
-    btnAnnulla->setObjectName(QStringLiteral("btnAnnulla"));
-    buttons->addWidget(btnStampa);
-    buttons->addWidget(btnAnnulla);
-    layout->addLayout(buttons);
-    setMinimumWidth(420);
-
-    connect(btnStampa, &QPushButton::clicked, this, &TfrmStampaAnagrafica::btnStampaClick);
-    connect(btnAnnulla, &QPushButton::clicked, this, &QDialog::reject);
+    const OutputCommands commands = addOutputCommands(this, layout, QStringLiteral("Stampa"));
+    connect(commands.btnStampa, &QPushButton::clicked, this, &TfrmStampaAnagrafica::btnStampaClick);
 }
 
 void TfrmStampaAnagrafica::btnStampaClick() {

@@ -4,7 +4,7 @@
 #include "distinte/DistintaPage.h"
 #include "distinte/ui/LogoPicture.h"
 #include "output/ui/ReportPicture.h"
-#include "widgets/InstructionLines.h"
+#include "widgets/OutputDialogParts.h"
 #include "widgets/Services.h"
 
 #include <QHBoxLayout>
@@ -20,7 +20,7 @@ DistintaOutputDialog::DistintaOutputDialog(Services& services, const Ricevuta& r
                                            const QString& buttonText,
                                            const QStringList& instructions)
     : DialogBase(owner), m_services(services), m_ricevuta(ricevuta),
-      m_logo(logo::load(services.folder)), m_buttons(new QHBoxLayout) {
+      m_logo(logo::load(services.folder)) {
     setWindowTitle(caption);
 
     auto* layout = new QVBoxLayout(this);
@@ -36,18 +36,10 @@ DistintaOutputDialog::DistintaOutputDialog(Services& services, const Ricevuta& r
     imgTemp->setPixmap(QPixmap::fromImage(logo::defaultPicture()));
     imgTemp->hide();
 
-    m_buttons->addStretch();
-    auto* btnStampa = new QPushButton(buttonText, this);
-    btnStampa->setObjectName(QStringLiteral("btnStampa"));
-    m_btnAnnulla = new QPushButton(QStringLiteral("Annulla"), this);
-    m_btnAnnulla->setObjectName(QStringLiteral("btnAnnulla"));
-    m_buttons->addWidget(btnStampa);
-    m_buttons->addWidget(m_btnAnnulla);
-    layout->addLayout(m_buttons);
-    setMinimumWidth(420);
-
-    connect(btnStampa, &QPushButton::clicked, this, &DistintaOutputDialog::run);
-    connect(m_btnAnnulla, &QPushButton::clicked, this, &QDialog::reject);
+    const OutputCommands commands = addOutputCommands(this, layout, buttonText);
+    m_buttons = commands.row;
+    m_btnAnnulla = commands.btnAnnulla;
+    connect(commands.btnStampa, &QPushButton::clicked, this, &DistintaOutputDialog::run);
 }
 
 QPushButton* DistintaOutputDialog::addCommand(const QString& name, const QString& text) {

@@ -50,6 +50,6 @@ private:
     Services& m_services;
     Ricevuta m_ricevuta;
     QImage m_logo;
-    QHBoxLayout* m_buttons;
+    QHBoxLayout* m_buttons = nullptr;
     QPushButton* m_btnAnnulla = nullptr;
 };
