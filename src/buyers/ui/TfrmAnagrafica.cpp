@@ -20,11 +20,6 @@
 #include <QShowEvent>
 #include <QToolButton>
 
-const QString TfrmAnagrafica::kAccessFailure = QStringLiteral(
-    "Attenzione: il sistema non permette di accedere all'archivio.\n\r\n\rAccertarsi di possedere "
-    "i privilegi di scrittura nella cartella di installazione del programma.");
-const QString TfrmAnagrafica::kEmptyArchive =
-    QStringLiteral("L'archivio non contiene nessuna scheda.");
 const QString TfrmAnagrafica::kRewritten =
     QStringLiteral("Le modifiche apportate alla scheda corrente sono state salvate in archivio.");
 const QString TfrmAnagrafica::kAppended =

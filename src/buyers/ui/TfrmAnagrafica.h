@@ -4,6 +4,7 @@
 #include "buyers/SchedaAnagrafica.h"
 #include "buyers/ui/AnagraficaWidgets.h"
 #include "buyers/ui/BuyerEditor.h"
+#include "widgets/ArchiveMessages.h"
 
 #include <QWidget>
 
@@ -25,8 +26,8 @@ public:
     SchedaAnagrafica cardOnScreen() const;
     void showScheda(const SchedaAnagrafica& card, qint64 position) override;
 
-    static const QString kAccessFailure;
-    static const QString kEmptyArchive;
+    static inline const QString& kAccessFailure = archivemessage::kAccessFailure;
+    static inline const QString& kEmptyArchive = archivemessage::kEmptyArchive;
     static const QString kRewritten;
     static const QString kAppended;
     static const QString kDuplicateUnsaved;

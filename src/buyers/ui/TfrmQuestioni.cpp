@@ -1,18 +1,13 @@
 #include "buyers/ui/TfrmQuestioni.h"
 
 #include "buyers/ui/BuyerListPanel.h"
+#include "widgets/ArchiveMessages.h"
 #include "widgets/ResultList.h"
 #include "widgets/Services.h"
 
 #include <QLineEdit>
 #include <QShowEvent>
 #include <QVBoxLayout>
-
-namespace {
-const QString kAccessFailure = QStringLiteral(
-    "Attenzione: il sistema non permette di accedere all'archivio.\n\r\n\rAccertarsi di possedere "
-    "i privilegi di scrittura nella cartella di installazione del programma.");
-}
 
 TfrmQuestioni::TfrmQuestioni(Services& services, QWidget* owner)
     : DialogBase(owner), m_services(services),
@@ -37,7 +32,7 @@ void TfrmQuestioni::showEvent(QShowEvent* event) {
     // An archive that could not be read to the end is said so, after the
     // rows read so far: an empty or short list would otherwise look complete.
     if (!found.ok)
-        m_services.messages.message(this, kAccessFailure);
+        m_services.messages.message(this, archivemessage::kAccessFailure);
 }
 
 void TfrmQuestioni::done(int result) {

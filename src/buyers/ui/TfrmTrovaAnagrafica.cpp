@@ -1,6 +1,7 @@
 #include "buyers/ui/TfrmTrovaAnagrafica.h"
 
 #include "buyers/ui/BuyerListPanel.h"
+#include "widgets/ArchiveMessages.h"
 #include "widgets/EnterChain.h"
 #include "widgets/FieldHighlight.h"
 #include "widgets/ResultList.h"
@@ -16,10 +17,6 @@
 #include <QVBoxLayout>
 
 namespace {
-
-const QString kAccessFailure = QStringLiteral(
-    "Attenzione: il sistema non permette di accedere all'archivio.\n\r\n\rAccertarsi di possedere "
-    "i privilegi di scrittura nella cartella di installazione del programma.");
 
 struct CriterionField {
     const char* name;
@@ -152,7 +149,7 @@ void TfrmTrovaAnagrafica::btnCercaClick() {
     buyersearch::Result found = buyersearch::search(BuyerArchive(m_services.folder), criteria);
     m_lblAttendere->hide();
     if (!found.ok) {
-        m_services.messages.message(this, kAccessFailure);
+        m_services.messages.message(this, archivemessage::kAccessFailure);
         return;
     }
     m_results->setRows(std::move(found.rows));

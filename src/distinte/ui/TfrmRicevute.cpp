@@ -32,11 +32,6 @@
 #include <QShowEvent>
 #include <QToolButton>
 
-const QString TfrmRicevute::kAccessFailure = QStringLiteral(
-    "Attenzione: il sistema non permette di accedere all'archivio.\n\r\n\rAccertarsi di possedere "
-    "i privilegi di scrittura nella cartella di installazione del programma.");
-const QString TfrmRicevute::kEmptyArchive =
-    QStringLiteral("L'archivio non contiene nessuna scheda.");
 const QString TfrmRicevute::kRewritten =
     QStringLiteral("Le modifiche apportate alla scheda corrente sono state salvate in archivio.");
 const QString TfrmRicevute::kAppended =

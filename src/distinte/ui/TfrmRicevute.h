@@ -4,6 +4,7 @@
 #include "distinte/Ricevuta.h"
 #include "distinte/ui/DistintaEditor.h"
 #include "distinte/ui/RicevuteWidgets.h"
+#include "widgets/ArchiveMessages.h"
 
 #include <QWidget>
 
@@ -36,8 +37,8 @@ public:
     // preview take it from here). The paid flag follows the paid box.
     Ricevuta distintaOnScreen() const;
 
-    static const QString kAccessFailure;
-    static const QString kEmptyArchive;
+    static inline const QString& kAccessFailure = archivemessage::kAccessFailure;
+    static inline const QString& kEmptyArchive = archivemessage::kEmptyArchive;
     static const QString kRewritten;
     static const QString kAppended;
     // Shown when the reseller data cannot be stored on closing.

@@ -8,6 +8,7 @@
 #include "reports/IncomeSummary.h"
 #include "reports/ui/ChoiceField.h"
 #include "reports/ui/TfrmRiepLavoro.h"
+#include "widgets/ArchiveMessages.h"
 #include "widgets/EnterChain.h"
 #include "widgets/FieldExit.h"
 #include "widgets/KeyFilters.h"
@@ -33,9 +34,6 @@
 #include <QVBoxLayout>
 
 namespace {
-
-const QString kArchiveInaccessible =
-    QStringLiteral("Attenzione: il file di archivio non risulta accessibile.");
 
 QLabel* caption(QWidget* parent, const QString& text) {
     auto* l = new QLabel(text, parent);
@@ -262,7 +260,7 @@ void TfrmMenuRiepLavoro::btnVisualizzaClick() {
         incomesummary::summarize({m_lblFile->text(), filter, check.startDate, check.endDate});
     if (!summary.readable) {
         m_lblAttendere->hide();
-        m_services.messages.message(this, kArchiveInaccessible);
+        m_services.messages.message(this, archivemessage::kFileInaccessible);
         return;
     }
     TfrmRiepLavoro result(m_services, this, m_findMemory);

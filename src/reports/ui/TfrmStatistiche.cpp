@@ -9,6 +9,7 @@
 #include "help/ui/TfrmGuida.h"
 #include "output/ui/ReportOutput.h"
 #include "reports/MonthlyIncome.h"
+#include "widgets/ArchiveMessages.h"
 #include "widgets/EnterChain.h"
 #include "widgets/KeyFilters.h"
 #include "widgets/MenuCard.h"
@@ -32,9 +33,6 @@
 #include <QVBoxLayout>
 
 namespace {
-
-const QString kArchiveInaccessible =
-    QStringLiteral("Attenzione: il file di archivio non risulta accessibile.");
 
 const char* const kMemNames[] = {"memGennaio",   "memFebbraio", "memMarzo",    "memAprile",
                                  "memMaggio",    "memGiugno",   "memLuglio",   "memAgosto",
@@ -250,7 +248,7 @@ void TfrmStatistiche::btnApriClick() {
 
     const monthlyincome::Sums sums = monthlyincome::read(m_lblFile->text(), year);
     if (!sums.readable) {
-        m_services.messages.message(this, kArchiveInaccessible);
+        m_services.messages.message(this, archivemessage::kFileInaccessible);
         return;
     }
     const QStringList labels = monthlyincome::monthLabels();
