@@ -3,6 +3,7 @@
 #include "../BuyerCards.h"
 #include "buyers/ui/TfrmAnagrafica.h"
 #include "support/FakeServices.h"
+#include "support/NamedChild.h"
 #include "support/TestFolder.h"
 #include "widgets/ScreenRouter.h"
 
@@ -22,9 +23,7 @@ struct AnagraficaFixture {
     }
 
     template <typename T = QWidget> T* child(const QString& name) {
-        T* found = editor.findChild<T*>(name);
-        EXPECT_NE(found, nullptr) << name.toStdString();
-        return found;
+        return namedChild<T>(editor, name);
     }
     QLineEdit* field(const QString& name) { return child<QLineEdit>(name); }
     QString text(const QString& name) { return field(name)->text(); }

@@ -1,6 +1,7 @@
 #include "buyers/ui/TfrmAllegaCartella.h"
 
 #include "AnagraficaFixture.h"
+#include "support/NamedChild.h"
 #include "support/Unprivileged.h"
 
 #include <QDir>
@@ -19,9 +20,7 @@ struct AttachFixture {
     AttachFixture() { dialog.setRoutingTag(RoutingTag::Anagrafica); }
 
     template <typename T = QWidget> T* child(const QString& name) {
-        T* found = dialog.findChild<T*>(name);
-        EXPECT_NE(found, nullptr) << name.toStdString();
-        return found;
+        return namedChild<T>(dialog, name);
     }
     QString name(int slot) {
         return child<QLineEdit>(QStringLiteral("txtFile0%1").arg(slot))->text();

@@ -5,6 +5,7 @@
 #include "support/ArchiveBytes.h"
 #include "support/DistintaBuilder.h"
 #include "support/FakeServices.h"
+#include "support/NamedChild.h"
 #include "support/TestFolder.h"
 #include "widgets/ScreenRouter.h"
 
@@ -27,9 +28,7 @@ struct EditorFixture {
     QString archive() const { return dir.file(QStringLiteral("2024.ric")); }
 
     template <typename T = QWidget> T* child(const QString& name) {
-        T* found = editor.findChild<T*>(name);
-        EXPECT_NE(found, nullptr) << name.toStdString();
-        return found;
+        return namedChild<T>(editor, name);
     }
     QLineEdit* field(const QString& name) { return child<QLineEdit>(name); }
     QLabel* label(const QString& name) { return child<QLabel>(name); }

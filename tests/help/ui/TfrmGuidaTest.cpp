@@ -1,6 +1,7 @@
 #include "help/ui/TfrmGuida.h"
 
 #include "support/FakeServices.h"
+#include "support/NamedChild.h"
 #include "support/TestFolder.h"
 
 #include <QLabel>
@@ -14,9 +15,7 @@ namespace {
 class TfrmGuidaTest : public ::testing::Test {
 protected:
     template <typename T = QWidget> T* child(const char* name) {
-        auto* w = guida.findChild<T*>(QString::fromLatin1(name));
-        EXPECT_NE(w, nullptr) << name;
-        return w;
+        return namedChild<T>(guida, QString::fromLatin1(name));
     }
     QColor textColour(const char* name) {
         return child(name)->palette().color(QPalette::WindowText);

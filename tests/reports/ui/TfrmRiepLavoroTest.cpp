@@ -2,6 +2,7 @@
 #include "common/Dates.h"
 #include "reports/ui/TfrmMenuRiepLavoro.h"
 #include "support/FakeServices.h"
+#include "support/NamedChild.h"
 #include "support/PdfCapture.h"
 #include "widgets/ResultList.h"
 #include "widgets/ScreenRouter.h"
@@ -26,9 +27,7 @@ protected:
     }
 
     template <typename T = QWidget> T* child(const char* name) {
-        auto* w = screen.findChild<T*>(QString::fromLatin1(name));
-        EXPECT_NE(w, nullptr) << name;
-        return w;
+        return namedChild<T>(screen, QString::fromLatin1(name));
     }
     void choose(const char* field, const QString& value) {
         auto* combo = child<QComboBox>(field);

@@ -4,6 +4,7 @@
 #include "chart/ui/ChartView.h"
 #include "common/Dates.h"
 #include "support/FakeServices.h"
+#include "support/NamedChild.h"
 #include "support/PdfCapture.h"
 #include "widgets/ScreenRouter.h"
 
@@ -40,9 +41,7 @@ protected:
     }
 
     template <typename T = QWidget> T* child(const char* name) {
-        auto* w = screen.findChild<T*>(QString::fromLatin1(name));
-        EXPECT_NE(w, nullptr) << name;
-        return w;
+        return namedChild<T>(screen, QString::fromLatin1(name));
     }
     void click(const char* name) { QTest::mouseClick(child(name), Qt::LeftButton); }
     void openYear(const QString& year) {
