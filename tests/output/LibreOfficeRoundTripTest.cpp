@@ -1,12 +1,12 @@
 #include "ExportFixtures.h"
 #include "output/ArchiveExports.h"
 #include "output/ExportFile.h"
+#include "support/RequireTool.h"
 #include "support/TestFolder.h"
 
 #include <QDir>
 #include <QFile>
 #include <QProcess>
-#include <QStandardPaths>
 #include <QUrl>
 #include <gtest/gtest.h>
 
@@ -98,13 +98,8 @@ void expectSameCells(const QString& csvPath, const ExportSource& source, const E
 } // namespace
 
 TEST(LibreOfficeRoundTrip, EveryCellComesBackAsTyped) {
-    const QString soffice = QStandardPaths::findExecutable(QStringLiteral("soffice"));
-    if (soffice.isEmpty()) {
-        // CI installs LibreOffice: there a missing one is a failure.
-        if (!qEnvironmentVariableIsEmpty("CI"))
-            FAIL() << "soffice not found; scripts/install-deps.sh installs it";
-        GTEST_SKIP() << "soffice not found: install libreoffice-calc-nogui";
-    }
+    REQUIRE_TOOL("soffice");
+    const QString soffice = toolPath(QStringLiteral("soffice"));
 
     TestFolder dir;
     const ExportTable distinte =

@@ -2,17 +2,12 @@
 
 #include <QPrinter>
 #include <QProcess>
-#include <QStandardPaths>
 
 bool PrintToPdf::choosePrinter(QWidget*, QPrinter* printer) {
     ++calls;
     printer->setOutputFormat(QPrinter::PdfFormat);
     printer->setOutputFileName(m_path);
     return true;
-}
-
-bool havePdfTools() {
-    return !QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty();
 }
 
 std::optional<QString> pdfText(const QString& pdfPath, bool keepLayout) {

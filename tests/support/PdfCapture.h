@@ -31,8 +31,6 @@ struct PrintingServices {
 };
 
 // The text of a PDF file as pdftotext reads it (pages separated by form
-// feeds), or nothing when pdftotext is not installed or fails.
+// feeds), or nothing when pdftotext fails. Tests that read PDFs
+// first REQUIRE_TOOL("pdftotext") (support/RequireTool.h).
 std::optional<QString> pdfText(const QString& pdfPath, bool keepLayout = false);
-
-// True when pdftotext can be run; tests that read PDFs skip without it.
-bool havePdfTools();

@@ -3,6 +3,7 @@
 #include "support/ActiveWindow.h"
 #include "support/FakeServices.h"
 #include "support/PdfCapture.h"
+#include "support/RequireTool.h"
 #include "support/TestFolder.h"
 
 #include <QLineEdit>
@@ -119,8 +120,7 @@ TEST(ResultList, DoubleClickHandsTheSelectedRowWithItsPosition) {
 }
 
 TEST(ResultList, PrintsTheRowsInOrderAndAnEmptyListToo) {
-    if (!havePdfTools())
-        GTEST_SKIP() << "pdftotext is not installed";
+    REQUIRE_TOOL("pdftotext");
     TestFolder dir;
     const QString pdf = dir.file(QStringLiteral("lista.pdf"));
     PrintingServices printing(dir.folder(), pdf);

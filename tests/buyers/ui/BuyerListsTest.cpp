@@ -4,6 +4,7 @@
 #include "buyers/ui/TfrmQuestioni.h"
 #include "buyers/ui/TfrmTrovaAnagrafica.h"
 #include "support/PdfCapture.h"
+#include "support/RequireTool.h"
 #include "support/Unprivileged.h"
 #include "widgets/ResultList.h"
 
@@ -90,8 +91,7 @@ TEST(TfrmTrovaAnagrafica, EqualLinesOpenTheCardDoubleClicked) {
 }
 
 TEST(TfrmTrovaAnagrafica, TrovaWrapsRoundAndStampaPrintsTheList) {
-    if (!havePdfTools())
-        GTEST_SKIP() << "pdftotext is not installed";
+    REQUIRE_TOOL("pdftotext");
     TestFolder dir;
     writeBuyers(dir,
                 {buyerCard(QStringLiteral("Rossi Mario")), buyerCard(QStringLiteral("Bianchi")),

@@ -2,6 +2,7 @@
 
 #include "AnagraficaFixture.h"
 #include "support/PdfCapture.h"
+#include "support/RequireTool.h"
 
 #include <QPushButton>
 
@@ -10,8 +11,7 @@ namespace {
 // The card on screen, never stored and without name or sex, goes to paper
 // as typed, with the moment of printing in the footer.
 TEST(TfrmStampaAnagrafica, PrintsTheCardOnScreenOnOnePage) {
-    if (!havePdfTools())
-        GTEST_SKIP() << "pdftotext is not installed";
+    REQUIRE_TOOL("pdftotext");
     TestFolder dir;
     const QString pdf = dir.file(QStringLiteral("scheda.pdf"));
     PrintingServices s(dir.folder(), pdf);

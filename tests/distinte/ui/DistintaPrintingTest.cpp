@@ -10,6 +10,7 @@
 #include "support/DistintaBuilder.h"
 #include "support/FakeServices.h"
 #include "support/PdfCapture.h"
+#include "support/RequireTool.h"
 #include "support/TestFolder.h"
 #include "support/Unprivileged.h"
 
@@ -90,8 +91,7 @@ TEST(LogoPicture, StandInsForMissingOrUnreadableFiles) {
 }
 
 TEST(DistintaPrint, PrintsTheDistintaOnOneA4PageAsTyped) {
-    if (!havePdfTools())
-        GTEST_SKIP() << "pdftotext is not installed";
+    REQUIRE_TOOL("pdftotext");
     TestFolder dir;
     const QString pdf = dir.file(QStringLiteral("stampa.pdf"));
     PrintingServices s(dir.folder(), pdf);
@@ -168,8 +168,7 @@ TEST(DistintaPrint, LogoAreaShowsTheEuroWithoutALogoAndStaysBlankWhenRemoved) {
 }
 
 TEST(DistintaPreview, ShowsThePageAt100PercentAndPrintsFromThere) {
-    if (!havePdfTools())
-        GTEST_SKIP() << "pdftotext is not installed";
+    REQUIRE_TOOL("pdftotext");
     TestFolder dir;
     const QString pdf = dir.file(QStringLiteral("dall'anteprima.pdf"));
     PrintingServices s(dir.folder(), pdf);
@@ -222,8 +221,7 @@ QStringList pdfFilesIn(const TestFolder& dir) {
 }
 
 TEST(DistintaPreview, SalvaPdfWritesThePageAndClosesTheScreen) {
-    if (!havePdfTools())
-        GTEST_SKIP() << "pdftotext is not installed";
+    REQUIRE_TOOL("pdftotext");
     TestFolder dir;
     FakeServices fake(dir.folder());
     bool closed = false;

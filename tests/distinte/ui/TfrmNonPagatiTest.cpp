@@ -1,6 +1,7 @@
 #include "distinte/ui/TfrmNonPagati.h"
 
 #include "ListScreenFixture.h"
+#include "support/RequireTool.h"
 #include "support/Unprivileged.h"
 
 #include <QCheckBox>
@@ -37,8 +38,7 @@ TEST_F(TfrmNonPagatiTest, ListsTheUnpaidAndOpensOneWithItsBoxUnticked) {
 }
 
 TEST_F(TfrmNonPagatiTest, NoUnpaidDistintaGivesAnEmptyListThatStillPrints) {
-    if (!havePdfTools())
-        GTEST_SKIP() << "pdftotext is not installed";
+    REQUIRE_TOOL("pdftotext");
     store({storedDistinta("1", kSaldatoSi)});
     const QString pdf = dir.file(QStringLiteral("lista.pdf"));
     PrintToPdf printers(pdf);

@@ -3,6 +3,7 @@
 #include "ListScreenFixture.h"
 #include "distinte/DistintaSummary.h"
 #include "support/ActiveWindow.h"
+#include "support/RequireTool.h"
 #include "support/Unprivileged.h"
 
 #include <QCheckBox>
@@ -151,8 +152,7 @@ TEST_F(TfrmTrovaRicTest, UnreadableArchiveKeepsTheCriteriaPanelAndSaysSo) {
 }
 
 TEST_F(TfrmTrovaRicTest, StampaPrintsTheListUnderItsTitle) {
-    if (!havePdfTools())
-        GTEST_SKIP() << "pdftotext is not installed";
+    REQUIRE_TOOL("pdftotext");
     store({storedDistinta("1"), storedDistinta("2")});
     const QString pdf = dir.file(QStringLiteral("lista.pdf"));
     PrintToPdf printers(pdf);

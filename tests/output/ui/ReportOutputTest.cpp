@@ -7,6 +7,7 @@
 #include "output/ui/ReportPreviewDialog.h"
 #include "support/FakeServices.h"
 #include "support/PdfCapture.h"
+#include "support/RequireTool.h"
 #include "support/TestFolder.h"
 
 #include <QAction>
@@ -101,10 +102,7 @@ TEST(ReportPainter, KeepsMillimetresOnPrintersFinerAcrossThanDown) {
 
 class ListPrinting : public ::testing::Test {
 protected:
-    void SetUp() override {
-        if (!havePdfTools())
-            GTEST_SKIP() << "pdftotext is not installed";
-    }
+    void SetUp() override { REQUIRE_TOOL("pdftotext"); }
     // Prints through printList into a PDF and returns its text.
     QString print(const QString& title, const QStringList& lines, bool layout = false) {
         const QString pdf = dir.file(QStringLiteral("list.pdf"));
@@ -215,8 +213,7 @@ TEST_F(PreviewDialog, OffersOnlyPrintZoomFullScreenAndCloseAt100Percent) {
 }
 
 TEST_F(PreviewDialog, PrintsThroughThePrinterDialog) {
-    if (!havePdfTools())
-        GTEST_SKIP() << "pdftotext is not installed";
+    REQUIRE_TOOL("pdftotext");
     const QString pdf = dir.file(QStringLiteral("printed.pdf"));
     PrintingServices s(dir.folder(), pdf);
     ReportPreviewDialog preview(s.services, report, nullptr);

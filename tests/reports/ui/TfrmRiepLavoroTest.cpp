@@ -4,6 +4,7 @@
 #include "support/FakeServices.h"
 #include "support/NamedChild.h"
 #include "support/PdfCapture.h"
+#include "support/RequireTool.h"
 #include "widgets/ResultList.h"
 #include "widgets/ScreenRouter.h"
 
@@ -178,8 +179,7 @@ TEST_F(RiepLavoroTest, FindRemembersItsTextAcrossSummaries) {
 }
 
 TEST_F(RiepLavoroTest, PrintsTheListWithItsClosingLinesUnderTheBuyersName) {
-    if (!havePdfTools())
-        GTEST_SKIP() << "pdftotext is not installed";
+    REQUIRE_TOOL("pdftotext");
     writeArchive(dir, QStringLiteral("2024"),
                  {distinta(QStringLiteral("7"), QStringLiteral("05/01/2024"),
                            QStringLiteral("5,00"), QStringLiteral("TABACCHERIA CENTRALE"))});

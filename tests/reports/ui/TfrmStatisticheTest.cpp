@@ -6,6 +6,7 @@
 #include "support/FakeServices.h"
 #include "support/NamedChild.h"
 #include "support/PdfCapture.h"
+#include "support/RequireTool.h"
 #include "widgets/ScreenRouter.h"
 
 #include <QDir>
@@ -161,8 +162,7 @@ TEST_F(TfrmStatisticheTest, CopiesAnswersThatCannotBeUsedProposeOne) {
 }
 
 TEST_F(TfrmStatisticheTest, PrintsEachCopyOnALandscapePage) {
-    if (!havePdfTools())
-        GTEST_SKIP() << "pdftotext is not installed";
+    REQUIRE_TOOL("pdftotext");
     const QString pdf = dir.file(QStringLiteral("grafico.pdf"));
     PrintToPdf printers(pdf);
     Services services{dir.folder(), fake.messages, fake.dialogs, fake.files,

@@ -3,6 +3,7 @@
 #include "support/FakeServices.h"
 #include "support/FullDisk.h"
 #include "support/PdfCapture.h"
+#include "support/RequireTool.h"
 #include "support/TestFolder.h"
 #include "support/Unprivileged.h"
 #include "tariff/TariffEntry.h"
@@ -171,8 +172,7 @@ TEST_F(TfrmProdottiTest, CommandsWarnWithoutEntriesOrSelection) {
 }
 
 TEST_F(TfrmProdottiTest, PrintsTheRowsInOrderUnderTheListTitle) {
-    if (!havePdfTools())
-        GTEST_SKIP() << "pdftotext is not installed";
+    REQUIRE_TOOL("pdftotext");
     dir.writeBytes(tariff::tariffFileName(), kTwoEntries);
     const QString pdf = dir.file(QStringLiteral("tariffario.pdf"));
     PrintToPdf printers(pdf);
