@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
 # Configures and builds into the given folder. Extra arguments go to CMake.
+# BUILD_TARGET=<name> builds that target only instead of everything.
 set -euo pipefail
 here="$(cd "$(dirname "$0")/.." && pwd)"
 build="$1"; shift
@@ -11,4 +12,4 @@ if command -v ccache >/dev/null; then
   export CCACHE_BASEDIR="${CCACHE_BASEDIR:-$(dirname "$here")}" CCACHE_NOHASHDIR=1
 fi
 cmake -S "$here" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE="${BUILD_TYPE:-RelWithDebInfo}" "${launcher[@]}" "$@" >/dev/null
-cmake --build "$build" -j "${JOBS:-2}"
+cmake --build "$build" -j "${JOBS:-2}" ${BUILD_TARGET:+--target "$BUILD_TARGET"}

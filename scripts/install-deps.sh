@@ -4,7 +4,8 @@
 set -euo pipefail
 
 packages=(
-  build-essential cmake ninja-build pkg-config clang
+  build-essential cmake ninja-build pkg-config ccache
+  clang libclang-rt-14-dev clang-format
   qt6-base-dev qt6-base-dev-tools libgl-dev qt6-qpa-plugins
   libgtest-dev googletest libbenchmark-dev
   fonts-liberation2 fonts-dejavu-core

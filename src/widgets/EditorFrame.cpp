@@ -1,5 +1,6 @@
 #include "widgets/EditorFrame.h"
 
+#include "widgets/DeferredPictures.h"
 #include "widgets/PictureButton.h"
 #include "widgets/Pictures.h"
 
@@ -57,7 +58,7 @@ CommandRow::CommandRow(QWidget* screen) : m_screen(screen), m_row(new QWidget(sc
 
 QToolButton* CommandRow::command(const char* name, QStyle::StandardPixmap picture,
                                  const char* caption) {
-    return command(name, m_screen->style()->standardIcon(picture), QString::fromUtf8(caption));
+    return command(name, deferred::styleIcon(picture), QString::fromUtf8(caption));
 }
 
 QToolButton* CommandRow::command(const char* name, const QIcon& picture, const QString& caption) {
@@ -80,13 +81,16 @@ CommandRow::Navigation CommandRow::navigation(int positionMinimumWidth) {
 }
 
 QToolButton* CommandRow::help() {
-    return command("cmdGuida", QIcon(pictures::roundIcon(QStringLiteral("?"), pictures::kTeal, 56)),
+    return command("cmdGuida", deferred::pictureIcon([] {
+                       return pictures::roundIcon(QStringLiteral("?"), pictures::kTeal, 56);
+                   }),
                    QStringLiteral("Guida"));
 }
 
 QToolButton* CommandRow::exit() {
-    return command("cmdEsci",
-                   QIcon(pictures::roundIcon(QStringLiteral("×"), pictures::kCrimson, 56)),
+    return command("cmdEsci", deferred::pictureIcon([] {
+                       return pictures::roundIcon(QStringLiteral("×"), pictures::kCrimson, 56);
+                   }),
                    QStringLiteral("Esci"));
 }
 

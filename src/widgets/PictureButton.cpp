@@ -8,6 +8,11 @@ PictureButton::PictureButton(const QPixmap& picture, QWidget* parent) : QLabel(p
     setCursor(Qt::PointingHandCursor);
 }
 
+PictureButton::PictureButton(QSize size, deferred::Drawing draw, QWidget* parent) : QLabel(parent) {
+    deferred::setPicture(this, size, std::move(draw));
+    setCursor(Qt::PointingHandCursor);
+}
+
 void PictureButton::mouseReleaseEvent(QMouseEvent* event) {
     if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
         emit clicked();

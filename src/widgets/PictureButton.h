@@ -1,5 +1,7 @@
 #pragma once
 
+#include "widgets/DeferredPictures.h"
+
 #include <QIcon>
 #include <QLabel>
 #include <QString>
@@ -14,6 +16,9 @@ class PictureButton : public QLabel {
 
 public:
     explicit PictureButton(const QPixmap& picture, QWidget* parent = nullptr);
+    // The same with the picture drawn when the button is first shown (see
+    // DeferredPictures.h); `size` is the size `draw` makes.
+    PictureButton(QSize size, deferred::Drawing draw, QWidget* parent = nullptr);
 
 signals:
     void clicked();

@@ -26,7 +26,8 @@ QPixmap title(const QString& text, QSize size, int pointSize, const QColor& colo
 QPixmap strip(const QString& text, QSize size, const QColor& colour, int pointSize = 12);
 
 // A rounded button with upper-case caption text.
-QPixmap captionButton(const QString& text, const QColor& colour, QSize size = QSize(260, 54));
+inline constexpr QSize kCaptionButtonSize(260, 54);
+QPixmap captionButton(const QString& text, const QColor& colour, QSize size = kCaptionButtonSize);
 
 // The three areas of the main menu.
 enum class Area { Buyers, Stamps, Forms };

@@ -39,11 +39,9 @@
 #include "output/ui/TfrmExpRicevute.h"
 #include "reports/IncomeSummary.h"
 #include "reports/ui/TfrmRiepLavoro.h"
-#include "reports/ui/TfrmStatistiche.h"
 #include "support/ArchiveBytes.h"
 #include "support/DistintaBuilder.h"
 #include "support/FakeServices.h"
-#include "support/PdfCapture.h"
 #include "support/SampleTariff.h"
 #include "support/SampleYear.h"
 #include "support/TestFolder.h"
@@ -414,35 +412,6 @@ TEST_P(ScreenFit, EveryControlIsInsideTheScreenAndItsWindow) {
                                                      .arg(QLatin1String(GetParam().name))
                                                      .arg(size.width())
                                                      .arg(size.height())));
-    }
-}
-
-// With VELLARMO_SCREENSHOTS set, the income chart is also printed there, as
-// bars and as a pie, through its own print command into PDF files.
-TEST(PrintedPictures, IncomeChart) {
-    const QString shots = qEnvironmentVariable("VELLARMO_SCREENSHOTS");
-    if (shots.isEmpty())
-        GTEST_SKIP() << "VELLARMO_SCREENSHOTS is not set";
-    for (const auto& [style, name] :
-         {std::pair{"btnBarre", "income-chart-bars"}, {"btnTorta", "income-chart-pie"}}) {
-        TestFolder folder;
-        folder.writeBytes(QStringLiteral("2024.ric"), archiveBytes(sampleYear(Shop::kYear)));
-        PrintingServices printing(
-            folder.folder(),
-            QDir(shots).filePath(QString::fromLatin1(name) + QStringLiteral("-printed.pdf")));
-        ScreenRouter router;
-        QWidget menu;
-        TfrmStatistiche chart(printing.services, router);
-        router.add(MainScreen::Avvio, &menu);
-        router.add(MainScreen::Statistiche, &chart);
-        router.switchTo(MainScreen::Statistiche, &menu);
-        chart.findChild<QLineEdit*>(QStringLiteral("txtAnno"))->setText(Shop::kYear);
-        Shop::click(&chart, "btnApri");
-        Shop::click(&chart, style);
-        printing.fake.messages.answers.append(true);
-        printing.fake.input.answers.append(QStringLiteral("1"));
-        Shop::click(&chart, "btnStampa");
-        EXPECT_EQ(printing.printers.calls, 1) << name;
     }
 }
 

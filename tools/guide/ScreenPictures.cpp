@@ -31,6 +31,8 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QComboBox>
+#include <QDir>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPainter>
@@ -92,6 +94,23 @@ public:
 
     void renderAll();
     ScreenPictures result() { return std::move(m_out); }
+
+    // The income chart of the sample year as bars and as a pie, each printed
+    // through the chart's own print command into a PDF file in `folder`.
+    void printCharts(const QString& folder) {
+        QWidget* w = show(MainScreen::Statistiche);
+        type(w, "txtAnno", SampleShop::year());
+        press(w, "btnApri");
+        for (const auto& [style, name] : {std::pair{"btnBarre", "income-chart-bars-printed.pdf"},
+                                          {"btnTorta", "income-chart-pie-printed.pdf"}}) {
+            const QString pdf = QDir(folder).filePath(QString::fromLatin1(name));
+            m_silent.printInto(pdf);
+            press(w, style);
+            press(w, "btnStampa");
+            if (QFileInfo(pdf).size() == 0)
+                m_out.problems.append(pdf + QStringLiteral(": the chart was not printed"));
+        }
+    }
 
 private:
     QWidget* show(MainScreen id) {
@@ -306,4 +325,10 @@ ScreenPictures renderScreens(const SampleShop& shop) {
     Session session(shop);
     session.renderAll();
     return session.result();
+}
+
+QStringList printIncomeCharts(const SampleShop& shop, const QString& folder) {
+    Session session(shop);
+    session.printCharts(folder);
+    return session.result().problems;
 }

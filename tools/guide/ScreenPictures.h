@@ -12,7 +12,7 @@ class SampleShop;
 // filling it as a user would and grabbing it off the offscreen platform. A
 // picture is named by the guide's texts ("editor", "tariffario", ...).
 //
-// It does not lay out or print anything; see GuideBook.
+// It does not lay out anything; see GuideBook.
 struct ScreenPictures {
     QMap<QString, QImage> pictures;
     // What went wrong: a screen that showed a message, a control not found.
@@ -20,3 +20,9 @@ struct ScreenPictures {
 };
 
 ScreenPictures renderScreens(const SampleShop& shop);
+
+// Prints the income chart of the sample year, as bars and as a pie, through
+// its own print command into income-chart-bars-printed.pdf and
+// income-chart-pie-printed.pdf in `folder` (pictures for the README). Returns
+// what went wrong.
+QStringList printIncomeCharts(const SampleShop& shop, const QString& folder);

@@ -4,6 +4,7 @@
 #include "app/KeyFileNotices.h"
 #include "app/PasswordStore.h"
 #include "app/ui/Program.h"
+#include "app/ui/TfrmPassword.h"
 #include "common/ProgramFolder.h"
 #include "widgets/ItalianToolkit.h"
 #include "widgets/NumberSettings.h"
@@ -11,6 +12,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QEvent>
 #include <QFileInfo>
 #include <cstdio>
 #include <cstdlib>
@@ -47,6 +49,26 @@ QString defaultDataFolder(const QString& programDir) {
     QDir().mkpath(home);
     return home;
 }
+
+// For timing the start-up (bench/StartupBench.cpp) only: the process ends
+// right after the password screen's first paint, queued so that the painted
+// screen is flushed first, and without tearing the screens down, so that the
+// time taken ends with the paint. Nothing has been written by then.
+class ExitAfterFirstPaint final : public QObject {
+public:
+    using QObject::QObject;
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::Paint)
+            QMetaObject::invokeMethod(
+                qApp,
+                [] {
+                    std::fflush(nullptr);
+                    std::_Exit(0);
+                },
+                Qt::QueuedConnection);
+        return false;
+    }
+};
 
 } // namespace
 
@@ -91,6 +113,8 @@ int runProgram(int argc, char** argv) {
     }
     Program program(services.services);
     program.setEndHandler([] { QCoreApplication::quit(); });
+    if (qEnvironmentVariable("VELLARMO_EXIT_AFTER_FIRST_PAINT") == QLatin1String("1"))
+        program.password()->installEventFilter(new ExitAfterFirstPaint(&app));
     program.start();
     return app.exec();
 }

@@ -4,6 +4,7 @@
 #include "app/ui/TfrmInfo.h"
 #include "app/ui/TfrmSplash.h"
 #include "help/ui/TfrmGuida.h"
+#include "widgets/DeferredPictures.h"
 #include "widgets/OpenService.h"
 #include "widgets/PictureButton.h"
 #include "widgets/Pictures.h"
@@ -17,8 +18,10 @@
 
 namespace {
 
-PictureButton* picture(QWidget* parent, const QString& name, const QPixmap& pixmap) {
-    auto* button = new PictureButton(pixmap, parent);
+// The menu is made at start-up and shown after the password: its pictures
+// are drawn then (`size` is the size `draw` makes).
+PictureButton* picture(QWidget* parent, const QString& name, QSize size, deferred::Drawing draw) {
+    auto* button = new PictureButton(size, std::move(draw), parent);
     button->setObjectName(name);
     button->setAlignment(Qt::AlignCenter);
     return button;
@@ -31,20 +34,23 @@ TfrmAvvio::TfrmAvvio(Services& services, ScreenRouter& router, QWidget* parent)
     prepareScreen(this, QStringLiteral("frmAvvio"), QStringLiteral(" Vellarmo"), QColor(0xF4F8FC));
 
     using namespace pictures;
-    auto* imgInfo =
-        picture(this, QStringLiteral("imgInfo"), roundIcon(QStringLiteral("i"), kTeal, 48));
-    auto* imgGuida =
-        picture(this, QStringLiteral("imgGuida"), roundIcon(QStringLiteral("?"), kTeal, 48));
+    auto* imgInfo = picture(this, QStringLiteral("imgInfo"), QSize(48, 48),
+                            [] { return roundIcon(QStringLiteral("i"), kTeal, 48); });
+    auto* imgGuida = picture(this, QStringLiteral("imgGuida"), QSize(48, 48),
+                             [] { return roundIcon(QStringLiteral("?"), kTeal, 48); });
     auto* imgTitolo = new QLabel(this);
     imgTitolo->setObjectName(QStringLiteral("imgTitolo"));
-    imgTitolo->setPixmap(title(QStringLiteral("Vellarmo"), QSize(520, 96), 48));
+    deferred::setPicture(imgTitolo, QSize(520, 96),
+                         [] { return title(QStringLiteral("Vellarmo"), QSize(520, 96), 48); });
     imgTitolo->setAlignment(Qt::AlignCenter);
     auto* imgSottotitolo = new QLabel(this);
     imgSottotitolo->setObjectName(QStringLiteral("imgSottotitolo"));
-    imgSottotitolo->setPixmap(strip(
-        QStringLiteral("Software per compilare, stampare e archiviare le distinte di acquisto "
-                       "dei valori bollati, per tabaccherie e rivenditori autorizzati"),
-        QSize(900, 44), kNavy, 12));
+    deferred::setPicture(imgSottotitolo, QSize(900, 44), [] {
+        return strip(
+            QStringLiteral("Software per compilare, stampare e archiviare le distinte di acquisto "
+                           "dei valori bollati, per tabaccherie e rivenditori autorizzati"),
+            QSize(900, 44), kNavy, 12);
+    });
     imgSottotitolo->setAlignment(Qt::AlignCenter);
 
     struct Column {
@@ -64,8 +70,13 @@ TfrmAvvio::TfrmAvvio(Services& services, ScreenRouter& router, QWidget* parent)
     auto* areas = new QHBoxLayout;
     areas->addStretch(1);
     for (const Column& column : columns) {
-        auto* image = picture(this, column.image, areaPicture(column.area, 180));
-        auto* button = picture(this, column.button, captionButton(column.caption, column.colour));
+        const Area area = column.area;
+        auto* image =
+            picture(this, column.image, QSize(180, 180), [area] { return areaPicture(area, 180); });
+        auto* button = picture(this, column.button, kCaptionButtonSize,
+                               [caption = column.caption, colour = column.colour] {
+                                   return captionButton(caption, colour, kCaptionButtonSize);
+                               });
         const MainScreen target = column.target;
         connect(image, &PictureButton::clicked, this, [this, target] { openArea(target); });
         connect(button, &PictureButton::clicked, this, [this, target] { openArea(target); });
@@ -77,11 +88,13 @@ TfrmAvvio::TfrmAvvio(Services& services, ScreenRouter& router, QWidget* parent)
         areas->addStretch(1);
     }
 
-    auto* imgMarchio = picture(this, QStringLiteral("imgMarchio"), productLogo(56));
-    auto* imgSito = picture(this, QStringLiteral("imgSito"),
-                            strip(QStringLiteral("www.vellarmo.it"), QSize(360, 34), kTeal, 11));
-    auto* imgEsci =
-        picture(this, QStringLiteral("imgEsci"), roundIcon(QStringLiteral("×"), kCrimson, 56));
+    auto* imgMarchio =
+        picture(this, QStringLiteral("imgMarchio"), QSize(56, 56), [] { return productLogo(56); });
+    auto* imgSito = picture(this, QStringLiteral("imgSito"), QSize(360, 34), [] {
+        return strip(QStringLiteral("www.vellarmo.it"), QSize(360, 34), kTeal, 11);
+    });
+    auto* imgEsci = picture(this, QStringLiteral("imgEsci"), QSize(56, 56),
+                            [] { return roundIcon(QStringLiteral("×"), kCrimson, 56); });
 
     auto* top = new QHBoxLayout;
     top->addWidget(imgInfo, 0, Qt::AlignTop);

@@ -1,6 +1,7 @@
 #include "buyers/ui/AnagraficaWidgets.h"
 
 #include "buyers/ui/CardTyping.h"
+#include "widgets/DeferredPictures.h"
 #include "widgets/EditorFrame.h"
 #include "widgets/EnterChain.h"
 #include "widgets/FieldHighlight.h"
@@ -125,9 +126,9 @@ QList<QWidget*> boxes(const AnagraficaWidgets& w, int first, int count) {
 void buildForm(AnagraficaWidgets& w, QWidget* form, QWidget* screen) {
     for (int i = 0; i < AnagraficaWidgets::kEditFields; ++i)
         w.txt[i] = makeField(form, i);
-    const QIcon check = screen->style()->standardIcon(QStyle::SP_DialogApplyButton);
+    const QIcon check = deferred::styleIcon(QStyle::SP_DialogApplyButton);
     w.btnEmail = makeCheckIcon(form, QStringLiteral("btnEmail"),
-                               screen->style()->standardIcon(QStyle::SP_ArrowForward));
+                               deferred::styleIcon(QStyle::SP_ArrowForward));
     w.btnCodFisc = makeCheckIcon(form, QStringLiteral("btnCodFisc"), check);
     w.btnPartitaIva = makeCheckIcon(form, QStringLiteral("btnPartitaIva"), check);
     w.btnIban = makeCheckIcon(form, QStringLiteral("btnIban"), check);
@@ -165,7 +166,8 @@ void buildForm(AnagraficaWidgets& w, QWidget* form, QWidget* screen) {
     // The person beside the lower block.
     auto* imgPersona = new QLabel(form);
     imgPersona->setObjectName(QStringLiteral("imgPersona"));
-    imgPersona->setPixmap(pictures::areaPicture(pictures::Area::Buyers, 110));
+    deferred::setPicture(imgPersona, QSize(110, 110),
+                         [] { return pictures::areaPicture(pictures::Area::Buyers, 110); });
     imgPersona->setAlignment(Qt::AlignCenter);
     grid->addWidget(imgPersona, 7, 5, 3, 1);
     for (int c = 0; c < 6; ++c)

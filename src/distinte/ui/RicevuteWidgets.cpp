@@ -1,6 +1,7 @@
 #include "distinte/ui/RicevuteWidgets.h"
 
 #include "distinte/Ricevuta.h"
+#include "widgets/DeferredPictures.h"
 #include "widgets/EditorFrame.h"
 #include "widgets/EnterChain.h"
 #include "widgets/FieldHighlight.h"
@@ -83,7 +84,8 @@ QLabel* makeHidden(QWidget* parent, const QString& name, const QString& text) {
 
 // The green import arrows, small enough to keep the rows as tall as a field.
 QToolButton* makeArrow(QWidget* parent, const QString& name) {
-    QToolButton* arrow = makePictureButton(parent, name, QIcon(pictures::importArrow(32)));
+    QToolButton* arrow = makePictureButton(
+        parent, name, deferred::pictureIcon([] { return pictures::importArrow(32); }));
     arrow->setIconSize(QSize(20, 20));
     return arrow;
 }
@@ -290,7 +292,8 @@ RicevuteWidgets RicevuteWidgets::build(QWidget* screen) {
     }
     row.addNavigation(w, 70);
     w.cmdEsporta = row.command("cmdEsporta", QStyle::SP_DriveHDIcon, "Esporta");
-    w.cmdDaSaldare = row.command("cmdDaSaldare", QIcon(pictures::handWithCoin(32)),
+    w.cmdDaSaldare = row.command("cmdDaSaldare",
+                                 deferred::pictureIcon([] { return pictures::handWithCoin(32); }),
                                  QStringLiteral("Da saldare"));
     w.cmdGuida = row.help();
     w.cmdEsci = row.exit();

@@ -6,6 +6,7 @@
 #include "distinte/ui/DistintaEditor.h"
 #include "distinte/ui/DistintaPrinting.h"
 #include "help/ui/TfrmGuida.h"
+#include "widgets/DeferredPictures.h"
 #include "widgets/EnterChain.h"
 #include "widgets/KeyFilters.h"
 #include "widgets/LinkFeedback.h"
@@ -98,26 +99,28 @@ TfrmMenuRicevute::TfrmMenuRicevute(Services& services, ScreenRouter& router, QWi
     // A focused button takes Enter as a click, as the year's Enter leads here.
     setEnterAction(apri, [this] { openEditorOnYear(); });
 
-    QStyle* st = style();
     auto* lnkStatistiche = makeLink(this, QStringLiteral("lnkStatistiche"),
                                     QStringLiteral("Grafici statistici incassi"));
-    auto* imgStatistiche = makePictureButton(this, QStringLiteral("imgStatistiche"),
-                                             st->standardIcon(QStyle::SP_FileDialogDetailedView));
+    auto* imgStatistiche =
+        makePictureButton(this, QStringLiteral("imgStatistiche"),
+                          deferred::styleIcon(QStyle::SP_FileDialogDetailedView));
     auto* lnkRiepIncassi = makeLink(this, QStringLiteral("lnkRiepIncassi"),
                                     QStringLiteral("Riepilogo incassi per intervalli"));
     auto* imgRiepIncassi = makePictureButton(this, QStringLiteral("imgRiepIncassi"),
-                                             st->standardIcon(QStyle::SP_FileDialogListView));
+                                             deferred::styleIcon(QStyle::SP_FileDialogListView));
     auto* lnkWeb =
         makeLink(this, QStringLiteral("lnkWeb"), QStringLiteral("Imposta logo rivenditore"));
     auto* imgEmail = makePictureButton(this, QStringLiteral("imgEmail"),
-                                       st->standardIcon(QStyle::SP_DesktopIcon));
+                                       deferred::styleIcon(QStyle::SP_DesktopIcon));
     // Help and exit look as they do on the main menu.
     auto* imgGuida =
-        makePictureButton(this, QStringLiteral("imgGuida"),
-                          QIcon(pictures::roundIcon(QStringLiteral("?"), pictures::kTeal, 56)));
-    auto* imgEsci =
-        makePictureButton(this, QStringLiteral("imgEsci"),
-                          QIcon(pictures::roundIcon(QStringLiteral("×"), pictures::kCrimson, 56)));
+        makePictureButton(this, QStringLiteral("imgGuida"), deferred::pictureIcon([] {
+                              return pictures::roundIcon(QStringLiteral("?"), pictures::kTeal, 56);
+                          }));
+    auto* imgEsci = makePictureButton(this, QStringLiteral("imgEsci"), deferred::pictureIcon([] {
+                                          return pictures::roundIcon(QStringLiteral("×"),
+                                                                     pictures::kCrimson, 56);
+                                      }));
     imgGuida->setIconSize(QSize(48, 48));
     imgEsci->setIconSize(QSize(48, 48));
 

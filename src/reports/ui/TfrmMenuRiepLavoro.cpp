@@ -9,6 +9,7 @@
 #include "reports/ui/ChoiceField.h"
 #include "reports/ui/TfrmRiepLavoro.h"
 #include "widgets/ArchiveMessages.h"
+#include "widgets/DeferredPictures.h"
 #include "widgets/EnterChain.h"
 #include "widgets/FieldExit.h"
 #include "widgets/KeyFilters.h"
@@ -149,8 +150,9 @@ TfrmMenuRiepLavoro::TfrmMenuRiepLavoro(Services& services, ScreenRouter& router,
     cardLayout->addLayout(commands);
 
     auto* imgGuida =
-        makePictureButton(this, QStringLiteral("imgGuida"),
-                          QIcon(pictures::roundIcon(QStringLiteral("?"), pictures::kTeal, 56)));
+        makePictureButton(this, QStringLiteral("imgGuida"), deferred::pictureIcon([] {
+                              return pictures::roundIcon(QStringLiteral("?"), pictures::kTeal, 56);
+                          }));
     imgGuida->setIconSize(QSize(44, 44));
     // The entry screen explains the same summary as its result screen.
     connect(imgGuida, &QToolButton::clicked, this,

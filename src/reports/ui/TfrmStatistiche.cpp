@@ -10,6 +10,7 @@
 #include "output/ui/ReportOutput.h"
 #include "reports/MonthlyIncome.h"
 #include "widgets/ArchiveMessages.h"
+#include "widgets/DeferredPictures.h"
 #include "widgets/EnterChain.h"
 #include "widgets/KeyFilters.h"
 #include "widgets/MenuCard.h"
@@ -49,8 +50,9 @@ QPushButton* button(QWidget* parent, const char* name, const QString& caption) {
 
 QToolButton* roundButton(QWidget* parent, const char* name, const QString& glyph,
                          const QColor& colour) {
-    auto* b = makePictureButton(parent, QString::fromLatin1(name),
-                                QIcon(pictures::roundIcon(glyph, colour, 56)));
+    auto* b = makePictureButton(
+        parent, QString::fromLatin1(name),
+        deferred::pictureIcon([glyph, colour] { return pictures::roundIcon(glyph, colour, 56); }));
     b->setIconSize(QSize(44, 44));
     return b;
 }

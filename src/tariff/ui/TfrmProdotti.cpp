@@ -5,6 +5,7 @@
 #include "tariff/TariffFile.h"
 #include "tariff/ui/TfrmAggiungi_Voce.h"
 #include "tariff/ui/TfrmModifica_Voce.h"
+#include "widgets/DeferredPictures.h"
 #include "widgets/PictureButton.h"
 #include "widgets/Pictures.h"
 #include "widgets/ScreenPreamble.h"
@@ -31,21 +32,22 @@ const QString kCannotSave =
     QStringLiteral("Attenzione: il sistema non permette di salvare i dati.\n\r\n\r"
                    "Accertarsi che il file non sia già aperto.");
 
-// A command drawn as a picture; its caption stays readable as its accessible
-// name.
-PictureButton* command(const QString& name, const QPixmap& picture, const QString& caption,
-                       QWidget* parent) {
-    auto* button = new PictureButton(picture, parent);
+// A command drawn as a picture, when the screen is first shown; its caption
+// stays readable as its accessible name.
+PictureButton* command(const QString& name, QSize size, deferred::Drawing draw,
+                       const QString& caption, QWidget* parent) {
+    auto* button = new PictureButton(size, std::move(draw), parent);
     button->setObjectName(name);
     button->setAccessibleName(caption);
     button->setAlignment(Qt::AlignCenter);
     return button;
 }
 
-QLabel* heading(const QString& name, const QPixmap& picture, const QString& text, QWidget* parent) {
+QLabel* heading(const QString& name, QSize size, deferred::Drawing draw, const QString& text,
+                QWidget* parent) {
     auto* label = new QLabel(parent);
     label->setObjectName(name);
-    label->setPixmap(picture);
+    deferred::setPicture(label, size, std::move(draw));
     label->setAccessibleName(text);
     label->setAlignment(Qt::AlignCenter);
     return label;
@@ -61,10 +63,12 @@ TfrmProdotti::TfrmProdotti(Services& services, ScreenRouter& router, QWidget* pa
     auto* layout = new QVBoxLayout(this);
     auto* header = new QHBoxLayout;
     const QString titleText = QStringLiteral("TARIFFARIO VALORI BOLLATI");
-    auto* titolo = heading(QStringLiteral("titTariffario"), title(titleText, QSize(720, 64), 30),
-                           titleText, this);
-    auto* btnGuida = command(QStringLiteral("btnGuida"), roundIcon(QStringLiteral("?"), kTeal, 48),
-                             QStringLiteral("Guida"), this);
+    auto* titolo = heading(
+        QStringLiteral("titTariffario"), QSize(720, 64),
+        [titleText] { return title(titleText, QSize(720, 64), 30); }, titleText, this);
+    auto* btnGuida = command(
+        QStringLiteral("btnGuida"), QSize(48, 48),
+        [] { return roundIcon(QStringLiteral("?"), kTeal, 48); }, QStringLiteral("Guida"), this);
     // As wide as the help icon, so that the heading sits in the middle.
     header->addSpacing(48);
     header->addStretch();
@@ -78,8 +82,10 @@ TfrmProdotti::TfrmProdotti(Services& services, ScreenRouter& router, QWidget* pa
                        "durante la compilazione delle distinte. Con i pulsanti in basso si "
                        "aggiungono, modificano o eliminano le voci, oppure si stampa l'intero "
                        "elenco.");
-    layout->addWidget(heading(QStringLiteral("intTariffario"),
-                              strip(instructions, QSize(900, 64), kTeal, 11), instructions, this));
+    layout->addWidget(heading(
+        QStringLiteral("intTariffario"), QSize(900, 64),
+        [instructions] { return strip(instructions, QSize(900, 64), kTeal, 11); }, instructions,
+        this));
 
     m_lstRecords = new QListWidget(this);
     m_lstRecords->setObjectName(QStringLiteral("lstRecords"));
@@ -93,8 +99,10 @@ TfrmProdotti::TfrmProdotti(Services& services, ScreenRouter& router, QWidget* pa
     layout->addWidget(m_lstRecords, 1);
 
     const auto captioned = [this](const char* name, const QString& caption, const QColor& colour) {
-        return command(QString::fromLatin1(name), captionButton(caption, colour, QSize(180, 50)),
-                       caption, this);
+        return command(
+            QString::fromLatin1(name), QSize(180, 50),
+            [caption, colour] { return captionButton(caption, colour, QSize(180, 50)); }, caption,
+            this);
     };
     auto* cmdAggiungi = captioned("cmdAggiungi", QStringLiteral("Aggiungi voce"), kTeal);
     auto* cmdModifica = captioned("cmdModifica", QStringLiteral("Modifica voce"), kTeal);
