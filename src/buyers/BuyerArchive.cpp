@@ -26,15 +26,23 @@ BuyerArchive::Saved BuyerArchive::save(const SchedaAnagrafica& card,
     const std::optional<qint64> position = labelPosition(positionLabel);
     if (!position)
         return {};
-    return RecordArchive(m_path, SchedaAnagrafica::kRecordSize).save(card.encode(), *position);
+    return save(card, *position);
+}
+
+BuyerArchive::Saved BuyerArchive::save(const SchedaAnagrafica& card, qint64 position) const {
+    return RecordArchive(m_path, SchedaAnagrafica::kRecordSize).save(card.encode(), position);
 }
 
 BuyerArchive::Move BuyerArchive::move(Step step, QStringView positionLabel) const {
     const std::optional<qint64> current = labelPosition(positionLabel);
     if (!current)
         return {};
+    return move(step, *current);
+}
+
+BuyerArchive::Move BuyerArchive::move(Step step, qint64 current) const {
     return RecordArchive::decoded(
-        RecordArchive(m_path, SchedaAnagrafica::kRecordSize).move(step, *current), &Move::card);
+        RecordArchive(m_path, SchedaAnagrafica::kRecordSize).move(step, current), &Move::card);
 }
 
 std::optional<SchedaAnagrafica> BuyerArchive::read(qint64 position) const {

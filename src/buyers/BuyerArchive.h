@@ -24,6 +24,9 @@ public:
     // Stores `card`: appended when `positionLabel` is blank, otherwise written
     // over the card at that position.
     Saved save(const SchedaAnagrafica& card, QStringView positionLabel) const;
+    // The same from a position (kNotStored: append).
+    Saved save(const SchedaAnagrafica& card, qint64 position) const;
+    static constexpr qint64 kNotStored = RecordArchive::kNotStored;
 
     using Step = RecordArchive::Step;
     // Failed also when the label is not a position.
@@ -34,6 +37,7 @@ public:
     // (blank for a card never stored). From a blank position both Next and
     // Previous lead to the first card; there is no wrap-around.
     Move move(Step step, QStringView positionLabel) const;
+    Move move(Step step, qint64 current) const;
 
     // The card at `position`, or none when it cannot be read.
     std::optional<SchedaAnagrafica> read(qint64 position) const;

@@ -21,6 +21,8 @@ struct Problem {
 };
 
 // The first reason not to store `card` (the name before the sex), or none.
+// The sex is "M" or "F"; a firm, a card whose partita IVA holds a number, may
+// leave it empty.
 std::optional<Problem> firstProblem(const SchedaAnagrafica& card);
 
 // A stored card made the start of a new one: every field kept but the three

@@ -64,7 +64,7 @@ bool replaceFile(const QString& from, const QString& to, QString* reason) {
 
 } // namespace
 
-WholeFileWriter::WholeFileWriter(const QString& path) : m_path(path) {}
+WholeFileWriter::WholeFileWriter(const QString& path, Links links) : m_path(path), m_links(links) {}
 
 WholeFileWriter::~WholeFileWriter() {
     cancel();
@@ -75,8 +75,11 @@ bool WholeFileWriter::open() {
     m_error.clear();
     m_target = m_path;
     QFileInfo info(m_path);
-    if (info.isSymLink())
+    if (info.isSymLink()) {
+        if (m_links == Links::Refuse)
+            return fail(QStringLiteral("open"), QStringLiteral("symbolic link"));
         m_target = info.symLinkTarget();
+    }
     const QFileInfo target(m_target);
     if (target.exists() && !target.isFile())
         return fail(QStringLiteral("open"), QStringLiteral("not a file"));
@@ -84,12 +87,13 @@ bool WholeFileWriter::open() {
         return fail(QStringLiteral("open"), QStringLiteral("file is read-only"));
 
     // A fresh name beside the target, so that the rename stays within one file
-    // system; NewOnly never reuses a file that someone else has just made.
+    // system; NewOnly never reuses a file that someone else has just made. The
+    // name does not contain the target's, which may be near the name limit.
+    const QDir folder = target.absoluteDir();
     for (int attempt = 0;; ++attempt) {
-        m_temporary.setFileName(
-            QStringLiteral("%1.%2.tmp")
-                .arg(m_target)
-                .arg(QRandomGenerator::global()->generate(), 8, 16, QLatin1Char('0')));
+        m_temporary.setFileName(folder.filePath(
+            QStringLiteral(".vellarmo-%1.tmp")
+                .arg(QRandomGenerator::global()->generate(), 8, 16, QLatin1Char('0'))));
         if (m_temporary.open(QIODevice::WriteOnly | QIODevice::NewOnly | QIODevice::Unbuffered))
             break;
         if (attempt >= 20 || !QFileInfo::exists(m_temporary.fileName()))

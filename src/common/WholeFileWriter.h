@@ -17,9 +17,18 @@ class CheckedDevice;
 // commit() cannot report success after a lost write. A read-only existing file
 // is never replaced. The writer does not lock anything: record files that two
 // desks append to use RecordFile and its lock instead.
+//
+// The temporary name is short whatever the target's, so a target whose name
+// is near the file system's limit can still be written.
 class WholeFileWriter {
 public:
-    explicit WholeFileWriter(const QString& path);
+    // What a target that is a symbolic link means: the file it points at
+    // (Follow), or a place the writer must not write through (Refuse: open()
+    // fails, and a link planted after open() is replaced itself, never
+    // followed).
+    enum class Links { Follow, Refuse };
+
+    explicit WholeFileWriter(const QString& path, Links links = Links::Follow);
     ~WholeFileWriter();
     WholeFileWriter(const WholeFileWriter&) = delete;
     WholeFileWriter& operator=(const WholeFileWriter&) = delete;
@@ -34,7 +43,8 @@ private:
     bool fail(const QString& what, const QString& reason);
     void dropTemporary();
 
-    QString m_path;   // the file as named by the caller
+    QString m_path; // the file as named by the caller
+    Links m_links;
     QString m_target; // the file actually replaced (a symbolic link is followed)
     QFile m_temporary;
     std::unique_ptr<CheckedDevice> m_device;

@@ -147,29 +147,32 @@ HelpTopic acquirenti() {
     p << QStringLiteral(
         "Per una nuova scheda si preme «Nuovo», si compilano i campi e si preme «Salva». Per "
         "modificare una scheda la si richiama con «Trova» o con le frecce di scorrimento, si "
-        "correggono i dati e si salva di nuovo.");
+        "correggono i dati e si salva di nuovo. Prima di lasciare una scheda modificata e non "
+        "ancora salvata, il programma chiede se salvare le modifiche.");
     p << QStringLiteral(
         "Una scheda contiene nome e cognome o ragione sociale, indirizzo, CAP, località e "
-        "provincia, telefoni, e-mail e PEC, data e luogo di nascita, cittadinanza, occupazione "
-        "e stato civile, il documento d'identità con ente e date di rilascio e di scadenza, "
-        "codice fiscale, partita IVA, IBAN, carta di credito, i prodotti di interesse e le "
-        "note.");
+        "provincia, telefoni, e-mail e PEC, data e luogo di nascita, sesso, cittadinanza, "
+        "occupazione e stato civile, il documento d'identità con ente e date di rilascio e di "
+        "scadenza, codice fiscale, partita IVA, IBAN, carta di credito, i prodotti di interesse "
+        "e le note. Per salvare una scheda sono necessari il nome e il sesso, indicato con la "
+        "lettera M oppure F; una ditta con la partita IVA può lasciare vuoto il sesso.");
     p << QStringLiteral(
         "Nel campo «Questioni in sospeso» si annota ciò che resta da sistemare con "
         "l'acquirente. Il pulsante «Questioni», con il triangolo giallo, elenca tutte le schede "
         "che hanno una questione in sospeso; un doppio clic su una riga apre la scheda.");
     p << QStringLiteral(
         "«Duplica» prepara una nuova scheda con i dati di quella visualizzata: è comodo per "
-        "acquirenti simili, per esempio più persone della stessa ditta. Basta correggere ciò "
-        "che cambia e salvare.");
+        "schede simili, per esempio i componenti di una famiglia che abitano allo stesso "
+        "indirizzo. Basta correggere ciò che cambia e salvare.");
     p << QStringLiteral(
         "«Trova» cerca le schede con più filtri insieme: si scrivono una o più parole nei "
         "campi che interessano, per esempio il nome e la località, e si preme «Cerca»; un "
         "doppio clic su un risultato carica la scheda.");
     p << QStringLiteral(
-        "Con «Allega file» si collegano alla scheda fino a tre documenti, per esempio la copia "
-        "del documento d'identità. Il programma ne conserva una copia nella cartella "
-        "Documenti_Allegati, dentro la cartella del programma.");
+        "Con «Allega file» si collegano alla scheda fino a tre documenti, ciascuno con una "
+        "sua descrizione, per esempio la copia del documento d'identità o un file con le "
+        "richieste particolari dell'acquirente. Il programma ne conserva una copia nella "
+        "cartella Documenti_Allegati, dentro la cartella del programma.");
     p << QStringLiteral(
         "I pulsanti di controllo accanto a codice fiscale, partita IVA, IBAN e carta di "
         "credito verificano che il numero scritto sia corretto; per la partita IVA viene "

@@ -26,6 +26,9 @@ Desk makeDesk(QWidget* screen, const QString& sheetName, int maximumWidth) {
     d.scroll->setObjectName(QStringLiteral("sfoSchermata"));
     d.scroll->setWidgetResizable(true);
     d.scroll->setFrameShape(QFrame::NoFrame);
+    // The desk only holds the form: Tab goes from field to field, never to
+    // the desk itself, where typing would go nowhere.
+    d.scroll->setFocusPolicy(Qt::NoFocus);
     d.desk = new QWidget;
     d.desk->setObjectName(QStringLiteral("bkgSchermata"));
     d.desk->setAutoFillBackground(true);

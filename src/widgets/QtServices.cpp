@@ -9,6 +9,7 @@
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QRegularExpression>
 #include <QUrl>
 
 namespace {
@@ -85,7 +86,13 @@ QString existingStart(const QString& path) {
 
 QString QtFileDialogs::openFileName(QWidget* parent, const QString& title, const QString& folder,
                                     const QString& filter) {
-    return QFileDialog::getOpenFileName(parent, title, existingStart(folder), filter);
+    // The label keeps its own pattern list; the dialog matches the last one.
+    static const QRegularExpression twoLists(QStringLiteral("\\([^()]*\\)\\s*\\([^()]*\\)\\s*$"));
+    const QFileDialog::Options options = twoLists.match(filter).hasMatch()
+                                             ? QFileDialog::HideNameFilterDetails
+                                             : QFileDialog::Options();
+    return QFileDialog::getOpenFileName(parent, title, existingStart(folder), filter, nullptr,
+                                        options);
 }
 
 QString QtFileDialogs::saveFileName(QWidget* parent, const QString& title, const QString& path,

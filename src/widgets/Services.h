@@ -40,7 +40,9 @@ public:
     virtual int exec(QDialog* dialog) = 0;
 };
 
-// File choosers. An empty result means the user cancelled.
+// File choosers. An empty result means the user cancelled. A filter of the
+// form "Label (*.*) (*)" shows "Label (*.*)" and matches the last list: a
+// label may show the patterns users know while every name is matched.
 class FileDialogs {
 public:
     virtual ~FileDialogs() = default;

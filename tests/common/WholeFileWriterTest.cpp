@@ -94,6 +94,46 @@ TEST(WholeFileWriter, RefusesWhatItCannotReplaceSafely) {
     EXPECT_TRUE(QFileInfo(dir.file("folder")).isDir());
 }
 
+// A name of 255 bytes, the file system's limit, is written: the temporary
+// name beside it does not grow from it.
+TEST(WholeFileWriter, WritesNamesUpToTheFileSystemsLimit) {
+    TestFolder dir;
+    const QString name = QString(251, QLatin1Char('n')) + QStringLiteral(".pdf");
+    for (const QByteArray& content : {QByteArray("first"), QByteArray("second")}) {
+        QString error;
+        EXPECT_TRUE(writeWholeFile(dir.file(name), content, &error)) << error.toStdString();
+        EXPECT_EQ(dir.readBytes(name), content);
+    }
+    EXPECT_EQ(leftovers(dir.path(), {name}), QStringList());
+}
+
+// Refuse: a link, dangling or not, is not written through, and the file it
+// points at stays as it was.
+TEST(WholeFileWriter, RefusedLinksAreNotWrittenThrough) {
+    TestFolder dir;
+    TestFolder elsewhere;
+    elsewhere.writeBytes("theirs.txt", "theirs");
+    ASSERT_TRUE(QFile::link(elsewhere.file("theirs.txt"), dir.file("link.pdf")));
+    ASSERT_TRUE(QFile::link(elsewhere.file("none.txt"), dir.file("dangling.pdf")));
+    for (const char* link : {"link.pdf", "dangling.pdf"}) {
+        WholeFileWriter writer(dir.file(QString::fromLatin1(link)), WholeFileWriter::Links::Refuse);
+        EXPECT_FALSE(writer.open()) << link;
+    }
+    EXPECT_EQ(elsewhere.readBytes("theirs.txt"), "theirs");
+    EXPECT_FALSE(elsewhere.exists("none.txt"));
+    EXPECT_EQ(leftovers(dir.path(), {"link.pdf", "dangling.pdf"}), QStringList());
+
+    // A link planted after open() is replaced itself, never followed.
+    WholeFileWriter writer(dir.file("late.pdf"), WholeFileWriter::Links::Refuse);
+    ASSERT_TRUE(writer.open());
+    writer.device().write("mine");
+    ASSERT_TRUE(QFile::link(elsewhere.file("theirs.txt"), dir.file("late.pdf")));
+    ASSERT_TRUE(writer.commit());
+    EXPECT_FALSE(QFileInfo(dir.file("late.pdf")).isSymLink());
+    EXPECT_EQ(dir.readBytes("late.pdf"), "mine");
+    EXPECT_EQ(elsewhere.readBytes("theirs.txt"), "theirs");
+}
+
 // Writes made with a full disk must fail and leave the old file byte for byte,
 // however the content is written: in one block or in many small writes (small
 // writes are the ones a buffered writer used to lose without a word).

@@ -46,6 +46,17 @@ TEST(HelpTopics, TheGeneralTopicGivesTheFirstAccessPassword) {
     EXPECT_TRUE(text.contains(QStringLiteral("Cambia password")));
 }
 
+// What a reseller needs to know of the buyers archive: Duplica for family
+// members at one address, a description for each attachment, and the sex
+// among the data a card needs.
+TEST(HelpTopics, TheBuyersTopicTellsDuplicaAttachmentsAndTheNeededData) {
+    const QString text = help::joinParagraphs(help::topic(Topic::Acquirenti).paragraphs);
+    for (const char* told :
+         {"i componenti di una famiglia che abitano allo stesso indirizzo",
+          "ciascuno con una sua descrizione", "sono necessari il nome e il sesso"})
+        EXPECT_TRUE(text.contains(QString::fromUtf8(told))) << told;
+}
+
 TEST(HelpTopics, TheDistinteTopicEndsWithTheChartAndSummaryTopics) {
     const QStringList distinte = help::topic(Topic::Distinte).paragraphs;
     const QStringList tail =

@@ -199,7 +199,7 @@ const ScreenCase kScreens[] = {
     {"buyer-attachments",
      [](Shop& s, auto& keep) {
          return dialogOver<TfrmAllegaCartella>(s.show(MainScreen::Anagrafica), keep,
-                                               s.fake.services, Attachments{});
+                                               s.fake.services, Attachments{}, qint64(0));
      }},
     {"buyer-card-print",
      [](Shop& s, auto& keep) {

@@ -46,20 +46,35 @@ public:
         case Qt::Key_Enter:
         case Qt::Key_Left:
         case Qt::Key_Right:
+        // Tab keeps its way through the fields, backwards too.
+        case Qt::Key_Tab:
+        case Qt::Key_Backtab:
+        // A modifier alone is half of a key: Shift+a is one "A".
+        case Qt::Key_Shift:
+        case Qt::Key_Control:
+        case Qt::Key_Alt:
+        case Qt::Key_AltGr:
+        case Qt::Key_Meta:
+        case Qt::Key_CapsLock:
+        case Qt::Key_NumLock:
             return false;
         case Qt::Key_Backspace:
         case Qt::Key_Delete:
-            m_box->clear();
+            // Edited as by the user, so the card counts as changed.
+            m_box->selectAll();
+            m_box->del();
             return true;
         default:
             break;
         }
+        // Any other key moves on, after its character, if it has one, has
+        // replaced the box's content.
         const QString typed = key->text();
-        if (typed.isEmpty() || !typed.at(0).isPrint() ||
-            key->modifiers() & (Qt::ControlModifier | Qt::AltModifier))
-            return false;
-        m_box->setText(typed.left(1));
-        enforce(m_box, Rule::UpperCase);
+        if (!typed.isEmpty() && typed.at(0).isPrint() &&
+            !(key->modifiers() & (Qt::ControlModifier | Qt::AltModifier))) {
+            m_box->selectAll();
+            m_box->insert(typed.left(1));
+        }
         if (m_next)
             m_next->setFocus(Qt::TabFocusReason);
         return true;

@@ -14,9 +14,10 @@ enum class Rule { None, UpperCase, Trimmed };
 // typed at the end therefore disappears at once.
 void applyRule(QLineEdit* field, Rule rule);
 
-// A one-character box of the CAP or the province: a typed character replaces
-// the box's content and the focus moves on to `next`; Backspace and Delete
-// empty the box; Enter is left to the Enter chain. The box is upper case.
+// A one-character box of the CAP or the province: any key moves the focus on
+// to `next`, after its character, if it has one, has replaced the box's
+// content; Backspace and Delete empty the box; Enter, Tab, the left and right
+// arrows and the modifier keys keep their usual work. The box is upper case.
 void makeCharacterBox(QLineEdit* box, QWidget* next);
 
 } // namespace cardtyping

@@ -6,7 +6,6 @@
 #include "widgets/Pictures.h"
 #include "widgets/Services.h"
 
-#include <QFileInfo>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -25,6 +24,9 @@ const QString TfrmAllegaCartella::kCopyFailed =
                    "Documenti_Allegati.\n\r\n\rAccertarsi di possedere i privilegi di scrittura "
                    "nella cartella di installazione del programma.");
 
+// Every file, with or without an extension, under the label the user knows.
+const QString TfrmAllegaCartella::kAllFilesFilter = QStringLiteral("Tutti i file (*.*) (*)");
+
 namespace {
 
 QFont verdana(int points, bool bold = true) {
@@ -38,8 +40,8 @@ QString slotName(const char* stem, int slot) {
 } // namespace
 
 TfrmAllegaCartella::TfrmAllegaCartella(Services& services, const Attachments& initial,
-                                       QWidget* owner)
-    : DialogBase(owner), m_services(services) {
+                                       qint64 cardPosition, QWidget* owner)
+    : DialogBase(owner), m_services(services), m_position(cardPosition) {
     setObjectName(QStringLiteral("TfrmAllegaCartella"));
     setWindowTitle(QStringLiteral(" Allega file"));
 
@@ -136,25 +138,21 @@ Attachments TfrmAllegaCartella::attachments() const {
 }
 
 void TfrmAllegaCartella::btnSfogliaClick(int slot) {
-    const QString chosen =
-        m_services.files.openFileName(this, QStringLiteral("Selezionare il file da allegare:"),
-                                      QString(), QStringLiteral("Tutti i file (*.*)"));
+    const QString chosen = m_services.files.openFileName(
+        this, QStringLiteral("Selezionare il file da allegare:"), QString(), kAllFilesFilter);
     if (chosen.isEmpty())
         return;
-    const QString name = QFileInfo(chosen).fileName();
-    const ProgramFolder& folder = m_services.folder;
-    // On No the name designates the file already in the folder.
-    if (QFileInfo::exists(attachments::filePath(folder, name)) &&
-        !m_services.messages.question(this, kOverwriteQuestion)) {
-        m_txtFile[slot]->setText(name);
-        return;
-    }
+    const attachments::NamesInUse inUse =
+        attachments::namesInUse(m_services.folder, m_position, attachments(), slot);
+    const attachments::Placed placed = attachments::place(m_services.folder, chosen, inUse, [this] {
+        return m_services.messages.question(this, kOverwriteQuestion);
+    });
     // A file that did not arrive in the folder is never recorded as attached.
-    if (!attachments::copyIn(folder, chosen)) {
+    if (placed.kind == attachments::Placed::Failed) {
         m_services.messages.notice(this, MessageBoxes::Icon::Warning, kCopyFailed);
         return;
     }
-    m_txtFile[slot]->setText(name);
+    m_txtFile[slot]->setText(placed.name);
 }
 
 void TfrmAllegaCartella::btnApriClick(int slot) {

@@ -30,12 +30,16 @@ const QString TfrmAnagrafica::kDuplicateUnsaved =
 const QString TfrmAnagrafica::kDuplicated = QStringLiteral(
     "E' ora possibile apportare le proprie modifiche alla scheda corrente.\n\r\n\rAl "
     "termine premere Salva per inserire la scheda in archivio.");
+const QString TfrmAnagrafica::kUnsavedQuestion =
+    QStringLiteral("Salvare le modifiche apportate alla scheda corrente?");
 
 TfrmAnagrafica::TfrmAnagrafica(Services& services, ScreenRouter& router, QWidget* parent)
     : QWidget(parent), m_services(services), m_router(router) {
     prepareScreen(this, QStringLiteral("TfrmAnagrafica"),
                   QStringLiteral(" Vellarmo - Archivio Acquirenti"));
     m_w = AnagraficaWidgets::build(this);
+    for (QLineEdit* field : m_w.txt)
+        m_edits.watch(field);
 
     connect(m_w.cmdNuovo, &QToolButton::clicked, this, &TfrmAnagrafica::cmdNuovoClick);
     connect(m_w.cmdDuplica, &QToolButton::clicked, this, &TfrmAnagrafica::cmdDuplicaClick);
@@ -95,13 +99,37 @@ void TfrmAnagrafica::loadCard(const SchedaAnagrafica& card) {
 }
 
 void TfrmAnagrafica::showScheda(const SchedaAnagrafica& card, qint64 position) {
+    switch (settleUnsavedChanges()) {
+    case Settled::Stay:
+        return;
+    case Settled::Saved:
+        // `card` was read before the save: when it is the one just stored,
+        // the screen already shows it as it now stands.
+        if (position == m_position)
+            return;
+        break;
+    case Settled::Go:
+        break;
+    }
     loadCard(card);
-    m_w.lblPosizione->setText(QString::number(position));
+    setPosition(position);
+    m_edits.reset();
+}
+
+TfrmAnagrafica::Settled TfrmAnagrafica::settleUnsavedChanges() {
+    return m_edits.settle(m_services.messages, this, kUnsavedQuestion, [this] { return save(); });
+}
+
+void TfrmAnagrafica::setPosition(qint64 position) {
+    m_position = position;
+    m_w.lblPosizione->setText(position == BuyerArchive::kNotStored ? QString()
+                                                                   : QString::number(position));
 }
 
 void TfrmAnagrafica::clearCard() {
     loadCard(SchedaAnagrafica{});
-    m_w.lblPosizione->clear();
+    setPosition(BuyerArchive::kNotStored);
+    m_edits.reset();
     m_w.field(SchedaAnagrafica::Nome)->setFocus();
 }
 
@@ -117,46 +145,57 @@ void TfrmAnagrafica::showEvent(QShowEvent* event) {
 }
 
 void TfrmAnagrafica::closeEvent(QCloseEvent* event) {
+    if (settleUnsavedChanges() == Settled::Stay) {
+        event->ignore();
+        return;
+    }
     m_router.switchTo(MainScreen::Avvio, this);
     event->accept();
 }
 
 void TfrmAnagrafica::cmdNuovoClick() {
+    if (settleUnsavedChanges() == Settled::Stay)
+        return;
     clearCard();
 }
 
 void TfrmAnagrafica::cmdDuplicaClick() {
-    if (text::trimmed(m_w.lblPosizione->text()).isEmpty()) {
+    if (m_position == BuyerArchive::kNotStored) {
         m_services.messages.notice(this, MessageBoxes::Icon::Warning, kDuplicateUnsaved);
         return;
     }
-    loadCard(buyerrules::duplicated(cardOnScreen()));
-    m_w.lblPosizione->clear();
+    if (settleUnsavedChanges() == Settled::Stay)
+        return;
+    // The edit fields stay exactly as typed; only what belongs to the stored
+    // card goes: its attachments and its position.
+    for (QLabel* label : m_w.lbl)
+        label->clear();
+    setPosition(BuyerArchive::kNotStored);
     m_w.field(SchedaAnagrafica::Nome)->setFocus();
     m_services.messages.notice(this, MessageBoxes::Icon::Information, kDuplicated);
 }
 
-void TfrmAnagrafica::cmdSalvaClick() {
+bool TfrmAnagrafica::save() {
     const SchedaAnagrafica card = cardOnScreen();
     if (const auto problem = buyerrules::firstProblem(card)) {
         m_services.messages.notice(this, MessageBoxes::Icon::Warning, problem->message);
         m_w.field(problem->field)->setFocus();
-        return;
+        return false;
     }
-    const BuyerArchive::Saved saved =
-        BuyerArchive(m_services.folder).save(card, m_w.lblPosizione->text());
+    const BuyerArchive::Saved saved = BuyerArchive(m_services.folder).save(card, m_position);
     if (!saved.ok) {
         showAccessFailure();
-        return;
+        return false;
     }
-    m_w.lblPosizione->setText(QString::number(saved.position));
+    setPosition(saved.position);
+    m_edits.reset();
     m_services.messages.notice(this, MessageBoxes::Icon::Information,
                                saved.appended ? kAppended : kRewritten);
+    return true;
 }
 
 void TfrmAnagrafica::navigate(BuyerArchive::Step step) {
-    const BuyerArchive::Move move =
-        BuyerArchive(m_services.folder).move(step, m_w.lblPosizione->text());
+    const BuyerArchive::Move move = BuyerArchive(m_services.folder).move(step, m_position);
     switch (move.kind) {
     case BuyerArchive::Move::Failed:
         showAccessFailure();
@@ -165,10 +204,11 @@ void TfrmAnagrafica::navigate(BuyerArchive::Step step) {
         break;
     case BuyerArchive::Move::Empty:
         if (move.clearPosition)
-            m_w.lblPosizione->clear();
+            setPosition(BuyerArchive::kNotStored);
         m_services.messages.notice(this, MessageBoxes::Icon::Information, kEmptyArchive);
         break;
     case BuyerArchive::Move::Loaded:
+        // The question, when the card was edited, comes on the way.
         showScheda(move.card, move.position);
         break;
     }
@@ -188,11 +228,13 @@ void TfrmAnagrafica::cmdFileClick() {
         current.file[n] = m_w.lbl[n]->text();
         current.desc[n] = m_w.lbl[Attachments::kSlots + n]->text();
     }
-    TfrmAllegaCartella dialog(m_services, current.trimmed(), this);
+    TfrmAllegaCartella dialog(m_services, current.trimmed(), m_position, this);
     dialog.setRoutingTag(RoutingTag::Anagrafica);
     if (m_services.dialogs.exec(&dialog) != QDialog::Accepted)
         return;
     const Attachments chosen = dialog.attachments();
+    if (chosen != current.trimmed())
+        m_edits.markEdited();
     for (int n = 0; n < Attachments::kSlots; ++n) {
         m_w.lbl[n]->setText(chosen.file[n]);
         m_w.lbl[Attachments::kSlots + n]->setText(chosen.desc[n]);

@@ -5,6 +5,7 @@
 #include "buyers/ui/AnagraficaWidgets.h"
 #include "buyers/ui/BuyerEditor.h"
 #include "widgets/ArchiveMessages.h"
+#include "widgets/UnsavedEdits.h"
 
 #include <QWidget>
 
@@ -12,10 +13,13 @@ class ScreenRouter;
 struct Services;
 
 // The buyers archive screen: one card at a time, typed in, duplicated,
-// stored and paged through. The fields are the card; `lblPosizione` alone
-// tells a stored card (its position) from a new one (empty). The rules live
-// in the buyers model functions; this class moves texts between them and the
-// widgets and shows their messages.
+// stored and paged through. The fields are the card; its record position
+// alone tells a stored card from a new one, and `lblPosizione` only shows it.
+// The rules live in the buyers model functions; this class moves texts
+// between them and the widgets and shows their messages. Before a card the
+// user changed is replaced or left (Nuovo, Duplica, the arrows, a card chosen
+// in a list, Esci, the window's close), it asks whether to save it; a card
+// only looked at asks nothing.
 class TfrmAnagrafica : public QWidget, public BuyerEditor {
     Q_OBJECT
 
@@ -24,6 +28,7 @@ public:
 
     // The card exactly as the screen shows it, saved or not.
     SchedaAnagrafica cardOnScreen() const;
+    // Asks first when the card on screen was edited, and may stay on it.
     void showScheda(const SchedaAnagrafica& card, qint64 position) override;
 
     static inline const QString& kAccessFailure = archivemessage::kAccessFailure;
@@ -32,6 +37,8 @@ public:
     static const QString kAppended;
     static const QString kDuplicateUnsaved;
     static const QString kDuplicated;
+    // Asked before an edited card would be left without saving.
+    static const QString kUnsavedQuestion;
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -40,7 +47,11 @@ protected:
 private:
     void cmdNuovoClick();
     void cmdDuplicaClick();
-    void cmdSalvaClick();
+    void cmdSalvaClick() { save(); }
+    // Stores the card on screen; false when it was not stored.
+    bool save();
+    using Settled = UnsavedEdits::Settled;
+    Settled settleUnsavedChanges();
     void cmdFileClick();
     void cmdStampaClick();
     void cmdTrovaClick();
@@ -50,9 +61,13 @@ private:
 
     void loadCard(const SchedaAnagrafica& card);
     void clearCard();
+    void setPosition(qint64 position);
     void showAccessFailure();
 
     Services& m_services;
     ScreenRouter& m_router;
     AnagraficaWidgets m_w;
+    // Whether the user changed the card since it was cleared, loaded or saved.
+    UnsavedEdits m_edits;
+    qint64 m_position = BuyerArchive::kNotStored;
 };

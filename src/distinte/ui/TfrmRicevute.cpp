@@ -87,9 +87,9 @@ TfrmRicevute::TfrmRicevute(Services& services, ScreenRouter& router, QWidget* pa
     // texts the screen itself loads, clears or computes do not.
     for (int field = 0; field <= Ricevuta::Saldato; ++field) {
         if (auto* edit = qobject_cast<QLineEdit*>(m_w.control(field)))
-            connect(edit, &QLineEdit::textEdited, this, [this] { m_edited = true; });
+            m_edits.watch(edit);
     }
-    connect(m_w.chkSaldato, &QCheckBox::clicked, this, [this] { m_edited = true; });
+    m_edits.watch(m_w.chkSaldato);
     connect(m_w.btnTotale, &QPushButton::clicked, this, &TfrmRicevute::btnTotaleClick);
     setEnterAction(m_w.btnTotale, [this] { btnTotaleClick(); });
     connect(m_w.impData, &QToolButton::clicked, this, &TfrmRicevute::impDataClick);
@@ -188,21 +188,11 @@ void TfrmRicevute::showDistinta(const Ricevuta& distinta, qint64 position) {
     }
     loadDistinta(distinta);
     setPosition(position);
-    m_edited = false;
+    m_edits.reset();
 }
 
 TfrmRicevute::Settled TfrmRicevute::settleUnsavedChanges() {
-    if (!m_edited)
-        return Settled::Go;
-    switch (m_services.messages.questionWithCancel(this, kUnsavedQuestion)) {
-    case MessageBoxes::Answer::Yes:
-        return save() ? Settled::Saved : Settled::Stay;
-    case MessageBoxes::Answer::No:
-        return Settled::Go;
-    case MessageBoxes::Answer::Cancel:
-        break;
-    }
-    return Settled::Stay;
+    return m_edits.settle(m_services.messages, this, kUnsavedQuestion, [this] { return save(); });
 }
 
 void TfrmRicevute::lineChanged(int line) {
@@ -213,7 +203,7 @@ void TfrmRicevute::lineChanged(int line) {
 void TfrmRicevute::putBuyerLines(const std::array<QString, Ricevuta::kPartyLines>& lines) {
     for (int i = 0; i < Ricevuta::kPartyLines; ++i)
         m_w.txtAcqRigo[i]->setText(lines[i]);
-    m_edited = true;
+    m_edits.markEdited();
 }
 
 void TfrmRicevute::putTariffEntry(int line, const TariffEntry& entry) {
@@ -224,7 +214,7 @@ void TfrmRicevute::putTariffEntry(int line, const TariffEntry& entry) {
     // A new unit value makes the line amount and the total stale, as typing
     // it would: nothing computed for the old value can reach paper.
     lineChanged(line - 1);
-    m_edited = true;
+    m_edits.markEdited();
 }
 
 void TfrmRicevute::setPosition(qint64 position) {
@@ -236,7 +226,7 @@ void TfrmRicevute::setPosition(qint64 position) {
 void TfrmRicevute::clearDistinta() {
     loadDistinta(distintaform::cleared(distintaOnScreen()));
     setPosition(DistintaArchive::kNotStored);
-    m_edited = false;
+    m_edits.reset();
 }
 
 void TfrmRicevute::showAccessFailure(bool asError) {
@@ -331,7 +321,7 @@ bool TfrmRicevute::save() {
         return false;
     }
     setPosition(saved.position);
-    m_edited = false;
+    m_edits.reset();
     m_services.messages.notice(this, MessageBoxes::Icon::Information,
                                saved.appended ? kAppended : kRewritten);
     return true;
@@ -374,7 +364,7 @@ void TfrmRicevute::impDataClick() {
 
 void TfrmRicevute::setDateByUser(const QString& date) {
     if (m_w.txtData->text() != date)
-        m_edited = true;
+        m_edits.markEdited();
     m_w.txtData->setText(date);
 }
 

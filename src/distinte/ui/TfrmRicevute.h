@@ -5,6 +5,7 @@
 #include "distinte/ui/DistintaEditor.h"
 #include "distinte/ui/RicevuteWidgets.h"
 #include "widgets/ArchiveMessages.h"
+#include "widgets/UnsavedEdits.h"
 
 #include <QWidget>
 
@@ -57,9 +58,8 @@ private:
     // Saves the distinta on screen; false when it was not stored.
     bool save();
     // Before the distinta on screen is replaced or left: asks whether to save
-    // one the user edited. Stay after Annulla or a failed save; Saved after
-    // a save; Go when nothing was edited or the edits are to be dropped.
-    enum class Settled { Stay, Saved, Go };
+    // one the user edited.
+    using Settled = UnsavedEdits::Settled;
     Settled settleUnsavedChanges();
     // A quantity or unit value of line `line` (0-based) changed.
     void lineChanged(int line);
@@ -88,7 +88,7 @@ private:
     QString m_year;
     // Whether the user changed the distinta since it was cleared, loaded or
     // saved.
-    bool m_edited = false;
+    UnsavedEdits m_edits;
     // DistintaArchive::kNotStored while the distinta has never been stored.
     qint64 m_position = DistintaArchive::kNotStored;
 };

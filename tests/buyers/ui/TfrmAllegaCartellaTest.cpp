@@ -47,7 +47,7 @@ struct AttachFixture {
     TestFolder dir;
     TestFolder elsewhere;
     FakeServices fake{dir.folder()};
-    TfrmAllegaCartella dialog{fake.services, someAttachments(), nullptr};
+    TfrmAllegaCartella dialog{fake.services, someAttachments(), 0, nullptr};
 };
 
 TEST(TfrmAllegaCartella, ApriFollowsTheNameAndOpensTheAttachedFile) {
@@ -73,7 +73,7 @@ TEST(TfrmAllegaCartella, SfogliaCopiesIntoACreatedFolder) {
     f.fake.files.names = {f.source(QStringLiteral("carta identità.pdf"), "scansione")};
     f.click(QStringLiteral("btnSfoglia03"));
     EXPECT_EQ(f.fake.files.lastTitle, QStringLiteral("Selezionare il file da allegare:"));
-    EXPECT_EQ(f.fake.files.lastFilter, QStringLiteral("Tutti i file (*.*)"));
+    EXPECT_EQ(f.fake.files.lastFilter, QStringLiteral("Tutti i file (*.*) (*)"));
     EXPECT_EQ(f.name(3), QStringLiteral("carta identità.pdf"));
     EXPECT_TRUE(f.canOpen(3));
     EXPECT_EQ(f.attached(QStringLiteral("carta identità.pdf")), QByteArray("scansione"));
@@ -84,6 +84,8 @@ TEST(TfrmAllegaCartella, SfogliaCopiesIntoACreatedFolder) {
     EXPECT_EQ(f.name(3), QStringLiteral("carta identità.pdf"));
 }
 
+// The question comes only for a file no other card names; No keeps both
+// files under two names.
 TEST(TfrmAllegaCartella, SameNameAsksBeforeOverwriting) {
     for (const bool overwrite : {false, true}) {
         AttachFixture f;
@@ -96,10 +98,28 @@ TEST(TfrmAllegaCartella, SameNameAsksBeforeOverwriting) {
                   QStringList(QStringLiteral(
                       "Attenzione: nella cartella dei documenti allegati è presente un file con "
                       "lo stesso nome.\r\n\r\nSi vuole sovrascrivere il file esistente?")));
-        EXPECT_EQ(f.name(1), QStringLiteral("doc.pdf"));
+        const QString name = overwrite ? QStringLiteral("doc.pdf") : QStringLiteral("doc (2).pdf");
+        EXPECT_EQ(f.name(1), name);
+        EXPECT_EQ(f.attached(name), QByteArray("nuovo"));
         EXPECT_EQ(f.attached(QStringLiteral("doc.pdf")),
                   overwrite ? QByteArray("nuovo") : QByteArray("di un altro"));
     }
+}
+
+// A link planted in the folder is refused even after Sì: the file it points
+// at, outside the folder, stays as it was.
+TEST(TfrmAllegaCartella, LinkInTheFolderIsNeverWrittenThrough) {
+    AttachFixture f;
+    const QString outside = f.source(QStringLiteral("registro.txt"), "del tabaccaio");
+    QDir().mkpath(f.dir.file(QStringLiteral("Documenti_Allegati")));
+    ASSERT_TRUE(QFile::link(outside, f.dir.file(QStringLiteral("Documenti_Allegati/doc.pdf"))));
+    f.fake.files.names = {f.source(QStringLiteral("doc.pdf"), "nuovo")};
+    f.fake.messages.answers = {true};
+    f.click(QStringLiteral("btnSfoglia03"));
+    EXPECT_EQ(f.fake.messages.texts(), QStringList(TfrmAllegaCartella::kCopyFailed));
+    EXPECT_EQ(f.name(3), QString());
+    EXPECT_EQ(f.elsewhere.readBytes(QStringLiteral("registro.txt")), QByteArray("del tabaccaio"));
+    EXPECT_TRUE(QFileInfo(f.dir.file(QStringLiteral("Documenti_Allegati/doc.pdf"))).isSymLink());
 }
 
 // A copy that cannot be made is said so, and the slot keeps its old name;
@@ -112,6 +132,8 @@ TEST(TfrmAllegaCartella, FailedCopyKeepsTheOldNameAndTheOldFile) {
     f.fake.files.names = {f.source(QStringLiteral("doc.pdf"), "nuovo"),
                           f.source(QStringLiteral("altro.pdf"), "altro")};
     f.fake.messages.answers = {true};
+    // An archive that can be read, so that the question is asked.
+    f.dir.writeBytes(kBuyersArchiveFileName, QByteArray());
     {
         ReadOnlyScope readOnly(
             {folder, f.dir.file(QStringLiteral("Documenti_Allegati/doc.pdf")), f.elsewhere.path()});
@@ -133,7 +155,7 @@ TEST(TfrmAllegaCartella, FailedCopyKeepsTheOldNameAndTheOldFile) {
 TEST(TfrmAllegaCartella, ApplicaOnlyUnderTheEditorsTag) {
     TestFolder dir;
     FakeServices fake{dir.folder()};
-    TfrmAllegaCartella dialog(fake.services, someAttachments(), nullptr);
+    TfrmAllegaCartella dialog(fake.services, someAttachments(), 0, nullptr);
     dialog.show();
     QTest::mouseClick(dialog.findChild<QPushButton*>(QStringLiteral("btnApplica")), Qt::LeftButton);
     EXPECT_TRUE(dialog.isVisible());
@@ -192,6 +214,89 @@ TEST(TfrmAllegaCartella, EditorTakesTheSlotsBackOnApplyAndStoresThemOnSave) {
     EXPECT_EQ(stored.file, (std::array<QString, 3>{QStringLiteral("a.pdf"), QString(), QString()}));
     EXPECT_EQ(stored.desc[1], QStringLiteral("Due"));
     EXPECT_EQ(stored.desc[2], QString(250, 'd'));
+}
+
+// A file for the user to pick, in a folder of its own.
+QString pickable(const TestFolder& elsewhere, const QString& name, const QByteArray& bytes) {
+    const QString path = QDir(elsewhere.path()).filePath(name);
+    QFile file(path);
+    EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+    return path;
+}
+
+// Through the editor's "Allega file": `source` into slot 1, then "Applica e
+// chiudi".
+void attachToSlot1(AnagraficaFixture& f, const QString& source) {
+    f.fake.files.names = {source};
+    f.fake.dialogs.handlers = {[](QDialog* d) {
+        QTest::mouseClick(d->findChild<QPushButton*>(QStringLiteral("btnSfoglia01")),
+                          Qt::LeftButton);
+        QTest::mouseClick(d->findChild<QPushButton*>(QStringLiteral("btnApplica")), Qt::LeftButton);
+        return d->result();
+    }};
+    f.click(QStringLiteral("cmdFile"));
+}
+
+void typeCard(AnagraficaFixture& f, const QString& name, const QString& sex) {
+    f.field(QStringLiteral("txtNome"))->setText(name);
+    f.field(QStringLiteral("txtSesso"))->setText(sex);
+}
+
+// A name the card cannot hold in Windows-1252 is copied under one it can, so
+// the stored card opens the very file that was copied.
+TEST(TfrmAllegaCartella, ForeignNameIsAttachedSavedReloadedAndOpened) {
+    AnagraficaFixture f;
+    TestFolder elsewhere;
+    f.editor.show();
+    typeCard(f, QStringLiteral("Ivan Petrov"), QStringLiteral("M"));
+    attachToSlot1(f, pickable(elsewhere, QStringLiteral("Документ.pdf"), "passaporto"));
+    EXPECT_EQ(f.child<QLabel>(QStringLiteral("lblFile01"))->text(), QStringLiteral("________.pdf"));
+    f.click(QStringLiteral("cmdSalva"));
+    f.click(QStringLiteral("cmdNuovo"));
+    f.click(QStringLiteral("cmdPrimo"));
+    ASSERT_EQ(f.text(QStringLiteral("txtNome")), QStringLiteral("Ivan Petrov"));
+
+    f.fake.dialogs.handlers = {[](QDialog* d) {
+        QTest::mouseClick(d->findChild<QPushButton*>(QStringLiteral("btnApri01")), Qt::LeftButton);
+        return int(QDialog::Rejected);
+    }};
+    f.click(QStringLiteral("cmdFile"));
+    ASSERT_EQ(f.fake.opener.opened.size(), 1);
+    QFile opened(f.fake.opener.opened.first());
+    ASSERT_TRUE(opened.open(QIODevice::ReadOnly));
+    EXPECT_EQ(opened.readAll(), QByteArray("passaporto"));
+}
+
+TEST(TfrmAllegaCartella, TwoBuyersWithDifferentDocPdfKeepTwoFiles) {
+    AnagraficaFixture f;
+    TestFolder elsewhere;
+    f.editor.show();
+    typeCard(f, QStringLiteral("Anna Bianchi"), QStringLiteral("F"));
+    attachToSlot1(f, pickable(elsewhere, QStringLiteral("doc.pdf"), "di Anna"));
+    f.click(QStringLiteral("cmdSalva"));
+    f.click(QStringLiteral("cmdNuovo"));
+    typeCard(f, QStringLiteral("Bruno Verdi"), QStringLiteral("M"));
+    attachToSlot1(f, pickable(elsewhere, QStringLiteral("doc.pdf"), "di Bruno"));
+    EXPECT_EQ(f.child<QLabel>(QStringLiteral("lblFile01"))->text(), QStringLiteral("doc (2).pdf"));
+    f.click(QStringLiteral("cmdSalva"));
+    // A third buyer bringing Anna's very document shares her file.
+    f.click(QStringLiteral("cmdNuovo"));
+    typeCard(f, QStringLiteral("Carla Neri"), QStringLiteral("F"));
+    attachToSlot1(f, pickable(elsewhere, QStringLiteral("doc.pdf"), "di Anna"));
+    f.click(QStringLiteral("cmdSalva"));
+
+    EXPECT_FALSE(f.messages().contains(TfrmAllegaCartella::kOverwriteQuestion));
+    const QByteArray bytes = f.dir.readBytes(kBuyersArchiveFileName);
+    ASSERT_EQ(bytes.size(), 3 * SchedaAnagrafica::kRecordSize);
+    const QStringList stored = {SchedaAnagrafica::decode(bytes.mid(0, 3831)).file[0],
+                                SchedaAnagrafica::decode(bytes.mid(3831, 3831)).file[0],
+                                SchedaAnagrafica::decode(bytes.mid(2 * 3831)).file[0]};
+    EXPECT_EQ(stored, QStringList({QStringLiteral("doc.pdf"), QStringLiteral("doc (2).pdf"),
+                                   QStringLiteral("doc.pdf")}));
+    EXPECT_EQ(f.dir.readBytes(QStringLiteral("Documenti_Allegati/doc.pdf")), QByteArray("di Anna"));
+    EXPECT_EQ(f.dir.readBytes(QStringLiteral("Documenti_Allegati/doc (2).pdf")),
+              QByteArray("di Bruno"));
 }
 
 } // namespace

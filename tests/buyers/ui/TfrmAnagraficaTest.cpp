@@ -1,4 +1,5 @@
 #include "AnagraficaFixture.h"
+#include "buyers/BuyerRules.h"
 #include "support/ActiveWindow.h"
 #include "support/Unprivileged.h"
 
@@ -91,6 +92,45 @@ TEST(TfrmAnagrafica, DuplicaStartsANewCardWithoutAttachments) {
     EXPECT_EQ(SchedaAnagrafica::decode(bytes.mid(3 * 3831, 3831)), cards[3]);
 }
 
+// Duplica keeps every edit field as it stands, also texts the card could
+// not store as they are.
+TEST(TfrmAnagrafica, DuplicaLeavesTheEditFieldsExactlyAsTheyWere) {
+    AnagraficaFixture f;
+    writeBuyers(f.dir, numberedCards(2));
+    f.editor.show();
+    f.click(QStringLiteral("cmdUltimo"));
+    f.field(QStringLiteral("txtNome"))->setText(QStringLiteral("Łukasz Nowak"));
+    f.field(QStringLiteral("txtNote"))->setText(QStringLiteral("  cliente abituale  "));
+    QStringList before;
+    for (QLineEdit* field : f.editor.findChildren<QLineEdit*>())
+        before.append(field->text());
+    f.click(QStringLiteral("cmdDuplica"));
+    QStringList after;
+    for (QLineEdit* field : f.editor.findChildren<QLineEdit*>())
+        after.append(field->text());
+    EXPECT_EQ(after, before);
+    EXPECT_EQ(f.position(), QString());
+}
+
+TEST(TfrmAnagrafica, AFirmWithAPartitaIvaNeedsNoSex) {
+    const struct {
+        const char* partitaIva;
+        bool saved;
+    } cases[] = {{"01234567890", true}, {"", false}};
+    for (const auto& c : cases) {
+        AnagraficaFixture f;
+        f.editor.show();
+        f.field(QStringLiteral("txtNome"))->setText(QStringLiteral("Rossi Forniture S.r.l."));
+        QTest::keyClicks(f.field(QStringLiteral("txtPartitaIva")),
+                         QString::fromLatin1(c.partitaIva));
+        f.click(QStringLiteral("cmdSalva"));
+        EXPECT_EQ(f.messages(),
+                  QStringList(c.saved ? TfrmAnagrafica::kAppended : buyerrules::kSexMissing))
+            << c.partitaIva;
+        EXPECT_EQ(f.position(), c.saved ? QStringLiteral("1") : QString());
+    }
+}
+
 TEST(TfrmAnagrafica, ArrowsStopQuietlyAtBothEndsAndStartFromANewCard) {
     AnagraficaFixture f;
     writeBuyers(f.dir, numberedCards(3));
@@ -112,8 +152,11 @@ TEST(TfrmAnagrafica, ArrowsStopQuietlyAtBothEndsAndStartFromANewCard) {
 
 TEST(TfrmAnagrafica, ArrowsOnAnEmptyOrUnreadableArchive) {
     AnagraficaFixture f;
+    writeBuyers(f.dir, numberedCards(4));
     f.editor.show();
-    f.child<QLabel>(QStringLiteral("lblPosizione"))->setText(QStringLiteral("4"));
+    f.click(QStringLiteral("cmdUltimo"));
+    // Another desk emptied the archive meanwhile.
+    writeBuyers(f.dir, {});
     for (const char* command : {"cmdPrimo", "cmdUltimo", "cmdIndietro"})
         f.click(QString::fromLatin1(command));
     EXPECT_EQ(f.position(), QStringLiteral("4"));
@@ -171,6 +214,36 @@ TEST(TfrmAnagrafica, CharacterBoxesFillAndMoveOn) {
     QTest::keyClick(f.field(QStringLiteral("txtProv01")), Qt::Key_Backspace);
     EXPECT_EQ(f.text(QStringLiteral("txtProv01")), QString());
     EXPECT_EQ(f.focusName(), QStringLiteral("txtProv01"));
+
+    // Any other key moves on too, leaving the box as it was; a modifier
+    // alone is not a key of its own.
+    for (const Qt::Key key :
+         {Qt::Key_Up, Qt::Key_Down, Qt::Key_Home, Qt::Key_End, Qt::Key_Escape, Qt::Key_Insert}) {
+        QLineEdit* box = f.field(QStringLiteral("txtCap03"));
+        box->setFocus();
+        QTest::keyClick(box, key);
+        EXPECT_EQ(f.focusName(), QStringLiteral("txtCap04")) << key;
+        EXPECT_EQ(box->text(), QStringLiteral("1")) << key;
+    }
+    QLineEdit* prov = f.field(QStringLiteral("txtProv01"));
+    prov->setFocus();
+    QTest::keyClick(prov, Qt::Key_Shift, Qt::ShiftModifier);
+    EXPECT_EQ(f.focusName(), QStringLiteral("txtProv01"));
+    QTest::keyClick(prov, Qt::Key_R, Qt::ShiftModifier);
+    EXPECT_EQ(prov->text(), QStringLiteral("R"));
+    EXPECT_EQ(f.focusName(), QStringLiteral("txtProv02"));
+}
+
+TEST(TfrmAnagrafica, TabRunsThroughTheFieldsOnlyAndWrapsRound) {
+    AnagraficaFixture f;
+    ASSERT_TRUE(showActive(&f.editor));
+    f.field(QStringLiteral("txtNote"))->setFocus();
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    EXPECT_EQ(f.focusName(), QStringLiteral("txtNome"));
+    QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("Mario"));
+    EXPECT_EQ(f.text(QStringLiteral("txtNome")), QStringLiteral("Mario"));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab, Qt::ShiftModifier);
+    EXPECT_EQ(f.focusName(), QStringLiteral("txtNote"));
 }
 
 TEST(TfrmAnagrafica, TypingRulesOfTheFields) {
