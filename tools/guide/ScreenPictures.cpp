@@ -230,7 +230,7 @@ void Session::renderAll() {
         Attachments attached;
         attached.file = card.file;
         attached.desc = card.desc;
-        return over<TfrmAllegaCartella>(keep, s, attached, buyers());
+        return over<TfrmAllegaCartella>(keep, s, attached, qint64(0), buyers());
     });
     render(QStringLiteral("questioni"),
            [this, &s](auto& keep) { return over<TfrmQuestioni>(keep, s, buyers()); });
