@@ -1,14 +1,9 @@
 #include "RecordFile.h"
 
+#include "DiskSync.h"
 #include "FileLock.h"
 
 #include <algorithm>
-
-#ifdef Q_OS_WIN
-#include <io.h>
-#else
-#include <unistd.h>
-#endif
 
 namespace {
 // Records read per block while scanning: large enough that the scan costs
@@ -46,13 +41,9 @@ bool RecordFile::writable() {
 bool RecordFile::writeOut(QByteArrayView record) {
     if (m_file.write(record.data(), record.size()) != record.size())
         return fail(QStringLiteral("write"));
-#ifdef Q_OS_WIN
-    if (_commit(m_file.handle()) != 0)
+    QString reason;
+    if (!disksync::syncFile(m_file, &reason))
         return fail(QStringLiteral("sync"));
-#else
-    if (::fsync(m_file.handle()) != 0)
-        return fail(QStringLiteral("sync"));
-#endif
     return true;
 }
 

@@ -1,40 +1,21 @@
 #include "WholeFileWriter.h"
 
 #include "CheckedDevice.h"
+#include "DiskSync.h"
 
 #include <QDir>
 #include <QFileInfo>
 #include <QRandomGenerator>
 
 #ifdef Q_OS_WIN
-#include <io.h>
 #include <windows.h>
 #else
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
-#include <fcntl.h>
-#include <unistd.h>
 #endif
 
 namespace {
-
-// Writes what the system still holds in memory for the file to the disk, so
-// that a power cut after the rename finds the new content, not an empty file.
-bool syncToDisk(QFile& file, QString* reason) {
-#ifdef Q_OS_WIN
-    if (_commit(file.handle()) != 0) {
-        *reason = QStringLiteral("sync failed");
-        return false;
-    }
-#else
-    if (::fsync(file.handle()) != 0) {
-        *reason = QString::fromLocal8Bit(std::strerror(errno));
-        return false;
-    }
-#endif
-    return true;
-}
 
 // Puts the temporary file in the place of the target in one step: a reader
 // sees either the old file or the new one, never a mix.
@@ -51,13 +32,8 @@ bool replaceFile(const QString& from, const QString& to, QString* reason) {
         *reason = QString::fromLocal8Bit(std::strerror(errno));
         return false;
     }
-    // The new name lives in the folder: sync it too. Some file systems cannot
-    // sync a folder; the file itself is already safe then.
-    const int dir = ::open(QFile::encodeName(QFileInfo(to).absolutePath()).constData(), O_RDONLY);
-    if (dir >= 0) {
-        ::fsync(dir);
-        ::close(dir);
-    }
+    // The new name lives in the folder: sync it too.
+    disksync::syncFolder(QFileInfo(to).absolutePath());
 #endif
     return true;
 }
@@ -118,7 +94,7 @@ bool WholeFileWriter::commit() {
     QString reason;
     if (!m_device->finish()) {
         reason = m_device->failure();
-    } else if (!syncToDisk(m_temporary, &reason)) {
+    } else if (!disksync::syncFile(m_temporary, &reason)) {
         // reason set
     } else {
         m_temporary.close();
