@@ -103,6 +103,11 @@ QString QtFileDialogs::saveFileName(QWidget* parent, const QString& title, const
     return QFileDialog::getSaveFileName(parent, title, start, filter);
 }
 
+QString QtFileDialogs::existingFolder(QWidget* parent, const QString& title,
+                                      const QString& folder) {
+    return QFileDialog::getExistingDirectory(parent, title, existingStart(folder));
+}
+
 bool QtPrintDialogs::choosePrinter(QWidget* parent, QPrinter* printer) {
     QPrintDialog dialog(printer, parent);
     return dialog.exec() == QDialog::Accepted;

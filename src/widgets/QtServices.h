@@ -31,6 +31,7 @@ public:
                          const QString& filter) override;
     QString saveFileName(QWidget* parent, const QString& title, const QString& path,
                          const QString& filter) override;
+    QString existingFolder(QWidget* parent, const QString& title, const QString& folder) override;
 };
 
 class QtPrintDialogs final : public PrintDialogs {

@@ -50,6 +50,9 @@ public:
                                  const QString& filter) = 0;
     virtual QString saveFileName(QWidget* parent, const QString& title, const QString& path,
                                  const QString& filter) = 0;
+    // An existing folder (a USB stick, a network folder), starting at `folder`.
+    virtual QString existingFolder(QWidget* parent, const QString& title,
+                                   const QString& folder) = 0;
 };
 
 // The printer chooser: true when the user confirmed a printer in `printer`.

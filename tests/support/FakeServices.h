@@ -78,9 +78,16 @@ public:
         return names.isEmpty() ? QString() : names.takeFirst();
     }
 
-    QStringList names; // next chosen file names; cancelled when empty
+    QString existingFolder(QWidget*, const QString& title, const QString& folder) override {
+        lastTitle = title;
+        lastPath = folder;
+        return folders.isEmpty() ? QString() : folders.takeFirst();
+    }
+
+    QStringList names;   // next chosen file names; cancelled when empty
+    QStringList folders; // next chosen folders; cancelled when empty
     QString lastTitle;
-    QString lastPath; // the path a save dialog proposed
+    QString lastPath; // the path a save or folder dialog proposed
     QString lastFilter;
 };
 

@@ -53,6 +53,7 @@ private:
         QString saveFileName(QWidget*, const QString&, const QString&, const QString&) override {
             return {};
         }
+        QString existingFolder(QWidget*, const QString&, const QString&) override { return {}; }
     };
     struct Printers final : PrintDialogs {
         bool choosePrinter(QWidget*, QPrinter* printer) override {
