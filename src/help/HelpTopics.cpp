@@ -32,6 +32,15 @@ QString distinteInBrief() {
         "dal programma.");
 }
 
+QString backupInBrief() {
+    return QStringLiteral(
+        "Il collegamento «Copia di sicurezza e verifica archivi» della schermata principale "
+        "copia tutti i dati su una chiavetta USB o su un altro disco, verificando ogni file, e "
+        "li ripristina da una copia senza perdere quelli attuali. Conviene fare la copia "
+        "spesso: alla chiusura il programma lo ricorda se l'ultima è di più di una settimana "
+        "prima.");
+}
+
 QStringList chartParagraphs() {
     return {
         QStringLiteral(
@@ -76,9 +85,8 @@ HelpTopic panoramica() {
         "Tutti i dati si trovano nella cartella del programma. Vellarmo si può quindi usare "
         "anche da una chiavetta USB, oppure da una cartella condivisa in una rete locale, da "
         "più postazioni; se due postazioni modificano nello stesso momento la stessa scheda o "
-        "la stessa distinta, resta valido l'ultimo salvataggio. Copiare l'intera cartella del "
-        "programma su un altro disco o su una chiavetta è anche la copia di sicurezza dei "
-        "dati: conviene farla spesso.");
+        "la stessa distinta, resta valido l'ultimo salvataggio.");
+    p << backupInBrief();
     p << QStringLiteral(
         "L'archivio delle distinte e quello degli acquirenti si possono esportare in un file di "
         "Microsoft Excel, da aprire con qualsiasi programma di fogli di calcolo, per esempio "
@@ -199,6 +207,44 @@ HelpTopic tariffario() {
     return {QStringLiteral("App Tariffario Valori Bollati"), p};
 }
 
+HelpTopic copiaSicurezza() {
+    QStringList p;
+    p << backupInBrief();
+    p << QStringLiteral(
+        "«Crea copia di sicurezza...» chiede dove mettere la copia, per esempio una chiavetta "
+        "USB o una cartella di rete, e vi crea una nuova cartella Vellarmo-copia con la data e "
+        "l'ora. Contiene gli archivi delle distinte di ogni anno, l'archivio acquirenti, il "
+        "tariffario, le impostazioni, la password, il logo e i documenti allegati, più il file "
+        "Vellarmo-copia.sha256 con l'impronta di ogni file. Ogni file viene riletto dalla "
+        "copia e confrontato con l'originale; se il disco si riempie o la chiavetta viene "
+        "tolta, la copia incompleta viene eliminata e il programma lo dice. Una copia "
+        "precedente non viene mai sovrascritta.");
+    p << QStringLiteral(
+        "La copia si può fare anche mentre altre postazioni registrano distinte: ogni archivio "
+        "viene letto per intero tra un salvataggio e l'altro. Non si può mettere la copia "
+        "dentro la cartella dei dati, perché andrebbe persa insieme ai dati.");
+    p << QStringLiteral(
+        "«Ripristina da una copia...» chiede la cartella di una copia e la verifica: se manca "
+        "un file o uno è danneggiato, la copia non viene usata e il programma indica quali "
+        "file. Dopo la conferma, i dati attuali vengono copiati e verificati in una cartella "
+        "Dati-prima-del-ripristino con la data e l'ora, dentro la cartella del programma, e "
+        "solo dopo i file della copia prendono il loro posto. Se qualcosa va storto i file "
+        "vengono rimessi come prima.");
+    p << QStringLiteral(
+        "«Verifica archivi» legge tutti gli archivi delle distinte e quello degli acquirenti "
+        "senza modificarli ed elenca ciò che non va: un ultimo record incompleto, un campo "
+        "danneggiato, una data non valida o di un altro anno, un totale che non è un importo o "
+        "non corrisponde alla somma dei righi, un numero di distinta usato due volte, una "
+        "distinta senza numero, data, acquirente o prima descrizione, una scheda senza nome. "
+        "L'elenco si può stampare; un doppio clic su una riga apre la distinta o la scheda.");
+    p << QStringLiteral(
+        "Quando si chiude il programma dalla schermata principale e l'ultima copia ha più di 7 "
+        "giorni, il programma propone di farla. Il numero di giorni è la voce Promemoria giorni "
+        "della sezione Copia di sicurezza del file Impostazioni.ini; con 0 il promemoria non "
+        "compare più.");
+    return {QStringLiteral("Copia di sicurezza e verifica archivi"), p};
+}
+
 HelpTopic statistiche() {
     return {QStringLiteral("App Statistiche Incassi"), chartParagraphs()};
 }
@@ -259,14 +305,16 @@ HelpTopic topic(Topic id) {
         return esportaDistinte();
     case Topic::EsportaAnagrafica:
         return esportaAnagrafica();
+    case Topic::CopiaSicurezza:
+        return copiaSicurezza();
     }
     return panoramica();
 }
 
 QList<Topic> allTopics() {
-    return {Topic::Panoramica,      Topic::Acquirenti,       Topic::Tariffario,
-            Topic::Distinte,        Topic::Statistiche,      Topic::Riepilogo,
-            Topic::EsportaDistinte, Topic::EsportaAnagrafica};
+    return {Topic::Panoramica,      Topic::Acquirenti,        Topic::Tariffario,
+            Topic::Distinte,        Topic::Statistiche,       Topic::Riepilogo,
+            Topic::EsportaDistinte, Topic::EsportaAnagrafica, Topic::CopiaSicurezza};
 }
 
 QString joinParagraphs(const QStringList& paragraphs) {

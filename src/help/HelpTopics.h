@@ -21,6 +21,7 @@ enum class Topic {
     Riepilogo,         // the income summary
     EsportaDistinte,   // the export of the distinte archive
     EsportaAnagrafica, // the export of the buyers archive
+    CopiaSicurezza,    // the safety copy, the restore and the archive check
 };
 
 struct HelpTopic {

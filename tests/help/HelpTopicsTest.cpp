@@ -17,6 +17,7 @@ TEST(HelpTopics, EachTopicHasItsTitleAndParagraphsThatJoinWithOneEmptyLine) {
         {Topic::Riepilogo, "App Riepilogo Incassi"},
         {Topic::EsportaDistinte, "Esportazione archivio distinte in Microsoft Excel"},
         {Topic::EsportaAnagrafica, "Esportazione archivio anagrafico in Microsoft Excel"},
+        {Topic::CopiaSicurezza, "Copia di sicurezza e verifica archivi"},
     };
     ASSERT_EQ(help::allTopics().size(), qsizetype(std::size(titles)));
     for (const auto& [id, title] : titles) {

@@ -13,6 +13,8 @@
 #include "app/ui/TfrmInfo.h"
 #include "app/ui/TfrmPassword.h"
 #include "app/ui/TfrmSplash.h"
+#include "backup/ui/TfrmCopiaSicurezza.h"
+#include "backup/ui/TfrmVerificaArchivi.h"
 #include "buyers/Attachments.h"
 #include "buyers/SchedaAnagrafica.h"
 #include "buyers/ui/TfrmAllegaCartella.h"
@@ -269,6 +271,18 @@ const ScreenCase kScreens[] = {
     {"splash",
      [](Shop& s, auto& keep) {
          return dialogOver<TfrmSplash>(s.show(MainScreen::Avvio), keep, s.fake.services);
+     }},
+    {"safety-copy",
+     [](Shop& s, auto& keep) {
+         return dialogOver<TfrmCopiaSicurezza>(s.show(MainScreen::Avvio), keep, s.fake.services);
+     }},
+    {"archive-check",
+     [](Shop& s, auto& keep) {
+         archivecheck::Report report;
+         report.findings = {{archivecheck::Finding::Distinte, QStringLiteral("2024.ric"), 12, true,
+                             QStringLiteral("n. 12"), QStringLiteral("manca la data")}};
+         return dialogOver<TfrmVerificaArchivi>(s.show(MainScreen::Avvio), keep, s.fake.services,
+                                                report);
      }},
     {"help",
      [](Shop& s, auto& keep) {

@@ -3,6 +3,8 @@
 #include "app/ui/Program.h"
 #include "app/ui/TfrmCambiaPassword.h"
 #include "app/ui/TfrmPassword.h"
+#include "backup/ui/TfrmCopiaSicurezza.h"
+#include "backup/ui/TfrmVerificaArchivi.h"
 #include "buyers/Attachments.h"
 #include "buyers/ui/TfrmAllegaCartella.h"
 #include "buyers/ui/TfrmAnagrafica.h"
@@ -316,6 +318,26 @@ void Session::renderAll() {
     });
     render(QStringLiteral("controllo-iban"), [this, &s](auto& keep) {
         return over<TfrmIban>(keep, s, QStringLiteral("IT60X0542811101000000123456"), buyers());
+    });
+    render(QStringLiteral("copia-sicurezza"), [this, &s](auto& keep) {
+        return over<TfrmCopiaSicurezza>(keep, s, show(MainScreen::Avvio));
+    });
+    render(QStringLiteral("verifica-archivi"), [this, &s](auto& keep) {
+        using archivecheck::Finding;
+        const QString year = SampleShop::year() + QStringLiteral(".ric");
+        archivecheck::Report report;
+        report.archives = 2;
+        report.distinte = 1250;
+        report.cards = 310;
+        report.findings = {
+            {Finding::Distinte, year, 87, true, QStringLiteral("n. 86"),
+             QStringLiteral("numero già usato dalla distinta in posizione 86")},
+            {Finding::Distinte, year, 412, true, QStringLiteral("n. 411"),
+             QStringLiteral("data 31/12/2022 non dell'anno ") + SampleShop::year()},
+            {Finding::Acquirenti, QStringLiteral("Anagrafica.pro"), 57, true, QString(),
+             QStringLiteral("scheda senza nome")},
+        };
+        return over<TfrmVerificaArchivi>(keep, s, report, show(MainScreen::Avvio));
     });
 }
 

@@ -5,12 +5,14 @@
 #include "app/ui/TfrmSplash.h"
 #include "help/ui/TfrmGuida.h"
 #include "widgets/DeferredPictures.h"
+#include "widgets/LinkFeedback.h"
 #include "widgets/OpenService.h"
 #include "widgets/PictureButton.h"
 #include "widgets/Pictures.h"
 #include "widgets/ScreenPreamble.h"
 
 #include <QCloseEvent>
+#include <QDateTime>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -93,6 +95,13 @@ TfrmAvvio::TfrmAvvio(Services& services, ScreenRouter& router, QWidget* parent)
     auto* imgSito = picture(this, QStringLiteral("imgSito"), QSize(360, 34), [] {
         return strip(QStringLiteral("www.vellarmo.it"), QSize(360, 34), kTeal, 11);
     });
+    auto* lnkCopia = new QLabel(QStringLiteral("Copia di sicurezza e verifica archivi"), this);
+    lnkCopia->setObjectName(QStringLiteral("lnkCopia"));
+    QFont linkFont(QStringLiteral("Verdana"), 12, QFont::Bold);
+    linkFont.setUnderline(true);
+    lnkCopia->setFont(linkFont);
+    lnkCopia->setAlignment(Qt::AlignCenter);
+    applyLinkFeedback(lnkCopia, [this] { lnkCopiaClick(); });
     auto* imgEsci = picture(this, QStringLiteral("imgEsci"), QSize(56, 56),
                             [] { return roundIcon(QStringLiteral("×"), kCrimson, 56); });
 
@@ -105,7 +114,10 @@ TfrmAvvio::TfrmAvvio(Services& services, ScreenRouter& router, QWidget* parent)
     auto* bottom = new QHBoxLayout;
     bottom->addWidget(imgMarchio, 0, Qt::AlignBottom);
     bottom->addStretch(1);
-    bottom->addWidget(imgSito, 0, Qt::AlignBottom);
+    auto* links = new QVBoxLayout;
+    links->addWidget(lnkCopia, 0, Qt::AlignHCenter);
+    links->addWidget(imgSito, 0, Qt::AlignHCenter);
+    bottom->addLayout(links);
     bottom->addStretch(1);
     bottom->addWidget(imgEsci, 0, Qt::AlignBottom);
 
@@ -126,9 +138,27 @@ TfrmAvvio::TfrmAvvio(Services& services, ScreenRouter& router, QWidget* parent)
             [this] { showHelpTopic(m_services, this, help::Topic::Panoramica); });
 }
 
+void TfrmAvvio::setRecordEditors(DistintaEditor* distinte, BuyerEditor* buyers) {
+    m_editors = {&m_router, distinte, buyers};
+}
+
 void TfrmAvvio::closeEvent(QCloseEvent* event) {
+    // "Sì" opens the copy dialog; the program then ends as asked, unless the
+    // user opened a record from the archive check there.
+    if (backupmenu::askForCopy(m_services, this, QDateTime::currentDateTime())) {
+        const auto chosen = backupmenu::openDialog(m_services, this);
+        if (chosen && backupmenu::openFinding(m_services, m_editors, this, *chosen)) {
+            event->ignore();
+            return;
+        }
+    }
     event->accept();
     emit closed();
+}
+
+void TfrmAvvio::lnkCopiaClick() {
+    if (const auto chosen = backupmenu::openDialog(m_services, this))
+        backupmenu::openFinding(m_services, m_editors, this, *chosen);
 }
 
 void TfrmAvvio::openArea(MainScreen area) {

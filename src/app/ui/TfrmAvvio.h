@@ -1,5 +1,6 @@
 #pragma once
 
+#include "backup/ui/BackupMenu.h"
 #include "widgets/ScreenRouter.h"
 #include "widgets/Services.h"
 
@@ -7,13 +8,18 @@
 
 // The main menu: pictures that open the three work areas through the router,
 // the general help topic, the about and splash boxes, the maker's web site,
-// and the exit. Closing it
-// in any way ends the program (it emits closed()).
+// the safety copy link `lnkCopia`, and the exit. Closing it in any way ends
+// the program (it emits closed()), after suggesting a safety copy when the
+// last one is too old.
 class TfrmAvvio : public QWidget {
     Q_OBJECT
 
 public:
     TfrmAvvio(Services& services, ScreenRouter& router, QWidget* parent = nullptr);
+
+    // The screens that open a record the archive check listed; they are
+    // created after the main menu.
+    void setRecordEditors(DistintaEditor* distinte, BuyerEditor* buyers);
 
 signals:
     void closed();
@@ -26,7 +32,9 @@ private:
     void imgInfoClick();
     void imgSplashClick();
     void imgSitoClick();
+    void lnkCopiaClick();
 
     Services& m_services;
     ScreenRouter& m_router;
+    backupmenu::Editors m_editors;
 };

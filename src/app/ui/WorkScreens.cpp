@@ -1,6 +1,7 @@
 #include "app/ui/WorkScreens.h"
 
 #include "app/ui/Program.h"
+#include "app/ui/TfrmAvvio.h"
 #include "buyers/ui/TfrmAnagrafica.h"
 #include "distinte/ui/TfrmMenuRicevute.h"
 #include "distinte/ui/TfrmRicevute.h"
@@ -19,11 +20,14 @@
 void createWorkScreens(Program& program) {
     Services& services = program.services();
     ScreenRouter& router = program.router();
-    program.addMainScreen(MainScreen::Anagrafica,
-                          std::make_unique<TfrmAnagrafica>(services, router));
+    auto buyers = std::make_unique<TfrmAnagrafica>(services, router);
+    BuyerEditor* buyerEditor = buyers.get();
+    program.addMainScreen(MainScreen::Anagrafica, std::move(buyers));
     program.addMainScreen(MainScreen::MenuRicevute,
                           std::make_unique<TfrmMenuRicevute>(services, router));
-    program.addMainScreen(MainScreen::Ricevute, std::make_unique<TfrmRicevute>(services, router));
+    auto editor = std::make_unique<TfrmRicevute>(services, router);
+    program.mainMenu()->setRecordEditors(editor.get(), buyerEditor);
+    program.addMainScreen(MainScreen::Ricevute, std::move(editor));
     program.addMainScreen(MainScreen::Prodotti, std::make_unique<TfrmProdotti>(services, router));
     program.addMainScreen(MainScreen::MenuRiepLavoro,
                           std::make_unique<TfrmMenuRiepLavoro>(services, router));

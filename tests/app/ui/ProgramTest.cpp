@@ -3,6 +3,7 @@
 #include "app/PasswordStore.h"
 #include "app/ui/TfrmAvvio.h"
 #include "app/ui/TfrmPassword.h"
+#include "backup/BackupSettings.h"
 #include "support/ActiveWindow.h"
 #include "support/FakeServices.h"
 #include "support/TestFolder.h"
@@ -65,7 +66,9 @@ TEST_F(ProgramTest, StartsOnThePasswordScreenAndOpensTheMainMenu) {
     EXPECT_EQ(ends, 0);
 }
 
-TEST_F(ProgramTest, MainMenuExitEndsAtOnceWithoutQuestions) {
+TEST_F(ProgramTest, MainMenuExitEndsAtOnceWithoutQuestionsAfterARecentCopy) {
+    ASSERT_TRUE(BackupSettings(folder.folder())
+                    .setLastCopy({QDateTime::currentDateTime(), QStringLiteral("/media/copia")}));
     logIn();
     clickMenu("imgEsci");
     EXPECT_TRUE(program.ended());
