@@ -109,7 +109,8 @@ TEST(BackupCopy, ReadOnlyDestinationMakesNothing) {
     QDir(stick.path()).mkdir("chiavetta");
     CopyOutcome outcome;
     {
-        ReadOnlyScope readOnly({stick.file("chiavetta")});
+        // The data stay readable; only the stick cannot be written.
+        ReadOnlyScope readOnly({stick.file("chiavetta"), data.path()});
         outcome = backup::makeCopy(data.folder(), stick.file("chiavetta"), kWhen);
     }
     EXPECT_EQ(outcome.kind, CopyOutcome::NotCreated);

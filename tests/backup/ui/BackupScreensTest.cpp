@@ -193,6 +193,15 @@ TEST_F(ScreenTest, FindingsAreListedPrintedAndOpenedByDoubleClick) {
 
 namespace {
 
+// Types the first-access password on `program`'s password screen.
+void logIn(Program& program) {
+    program.start();
+    auto* field = namedChild<QLineEdit>(*program.password(), QStringLiteral("txtPassword"));
+    QTest::keyClicks(field, QStringLiteral("aperturacassaz"));
+    QTest::keyClick(field, Qt::Key_Enter);
+    ASSERT_TRUE(program.mainMenu()->isVisible());
+}
+
 // The whole program from the password screen, on a data folder in use.
 class MenuTest : public ::testing::Test {
 protected:
@@ -200,17 +209,7 @@ protected:
         fixture::fillDataFolder(data.path());
         ASSERT_TRUE(PasswordStore(data.folder()).write(PasswordStore::firstAccessPassword()));
         program.setEndHandler([this] { ++ends; });
-        program.start();
-        auto* field = namedChild<QLineEdit>(*program.password(), QStringLiteral("txtPassword"));
-        QTest::keyClicks(field, QStringLiteral("aperturacassaz"));
-        QTest::keyClick(field, Qt::Key_Enter);
-        ASSERT_TRUE(program.mainMenu()->isVisible());
-    }
-
-    void lastCopyDaysAgo(int days) {
-        ASSERT_TRUE(BackupSettings(data.folder())
-                        .setLastCopy({QDateTime::currentDateTime().addDays(-days),
-                                      QStringLiteral("/media/chiavetta")}));
+        logIn(program);
     }
 
     TestFolder data;
@@ -221,27 +220,42 @@ protected:
 
 } // namespace
 
-TEST_F(MenuTest, ReminderAsksAtEightDaysNotAtSixAndNeverWhenOff) {
+TEST(Reminder, AsksAtEightDaysNotAtSixAndNeverWhenOff) {
     const QString question = QStringLiteral(
         "Non è stata fatta una copia di sicurezza negli ultimi 7 giorni. Farla adesso?");
-    lastCopyDaysAgo(6);
-    click(*program.mainMenu(), "imgEsci");
-    EXPECT_EQ(ends, 1);
-    EXPECT_TRUE(fake.messages.shown.isEmpty());
-
-    program.mainMenu()->show();
-    lastCopyDaysAgo(8);
-    click(*program.mainMenu(), "imgEsci");
-    EXPECT_EQ(ends, 2);
-    EXPECT_EQ(fake.messages.texts(), QStringList{question});
-
-    fake.messages.shown.clear();
-    program.mainMenu()->show();
-    fixture::write(data.file("Impostazioni.ini"),
-                   "[Copia di sicurezza]\r\nPromemoria giorni=0\r\n");
-    click(*program.mainMenu(), "imgEsci");
-    EXPECT_EQ(ends, 3);
-    EXPECT_TRUE(fake.messages.shown.isEmpty());
+    const struct {
+        const char* name;
+        int daysAgo; // -1: no copy recorded
+        QByteArray reminder; // the stored "Promemoria giorni", if any
+        QStringList asked;
+    } cases[] = {
+        {"8 days ago", 8, {}, {question}},
+        {"6 days ago", 6, {}, {}},
+        {"no copy yet", -1, {}, {question}},
+        {"switched off, no copy yet", -1, "0", {}},
+        {"switched off, 30 days ago", 30, "0", {}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        TestFolder data;
+        ASSERT_TRUE(PasswordStore(data.folder()).write(PasswordStore::firstAccessPassword()));
+        if (!c.reminder.isEmpty())
+            fixture::write(data.file("Impostazioni.ini"),
+                           "[Copia di sicurezza]\r\nPromemoria giorni=" + c.reminder + "\r\n");
+        if (c.daysAgo >= 0)
+            ASSERT_TRUE(BackupSettings(data.folder())
+                            .setLastCopy({QDateTime::currentDateTime().addDays(-c.daysAgo),
+                                          QStringLiteral("/media/chiavetta")}));
+        FakeServices fake(data.folder());
+        Program program(fake.services);
+        int ends = 0;
+        program.setEndHandler([&] { ++ends; });
+        logIn(program);
+        click(*program.mainMenu(), "imgEsci"); // No to the question
+        EXPECT_EQ(ends, 1);
+        EXPECT_EQ(fake.messages.texts(), c.asked);
+        EXPECT_TRUE(fake.dialogs.opened.isEmpty());
+    }
 }
 
 TEST_F(MenuTest, YesToTheReminderOpensTheCopyDialogThenEnds) {
