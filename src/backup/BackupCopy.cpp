@@ -129,23 +129,12 @@ CopyOutcome::Kind copyOne(const QString& source, int recordSize, const QString& 
         *reason = QStringLiteral("cannot make the folder");
         return CopyOutcome::WriteFailed;
     }
-    switch (writeNew(target, content, tally, reason)) {
-    case Step::Failed:
-        return CopyOutcome::WriteFailed;
-    case Step::Cancelled:
-        return CopyOutcome::Cancelled;
-    case Step::Ok:
-        break;
-    }
     bool same = false;
-    switch (readBack(target, content, tally, &same, reason)) {
-    case Step::Failed:
-        return CopyOutcome::WriteFailed;
-    case Step::Cancelled:
-        return CopyOutcome::Cancelled;
-    case Step::Ok:
-        break;
-    }
+    Step step = writeNew(target, content, tally, reason);
+    if (step == Step::Ok)
+        step = readBack(target, content, tally, &same, reason);
+    if (step != Step::Ok)
+        return step == Step::Cancelled ? CopyOutcome::Cancelled : CopyOutcome::WriteFailed;
     return same ? CopyOutcome::Done : CopyOutcome::VerifyFailed;
 }
 

@@ -225,14 +225,12 @@ TEST(Reminder, AsksAtEightDaysNotAtSixAndNeverWhenOff) {
         "Non è stata fatta una copia di sicurezza negli ultimi 7 giorni. Farla adesso?");
     const struct {
         const char* name;
-        int daysAgo; // -1: no copy recorded
+        int daysAgo;         // -1: no copy recorded
         QByteArray reminder; // the stored "Promemoria giorni", if any
         QStringList asked;
     } cases[] = {
-        {"8 days ago", 8, {}, {question}},
-        {"6 days ago", 6, {}, {}},
-        {"no copy yet", -1, {}, {question}},
-        {"switched off, no copy yet", -1, "0", {}},
+        {"8 days ago", 8, {}, {question}},          {"6 days ago", 6, {}, {}},
+        {"no copy yet", -1, {}, {question}},        {"switched off, no copy yet", -1, "0", {}},
         {"switched off, 30 days ago", 30, "0", {}},
     };
     for (const auto& c : cases) {
