@@ -102,7 +102,7 @@ TEST(ArchiveCheck, PartialRecordsAndNamelessCardsAreFound) {
     };
     EXPECT_EQ(report.findings, expected);
     EXPECT_EQ(archivecheck::lineOf(report.findings[0]),
-              QStringLiteral("2024.ric         record      3                                  "
+              QStringLiteral("2024.ric         record      3                                 "
                              "ultimo record incompleto: 100 byte su 3053"));
     EXPECT_EQ(
         archivecheck::lineOf({Finding::Distinte, "2024.ric", 12, true, "n. 45", "manca la data"}),

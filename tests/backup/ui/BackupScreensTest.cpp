@@ -169,10 +169,10 @@ TEST_F(ScreenTest, FindingsAreListedPrintedAndOpenedByDoubleClick) {
                                               "           numero già usato dalla distinta in "
                                               "posizione 1"),
                                QStringLiteral("2024.ric         record      4                      "
-                                              "            ultimo record incompleto: 10 byte su "
+                                              "           ultimo record incompleto: 10 byte su "
                                               "3053")}));
         EXPECT_EQ(namedChild<QLabel>(*list, QStringLiteral("lblRiepilogo"))->text(),
-                  QStringLiteral("2 problemi trovati in 3 archivi (3 distinte, 2 schede "
+                  QStringLiteral("2 problemi trovati in 3 archivi (5 distinte, 2 schede "
                                  "acquirenti)."));
         click(*list, "btnStampa");
         const auto printed = pdfText(pdf);
