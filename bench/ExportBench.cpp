@@ -108,6 +108,7 @@ struct QuietServices : MessageBoxes, DialogRunner, FileDialogs, PrintDialogs, Sy
     QString saveFileName(QWidget*, const QString&, const QString&, const QString&) override {
         return {};
     }
+    QString existingFolder(QWidget*, const QString&, const QString&) override { return {}; }
     bool choosePrinter(QWidget*, QPrinter*) override { return false; }
     void open(const QString&) override {}
 };
