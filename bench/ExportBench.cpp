@@ -129,7 +129,6 @@ void BM_GridShown(benchmark::State& state) {
         const PeakMemory memory;
         const double seconds = secondsOf([&] {
             TfrmExpRicevute screen(services, nullptr, g_archive);
-            screen.fillGrid();
             screen.show();
             QImage painted = screen.grab().toImage();
             benchmark::DoNotOptimize(painted.bits());

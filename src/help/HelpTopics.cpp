@@ -2,6 +2,8 @@
 
 #include "common/ProgramFolder.h"
 
+#include <QDir>
+
 namespace help {
 
 namespace {
@@ -327,6 +329,12 @@ QString userGuideFileName() {
 
 QString quotedUserGuidePath(const ProgramFolder& folder) {
     return QLatin1Char('"') + folder.file(userGuideFileName()) + QLatin1Char('"');
+}
+
+QString missingUserGuideMessage(const QString& path) {
+    return QStringLiteral("Attenzione: la guida in formato PDF non è stata trovata.\r\n\r\n"
+                          "Il file cercato è \"%1\".")
+        .arg(QDir::toNativeSeparators(path));
 }
 
 } // namespace help

@@ -39,11 +39,14 @@ QList<Topic> allTopics();
 // exactly one empty line separates them and none comes before the first.
 QString joinParagraphs(const QStringList& paragraphs);
 
-// The name of the full user guide in the program folder.
+// The name of the full user guide in the folder of the program's own files.
 QString userGuideFileName();
 
 // What the help window hands to the open service: the guide's full path
 // between double quotes, as paths that may hold blanks are written.
 QString quotedUserGuidePath(const ProgramFolder& folder);
+
+// What the help window says when the guide is not at `path`.
+QString missingUserGuideMessage(const QString& path);
 
 } // namespace help

@@ -50,11 +50,12 @@ public:
                                    const QString& preset) override;
 };
 
-// Owns one of each, and hands them out as Services for a program folder.
+// Owns one of each, and hands them out as Services for a data folder and the
+// folder of the program's read-only files.
 class QtServices {
 public:
-    explicit QtServices(const ProgramFolder& folder)
-        : services{folder, messages, dialogs, files, printers, opener, input} {}
+    QtServices(const ProgramFolder& folder, const ProgramFolder& programFiles)
+        : services{folder, messages, dialogs, files, printers, opener, input, programFiles} {}
 
     QtMessageBoxes messages;
     QtDialogRunner dialogs;

@@ -82,7 +82,10 @@ public:
     static InputBoxes& cancelling();
 };
 
-// What every screen is handed when it is created.
+// What every screen is handed when it is created: `folder` is the data
+// folder, where every file the program writes goes; `programFiles` the
+// folder of the program's own read-only files (the user guide), which a
+// data folder of its own (a shared or installed layout) does not hold.
 struct Services {
     ProgramFolder folder;
     MessageBoxes& messages;
@@ -91,4 +94,5 @@ struct Services {
     PrintDialogs& printers;
     SystemOpener& opener;
     InputBoxes& input = InputBoxes::cancelling();
+    ProgramFolder programFiles = folder;
 };

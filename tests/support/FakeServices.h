@@ -129,11 +129,13 @@ public:
     QList<Asked> asked;
 };
 
-// All doubles together, handed out as Services for one program folder.
+// All doubles together, handed out as Services for one folder that holds both
+// the data and the program's read-only files, or for two separate ones.
 class FakeServices {
 public:
-    explicit FakeServices(const ProgramFolder& folder)
-        : services{folder, messages, dialogs, files, printers, opener, input} {}
+    explicit FakeServices(const ProgramFolder& folder) : FakeServices(folder, folder) {}
+    FakeServices(const ProgramFolder& folder, const ProgramFolder& programFiles)
+        : services{folder, messages, dialogs, files, printers, opener, input, programFiles} {}
 
     FakeMessageBoxes messages;
     FakeDialogRunner dialogs;

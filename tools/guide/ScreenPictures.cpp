@@ -305,10 +305,7 @@ void Session::renderAll() {
 
     // Export and checks.
     render(QStringLiteral("esporta-distinte"), [this, &s](auto& keep) {
-        auto* w = static_cast<TfrmExpRicevute*>(
-            over<TfrmExpRicevute>(keep, s, editor(), m_shop.archivePath()));
-        w->fillGrid();
-        return static_cast<QWidget*>(w);
+        return over<TfrmExpRicevute>(keep, s, editor(), m_shop.archivePath());
     });
     render(QStringLiteral("controllo-codice-fiscale"), [this, &s](auto& keep) {
         return over<TfrmCodFisc>(keep, s, QStringLiteral("RSSMRA80A01H501U"), buyers());

@@ -5,6 +5,7 @@
 #include "app/PasswordStore.h"
 #include "app/ui/Program.h"
 #include "app/ui/TfrmPassword.h"
+#include "common/ProgramFiles.h"
 #include "common/ProgramFolder.h"
 #include "widgets/ItalianToolkit.h"
 #include "widgets/NumberSettings.h"
@@ -72,6 +73,29 @@ public:
 
 } // namespace
 
+bool prepareDataFolder(Services& services, const ProgramFolder& programFolder) {
+    const ProgramFolder& folder = services.folder;
+    const QString shown = QDir::toNativeSeparators(folder.path());
+    // A mistyped or unmounted data folder is not created: the work would end
+    // up somewhere the user does not look for it.
+    if (!QFileInfo(folder.path()).isDir()) {
+        services.messages.message(
+            nullptr,
+            QStringLiteral("Attenzione: la cartella dei dati \"%1\" non esiste.").arg(shown));
+        return false;
+    }
+    // The program's own key file comes with the installation; a missing one
+    // is reported when the password is typed.
+    if (QFileInfo(folder.path()).canonicalFilePath() !=
+        QFileInfo(programFolder.path()).canonicalFilePath()) {
+        const QString notice =
+            keyfilenotice::provided(PasswordStore::provideKeyFile(folder), folder.path());
+        if (!notice.isEmpty())
+            services.messages.message(nullptr, notice);
+    }
+    return true;
+}
+
 int runProgram(int argc, char** argv) {
     g_programPath = QString::fromLocal8Bit(argc > 0 ? argv[0] : "vellarmo");
     if (!hasDisplay(qgetenv("QT_QPA_PLATFORM"), qgetenv("DISPLAY"), qgetenv("WAYLAND_DISPLAY")))
@@ -92,25 +116,11 @@ int runProgram(int argc, char** argv) {
     const ProgramFolder programFolder(QCoreApplication::applicationDirPath());
     const ProgramFolder folder =
         ProgramFolder::fromArguments(app.arguments(), defaultDataFolder(programFolder.path()));
-    QtServices services(folder);
-    const QString shown = QDir::toNativeSeparators(folder.path());
-    // A mistyped or unmounted data folder is not created: the work would end
-    // up somewhere the user does not look for it.
-    if (!QFileInfo(folder.path()).isDir()) {
-        services.messages.message(
-            nullptr,
-            QStringLiteral("Attenzione: la cartella dei dati \"%1\" non esiste.").arg(shown));
+    // The guide comes with the program, wherever the data live.
+    QtServices services(folder,
+                        ProgramFolder(programFilesFolder(QCoreApplication::applicationDirPath())));
+    if (!prepareDataFolder(services.services, programFolder))
         return 2;
-    }
-    // The program's own key file comes with the installation; a missing one
-    // is reported when the password is typed.
-    if (QFileInfo(folder.path()).canonicalFilePath() !=
-        QFileInfo(programFolder.path()).canonicalFilePath()) {
-        const QString notice =
-            keyfilenotice::provided(PasswordStore::provideKeyFile(folder), folder.path());
-        if (!notice.isEmpty())
-            services.messages.message(nullptr, notice);
-    }
     Program program(services.services);
     program.setEndHandler([] { QCoreApplication::quit(); });
     if (qEnvironmentVariable("VELLARMO_EXIT_AFTER_FIRST_PAINT") == QLatin1String("1"))

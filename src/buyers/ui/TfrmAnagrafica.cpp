@@ -75,7 +75,7 @@ TfrmAnagrafica::TfrmAnagrafica(Services& services, ScreenRouter& router, QWidget
     });
     connect(m_w.cmdEsporta, &QToolButton::clicked, this, [this] {
         TfrmExpAnagrafica dialog(m_services, this);
-        m_services.dialogs.exec(&dialog);
+        dialog.run();
     });
     connect(m_w.cmdGuida, &QToolButton::clicked, this,
             [this] { showHelpTopic(m_services, this, help::Topic::Acquirenti); });

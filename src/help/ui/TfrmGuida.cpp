@@ -6,6 +6,7 @@
 #include "widgets/Pictures.h"
 #include "widgets/Services.h"
 
+#include <QFileInfo>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPainter>
@@ -122,7 +123,14 @@ void TfrmGuida::setTopic(const QString& title, const QStringList& paragraphs) {
 }
 
 void TfrmGuida::openUserGuide() {
-    OpenService(m_services.opener).open(help::quotedUserGuidePath(m_services.folder));
+    // The open service reports nothing, so a missing guide would open
+    // silently nothing: say where it was looked for instead.
+    const QString path = m_services.programFiles.file(help::userGuideFileName());
+    if (!QFileInfo(path).isFile()) {
+        m_services.messages.message(this, help::missingUserGuideMessage(path));
+        return;
+    }
+    OpenService(m_services.opener).open(help::quotedUserGuidePath(m_services.programFiles));
 }
 
 void showHelpTopic(Services& services, QWidget* owner, const QString& title,

@@ -12,7 +12,8 @@ class QPlainTextEdit;
 
 // The help window: one topic's title and text, read-only, and the way to the
 // full user guide (`lnkWeb` and the PDF icon `imgPDF` open Guida.pdf of the
-// program folder with the application the system associates with it).
+// folder of the program's own files with the application the system
+// associates with it, or say where it was looked for when it is missing).
 // It changes nothing and knows no topic by itself: callers hand it one.
 class TfrmGuida : public DialogBase {
     Q_OBJECT

@@ -27,6 +27,9 @@ const QString ExportScreen::kAskOpen = QStringLiteral(
 const QString ExportScreen::kExportFailed =
     QStringLiteral("Attenzione: il sistema non permette di esportare i dati.\n\r\n\rAccertarsi "
                    "che il file di Excel non sia già aperto.");
+const QString ExportScreen::kExportIncomplete = QStringLiteral(
+    "Attenzione: l'archivio non è stato letto per intero.\r\n\r\nIl file di Excel contiene "
+    "soltanto le %1 schede lette.");
 const QString ExportScreen::kInitialStatus =
     QStringLiteral("Esportazione archivio in Microsoft Excel.");
 
@@ -68,7 +71,7 @@ QPixmap spreadsheetIcon(int side) {
 ExportScreen::ExportScreen(Services& services, QWidget* owner, const ExportSource& source,
                            const QString& archivePath, const QString& caption,
                            help::Topic helpTopic)
-    : DialogBase(owner), m_services(services), m_source(source), m_archivePath(archivePath) {
+    : DialogBase(owner), m_services(services), m_source(source) {
     setWindowTitle(caption);
 
     auto* layout = new QVBoxLayout(this);
@@ -129,6 +132,7 @@ ExportScreen::ExportScreen(Services& services, QWidget* owner, const ExportSourc
     connect(cmdEsci, &QToolButton::clicked, this, &QDialog::reject);
     connect(cmdGuida, &QToolButton::clicked, this,
             [this, helpTopic] { showHelpTopic(m_services, this, helpTopic); });
+    fillGrid(archivePath);
 }
 
 void ExportScreen::buildGrid() {
@@ -152,23 +156,21 @@ QString ExportScreen::outputPath() const {
 }
 
 void ExportScreen::run() {
-    if (fillGrid())
+    if (m_read != ExportOutcome::Cancelled)
         m_services.dialogs.exec(this);
 }
 
-bool ExportScreen::fillGrid() {
+void ExportScreen::fillGrid(const QString& archivePath) {
     ExportTable table(int(m_source.sheet.columns.size()));
-    ExportOutcome read = ExportOutcome::Done;
     {
         WorkProgress progress(parentWidget(), QStringLiteral("Lettura dell'archivio in corso..."));
-        read = archiveexport::load(
-            m_archivePath, m_source, table,
+        m_read = archiveexport::load(
+            archivePath, m_source, table,
             [&progress](qint64 done, qint64 total) { return progress.step(done, total); });
     }
-    if (read == ExportOutcome::Cancelled)
-        return false;
-    m_model->setTable(std::move(table));
-    return true;
+    // An archive that cannot be read shows the rows read so far.
+    if (m_read != ExportOutcome::Cancelled)
+        m_model->setTable(std::move(table));
 }
 
 void ExportScreen::cmdEsportaClick() {
@@ -191,6 +193,10 @@ void ExportScreen::cmdEsportaClick() {
         return;
     case ExportOutcome::Done:
         break;
+    }
+    if (m_read != ExportOutcome::Done) {
+        m_services.messages.message(this, kExportIncomplete.arg(m_model->table().rowCount()));
+        return;
     }
     if (m_services.messages.question(this, kAskOpen))
         OpenService(m_services.opener).open(QLatin1Char('"') + path + QLatin1Char('"'));

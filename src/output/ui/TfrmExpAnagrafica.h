@@ -2,8 +2,8 @@
 
 #include "output/ui/ExportScreen.h"
 
-// The spreadsheet export of the buyers archive `Anagrafica.pro`, written to
-// `Anagrafica.xls` in the program folder.
+// The spreadsheet export of the buyers archive `Anagrafica.pro` of the data
+// folder, written to `Anagrafica.xls` beside it.
 class TfrmExpAnagrafica : public ExportScreen {
     Q_OBJECT
 

@@ -22,7 +22,8 @@ protected:
     }
 
     TestFolder dir;
-    FakeServices fake{dir.folder()};
+    TestFolder programFiles;
+    FakeServices fake{dir.folder(), programFiles.folder()};
     QWidget owner;
     TfrmGuida guida{fake.services, &owner};
 };
@@ -42,14 +43,30 @@ TEST_F(TfrmGuidaTest, ShowsTheTitleAndTheParagraphsWithOneEmptyLineBetween) {
     EXPECT_EQ(shown, QStringLiteral("Primo paragrafo.\n\nSecondo paragrafo.\n\nTerzo."));
 }
 
-TEST_F(TfrmGuidaTest, LinkAndIconOpenGuidaPdfOfTheProgramFolder) {
+TEST_F(TfrmGuidaTest, LinkAndIconOpenGuidaPdfOfTheProgramFilesNotOfTheData) {
+    programFiles.writeBytes(QStringLiteral("Guida.pdf"), "%PDF-1.4");
+    dir.writeBytes(QStringLiteral("Guida.pdf"), "%PDF-1.4");
     QTest::mouseClick(child("lnkWeb"), Qt::LeftButton);
     QTest::mouseClick(child("imgPDF"), Qt::LeftButton);
-    EXPECT_EQ(fake.opener.opened, QStringList(2, dir.file(QStringLiteral("Guida.pdf"))));
+    EXPECT_EQ(fake.opener.opened, QStringList(2, programFiles.file(QStringLiteral("Guida.pdf"))));
+    EXPECT_TRUE(fake.messages.shown.isEmpty());
     EXPECT_EQ(child<QLabel>("lnkWeb")->text(), QStringLiteral("Visualizza guida in formato PDF"));
 }
 
+// A guide missing where the program is installed used to open nothing, in
+// silence.
+TEST_F(TfrmGuidaTest, AMissingGuideIsReportedWithThePathLookedAt) {
+    dir.writeBytes(QStringLiteral("Guida.pdf"), "%PDF-1.4");
+    QTest::mouseClick(child("imgPDF"), Qt::LeftButton);
+    EXPECT_TRUE(fake.opener.opened.isEmpty());
+    EXPECT_EQ(fake.messages.texts(),
+              QStringList{QStringLiteral("Attenzione: la guida in formato PDF non è stata "
+                                         "trovata.\r\n\r\nIl file cercato è \"") +
+                          programFiles.file(QStringLiteral("Guida.pdf")) + QStringLiteral("\".")});
+}
+
 TEST_F(TfrmGuidaTest, LinkIsOrangeWhileHeldAndDarkBlueOtherwise) {
+    programFiles.writeBytes(QStringLiteral("Guida.pdf"), "%PDF-1.4");
     const QColor darkBlue(0xFF00008Bu);
     const QColor orange(0xFFFFA500u);
     EXPECT_EQ(textColour("lnkWeb"), darkBlue);

@@ -1,3 +1,4 @@
+#include "buyers/ui/AnagraficaFixture.h"
 #include "distinte/ui/EditorFixture.h"
 #include "output/ExportFixtures.h"
 #include "output/ui/TfrmExpAnagrafica.h"
@@ -7,6 +8,7 @@
 #include "support/Unprivileged.h"
 
 #include <QAbstractItemModelTester>
+#include <QDir>
 #include <QHeaderView>
 #include <QLabel>
 #include <QTableView>
@@ -17,11 +19,14 @@
 namespace {
 
 struct ExportFixture {
-    ExportFixture() {
-        dir.writeBytes("2023.ric", exportfixtures::archiveBytes(exportfixtures::distinte()));
+    static bool writeArchive(const TestFolder& folder) {
+        folder.writeBytes("2023.ric", exportfixtures::archiveBytes(exportfixtures::distinte()));
+        return true;
     }
 
     TestFolder dir;
+    // Before the screen, which reads the archive when it is made.
+    bool written = writeArchive(dir);
     FakeServices fake{dir.folder()};
     QWidget editor;
     TfrmExpRicevute screen{fake.services, &editor, "  " + dir.file("2023.ric") + " "};
@@ -41,10 +46,8 @@ TEST(TfrmExpRicevute, GridShowsTheArchiveWithRowNumbers) {
     QTableView* grid = f.grid();
     ASSERT_NE(grid, nullptr);
     QAbstractItemModel* model = grid->model();
-    // Checked from empty through a fill and a refill that replaces the rows.
+    // The screen filled its grid when it was made.
     QAbstractItemModelTester tester(model, QAbstractItemModelTester::FailureReportingMode::Fatal);
-    ASSERT_TRUE(f.screen.fillGrid());
-    ASSERT_TRUE(f.screen.fillGrid());
     EXPECT_EQ(f.screen.windowTitle(), " Esporta archivio distinte in Microsoft Excel");
     EXPECT_EQ(f.screen.findChild<QLabel*>("panInfo")->text(),
               "Esportazione archivio in Microsoft Excel.");
@@ -78,7 +81,6 @@ TEST(TfrmExpRicevute, QuestionsDecideWritingAndOpening) {
     };
     for (const auto& c : cases) {
         ExportFixture f;
-        ASSERT_TRUE(f.screen.fillGrid());
         f.exportNow(c.answers);
         QStringList asked = {ExportScreen::kAskExport};
         if (c.written)
@@ -97,7 +99,6 @@ TEST(TfrmExpRicevute, QuestionsDecideWritingAndOpening) {
 
 TEST(TfrmExpRicevute, UnwritableTargetGivesTheMessageAndKeepsTheOldFile) {
     ExportFixture f;
-    ASSERT_TRUE(f.screen.fillGrid());
     f.dir.writeBytes("Archivio_Distinte.xls", "old export");
     f.screen.show();
     {
@@ -121,13 +122,11 @@ TEST(TfrmExpAnagrafica, ExportsTheBuyersArchive) {
     {
         // A missing archive is created and shows an empty grid.
         TfrmExpAnagrafica screen(fake.services, &editor);
-        ASSERT_TRUE(screen.fillGrid());
         EXPECT_TRUE(dir.exists("Anagrafica.pro"));
         EXPECT_EQ(screen.findChild<QTableView*>("grdRecords")->model()->rowCount(), 0);
     }
     dir.writeBytes("Anagrafica.pro", exportfixtures::archiveBytes(exportfixtures::buyers()));
     TfrmExpAnagrafica screen(fake.services, &editor);
-    ASSERT_TRUE(screen.fillGrid());
     EXPECT_EQ(screen.windowTitle(), " Esporta archivio anagrafico in Microsoft Excel");
     QTableView* grid = screen.findChild<QTableView*>("grdRecords");
     QAbstractItemModel* model = grid->model();
@@ -158,4 +157,42 @@ TEST(TfrmExpRicevute, OpenedByTheEditorOnItsArchive) {
     f.click("cmdEsporta");
     EXPECT_EQ(f.fake.dialogs.opened, QStringList{"TfrmExpRicevute"});
     EXPECT_EQ(rows, 2);
+}
+
+// The buyers archive opened its export without reading the archive: the grid
+// was empty and a header-only file was called a success.
+TEST(TfrmExpAnagrafica, OpenedByTheBuyersArchiveOnEveryCard) {
+    AnagraficaFixture f;
+    f.dir.writeBytes("Anagrafica.pro", exportfixtures::archiveBytes(exportfixtures::buyers()));
+    f.editor.show();
+    int rows = -1;
+    f.fake.dialogs.handlers.append([&](QDialog* dialog) {
+        rows = dialog->findChild<QTableView*>("grdRecords")->model()->rowCount();
+        f.fake.messages.answers = {true, false};
+        QTest::mouseClick(dialog->findChild<QToolButton*>("cmdEsporta"), Qt::LeftButton);
+        return int(QDialog::Rejected);
+    });
+    f.click("cmdEsporta");
+    EXPECT_EQ(f.fake.dialogs.opened, QStringList{"TfrmExpAnagrafica"});
+    EXPECT_EQ(rows, 2);
+    EXPECT_EQ(f.fake.messages.texts(),
+              (QStringList{ExportScreen::kAskExport, ExportScreen::kAskOpen}));
+    EXPECT_EQ(f.dir.readBytes("Anagrafica.xls").count("<tr>"), 3);
+}
+
+// An archive that cannot be read leaves the grid short: what is written then
+// is not called a success.
+TEST(TfrmExpAnagrafica, AnUnreadableArchiveIsNotReportedAsExported) {
+    TestFolder dir;
+    ASSERT_TRUE(QDir(dir.path()).mkdir("Anagrafica.pro"));
+    FakeServices fake{dir.folder()};
+    QWidget editor;
+    TfrmExpAnagrafica screen(fake.services, &editor);
+    fake.messages.answers = {true, true};
+    QTest::mouseClick(screen.findChild<QToolButton*>("cmdEsporta"), Qt::LeftButton);
+    EXPECT_EQ(fake.messages.texts(),
+              (QStringList{ExportScreen::kAskExport,
+                           "Attenzione: l'archivio non è stato letto per intero.\r\n\r\nIl file "
+                           "di Excel contiene soltanto le 0 schede lette."}));
+    EXPECT_TRUE(fake.opener.opened.isEmpty());
 }
