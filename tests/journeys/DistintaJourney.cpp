@@ -9,10 +9,7 @@
 TEST(Journeys, NewDistintaSavedPrintedAndPaid) {
     REQUIRE_TOOL("pdftotext");
     Journey j;
-    steps::logIn(j);
-    steps::stockTheShop(j);
-    steps::openDistinte(j, QStringLiteral("2024"));
-    steps::fillAndSaveDistinta(j);
+    steps::issueDistinta(j);
 
     const QString number = j.text(QStringLiteral("txtNumRic"));
     EXPECT_EQ(number, QStringLiteral("1"));

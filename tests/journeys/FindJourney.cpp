@@ -7,10 +7,7 @@
 // list, and gone from the unpaid list once it is paid.
 TEST(Journeys, DistintaFoundBySearchAndUnpaidListUntilPaid) {
     Journey j;
-    steps::logIn(j);
-    steps::stockTheShop(j);
-    steps::openDistinte(j, QStringLiteral("2024"));
-    steps::fillAndSaveDistinta(j);
+    steps::issueDistinta(j);
     j.click(QStringLiteral("cmdNuovo"));
     ASSERT_EQ(j.text(QStringLiteral("lblPosizione")), QString());
 

@@ -63,11 +63,9 @@ TEST(Journeys, HelpAndGuideFromEveryScreenWithAHelpButton) {
     steps::openArea(j, "btnDistinte");
     j.click(QStringLiteral("imgRiepIncassi"));
     expectHelp(j, "imgGuida", help::Topic::Riepilogo);
-    j.type(QStringLiteral("txtAnno"), QStringLiteral("2024"));
-    j.choose(QStringLiteral("txtGiornoInizio"), QStringLiteral("01"));
-    j.choose(QStringLiteral("txtMeseInizio"), QStringLiteral("Gennaio"));
-    j.choose(QStringLiteral("txtGiornoFine"), QStringLiteral("31"));
-    j.choose(QStringLiteral("txtMeseFine"), QStringLiteral("Dicembre"));
+    steps::chooseInterval(j,
+                          {QStringLiteral("2024"), QStringLiteral("01"), QStringLiteral("Gennaio"),
+                           QStringLiteral("31"), QStringLiteral("Dicembre")});
     j.onDialog(QStringLiteral("TfrmRiepLavoro"), [&j](QDialog* summary) {
         expectHelp(j, "imgGuida", help::Topic::Riepilogo, summary);
         j.click(QStringLiteral("btnEsci"), summary);

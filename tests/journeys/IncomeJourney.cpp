@@ -10,20 +10,14 @@
 TEST(Journeys, IncomeSummaryAndChartShowTheDistintaTotal) {
     REQUIRE_TOOL("pdftotext");
     Journey j;
-    steps::logIn(j);
-    steps::stockTheShop(j);
-    steps::openDistinte(j, QStringLiteral("2024"));
-    steps::fillAndSaveDistinta(j);
+    steps::issueDistinta(j);
     steps::backToMainMenu(j);
 
     steps::openArea(j, "btnDistinte");
     j.click(QStringLiteral("imgRiepIncassi"));
     ASSERT_EQ(j.screen()->objectName(), QStringLiteral("TfrmMenuRiepLavoro"));
-    j.type(QStringLiteral("txtAnno"), QStringLiteral("2024"));
-    j.choose(QStringLiteral("txtGiornoInizio"), QStringLiteral("01"));
-    j.choose(QStringLiteral("txtMeseInizio"), QStringLiteral("Marzo"));
-    j.choose(QStringLiteral("txtGiornoFine"), QStringLiteral("31"));
-    j.choose(QStringLiteral("txtMeseFine"), QStringLiteral("Marzo"));
+    steps::chooseInterval(j, {QStringLiteral("2024"), QStringLiteral("01"), QStringLiteral("Marzo"),
+                              QStringLiteral("31"), QStringLiteral("Marzo")});
     j.onDialog(QStringLiteral("TfrmRiepLavoro"), [&j](QDialog* summary) {
         EXPECT_EQ(j.text(QStringLiteral("lblTotCosti"), summary), QStringLiteral("37,00"));
         const QStringList rows = j.rows(summary);

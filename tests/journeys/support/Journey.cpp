@@ -159,18 +159,14 @@ void Journey::press(Qt::Key key) {
 }
 
 void Journey::clickRow(const QString& containing, QWidget* within) {
-    QAbstractItemView* list = listOf(within != nullptr ? within : screen());
-    if (list == nullptr)
-        return;
-    const QModelIndex index = rowContaining(list, containing);
-    if (!index.isValid())
-        return;
-    list->scrollTo(index);
-    QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::NoModifier,
-                      list->visualRect(index).center());
+    clickRow(containing, within, false);
 }
 
 void Journey::doubleClickRow(const QString& containing, QWidget* within) {
+    clickRow(containing, within, true);
+}
+
+void Journey::clickRow(const QString& containing, QWidget* within, bool twice) {
     QAbstractItemView* list = listOf(within != nullptr ? within : screen());
     if (list == nullptr)
         return;
@@ -180,7 +176,8 @@ void Journey::doubleClickRow(const QString& containing, QWidget* within) {
     list->scrollTo(index);
     const QPoint at = list->visualRect(index).center();
     QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::NoModifier, at);
-    QTest::mouseDClick(list->viewport(), Qt::LeftButton, Qt::NoModifier, at);
+    if (twice)
+        QTest::mouseDClick(list->viewport(), Qt::LeftButton, Qt::NoModifier, at);
 }
 
 void Journey::choose(const QString& name, const QString& choice, QWidget* within) {

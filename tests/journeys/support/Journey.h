@@ -97,6 +97,7 @@ public:
 
 private:
     QWidget* control(const QString& name, QWidget* within) const;
+    void clickRow(const QString& containing, QWidget* within, bool twice);
     QString paperPath() const { return m_paper.file(QStringLiteral("stampa.pdf")); }
 
     TestFolder m_program;

@@ -140,4 +140,20 @@ void fillAndSaveDistinta(Journey& journey) {
               QStringList{QStringLiteral("La scheda corrente è stata inserita in archivio.")});
 }
 
+void issueDistinta(Journey& journey) {
+    logIn(journey);
+    stockTheShop(journey);
+    openDistinte(journey, QStringLiteral("2024"));
+    fillAndSaveDistinta(journey);
+}
+
+void chooseInterval(Journey& journey, const Interval& interval) {
+    expectScreen(journey, "TfrmMenuRiepLavoro");
+    journey.type(QStringLiteral("txtAnno"), interval.year);
+    journey.choose(QStringLiteral("txtGiornoInizio"), interval.startDay);
+    journey.choose(QStringLiteral("txtMeseInizio"), interval.startMonth);
+    journey.choose(QStringLiteral("txtGiornoFine"), interval.endDay);
+    journey.choose(QStringLiteral("txtMeseFine"), interval.endMonth);
+}
+
 } // namespace steps

@@ -58,4 +58,15 @@ void openDistinte(Journey& journey, const QString& year);
 // tariff list, 05/03/2024 from the calendar, Salva. Total 37,00.
 void fillAndSaveDistinta(Journey& journey);
 
+// From the password screen: logged in, the shop stocked, the editor opened on
+// 2024 and the distinta of fillAndSaveDistinta() saved there.
+void issueDistinta(Journey& journey);
+
+// On the income summary entry screen: the year and the interval's days and
+// months picked from their lists.
+struct Interval {
+    QString year, startDay, startMonth, endDay, endMonth;
+};
+void chooseInterval(Journey& journey, const Interval& interval);
+
 } // namespace steps
