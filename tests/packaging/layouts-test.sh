@@ -69,7 +69,11 @@ run_layout() {
 
   grep -qx 'screen frmPassword' "$report" || fail "no password screen"
   grep -qx 'screen frmAvvio' "$report" || fail "the first-access password did not open the main menu"
-  grep -q '^message ' "$report" && fail "the program showed a message: $(grep '^message ' "$report")"
+  # No notice (a key file or guide problem); the reminder of the safety copy
+  # that leaving asks when none was made is the only question expected.
+  local messages
+  messages="$(grep '^message ' "$report" | grep -v '^message Non è stata fatta una copia di sicurezza' || true)"
+  [ -z "$messages" ] || fail "the program showed a message: $messages"
   local guide
   guide="$(sed -n 's/^open //p' "$report")"
   [ -n "$guide" ] || fail "the guide was not opened"
