@@ -12,6 +12,8 @@ packages=(
   poppler-utils xvfb xauth
   qt6-translations-l10n
   libreoffice-calc-nogui
+  dpkg-dev file lintian desktop-file-utils appstream
+  cups cups-bsd printer-driver-cups-pdf
 )
 
 missing=()
