@@ -40,11 +40,15 @@ void fatalMeansNoDisplay(QtMsgType type, const QMessageLogContext&, const QStrin
         g_heldMessages.append(message);
 }
 
-// The data live beside the program. A program installed where the user may
-// not write (the package's /opt/vellarmo) keeps them in the folder Vellarmo of
-// the user's home instead, made on first use.
+// The data live beside the program when it runs from a build or from the
+// program folder scripts/start.sh made. A program installed under a prefix
+// (the package's /usr/bin, its files in /usr/share/vellarmo), or where the
+// user may not write, keeps them in the folder Vellarmo of the user's home,
+// made on first use: even root, who could write into /usr/bin, gets its data
+// there and not among the system's programs.
 QString defaultDataFolder(const QString& programDir) {
-    if (QFileInfo(programDir).isWritable())
+    const bool installed = programFilesFolder(programDir) != QDir(programDir).absolutePath();
+    if (!installed && QFileInfo(programDir).isWritable())
         return programDir;
     const QString home = QDir::home().filePath(QStringLiteral("Vellarmo"));
     QDir().mkpath(home);

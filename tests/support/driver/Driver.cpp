@@ -117,13 +117,26 @@ void Driver::shown(QWidget* window) {
 
 void Driver::answer(QWidget* messageBox) {
     auto* box = static_cast<QMessageBox*>(messageBox);
+    // Once the main menu is being closed the user wants to leave: a question
+    // then (the backup reminder) gets No.
+    const bool leaving = m_step == Step::Closing;
     QAbstractButton* chosen = nullptr;
     for (QAbstractButton* b : box->buttons()) {
         const QMessageBox::ButtonRole role = box->buttonRole(b);
-        if (role == QMessageBox::YesRole || role == QMessageBox::AcceptRole) {
+        const bool wanted = leaving
+                                ? role == QMessageBox::NoRole
+                                : role == QMessageBox::YesRole || role == QMessageBox::AcceptRole;
+        if (wanted) {
             chosen = b;
             break;
         }
+    }
+    for (QAbstractButton* b : box->buttons()) {
+        if (chosen)
+            break;
+        const QMessageBox::ButtonRole role = box->buttonRole(b);
+        if (role == QMessageBox::YesRole || role == QMessageBox::AcceptRole)
+            chosen = b;
     }
     if (!chosen && !box->buttons().isEmpty())
         chosen = box->buttons().first();

@@ -13,7 +13,8 @@ class QWidget;
 //   screen <objectName>   a window became visible
 //   message <text>        a message box showed (a line feed written as \n, a
 //                         carriage return as \r, a backslash as \\); the
-//                         driver then presses its Yes or OK button
+//                         driver then presses its Yes or OK button, or No
+//                         once it is closing the main menu (the user leaves)
 //   open <path or url>    the program asked the system to open a file or an
 //                         address: recorded, nothing is opened
 //   end                   the program is quitting
