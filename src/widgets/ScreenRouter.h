@@ -16,8 +16,9 @@ enum class MainScreen {
 };
 
 // Switches between the main screens: shows one maximised and hides the one
-// that handed over. Screens not built yet are simply absent, and switching to
-// them does nothing, so no command pretends to open a screen that is missing.
+// that handed over. The program adds every main screen at start-up; a router
+// that lacks one (a test that adds only the screens it drives) does nothing
+// when asked to switch to it, so no command pretends to open a missing screen.
 class ScreenRouter {
 public:
     void add(MainScreen id, QWidget* screen) { m_screens.insert(id, screen); }

@@ -14,7 +14,6 @@
 #include "widgets/FieldExit.h"
 #include "widgets/KeyFilters.h"
 #include "widgets/MenuCard.h"
-#include "widgets/NumberSettings.h"
 #include "widgets/PictureButton.h"
 #include "widgets/Pictures.h"
 #include "widgets/ScreenPreamble.h"
@@ -46,7 +45,6 @@ QLabel* caption(QWidget* parent, const QString& text) {
 
 TfrmMenuRiepLavoro::TfrmMenuRiepLavoro(Services& services, ScreenRouter& router, QWidget* parent)
     : QWidget(parent), m_services(services), m_router(router) {
-    applyNumberSettings();
     prepareScreen(this, QStringLiteral("TfrmMenuRiepLavoro"),
                   QStringLiteral(" Vellarmo - Riepilogo Incassi"), QColor(0xE4E7EB));
 

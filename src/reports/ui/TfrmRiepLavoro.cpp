@@ -3,7 +3,6 @@
 #include "common/ListFind.h"
 #include "help/ui/TfrmGuida.h"
 #include "output/ui/ListPrinter.h"
-#include "widgets/NumberSettings.h"
 #include "widgets/PictureButton.h"
 #include "widgets/Pictures.h"
 #include "widgets/ResultList.h"
@@ -41,7 +40,6 @@ QPushButton* button(QWidget* parent, const char* name, const QString& caption) {
 
 TfrmRiepLavoro::TfrmRiepLavoro(Services& services, QWidget* owner, listfind::Memory& findMemory)
     : QDialog(owner), m_services(services) {
-    applyNumberSettings();
     setObjectName(QStringLiteral("TfrmRiepLavoro"));
     setWindowTitle(QStringLiteral(" Vellarmo - Riepilogo Incassi"));
     setWindowState(Qt::WindowMaximized);

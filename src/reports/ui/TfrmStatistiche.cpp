@@ -14,7 +14,6 @@
 #include "widgets/EnterChain.h"
 #include "widgets/KeyFilters.h"
 #include "widgets/MenuCard.h"
-#include "widgets/NumberSettings.h"
 #include "widgets/PictureButton.h"
 #include "widgets/Pictures.h"
 #include "widgets/ScreenPreamble.h"
@@ -66,7 +65,6 @@ ChartText chartText(const QString& text, int points, unsigned int argb) {
 
 TfrmStatistiche::TfrmStatistiche(Services& services, ScreenRouter& router, QWidget* parent)
     : QWidget(parent), m_services(services), m_router(router) {
-    applyNumberSettings();
     prepareScreen(this, QStringLiteral("TfrmStatistiche"),
                   QStringLiteral(" Vellarmo - Statistiche Incassi"), QColor(0xE4E7EB));
 
