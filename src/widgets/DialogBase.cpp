@@ -4,19 +4,10 @@
 
 #include <QAbstractButton>
 #include <QKeyEvent>
-#include <QLabel>
 
 DialogBase::DialogBase(QWidget* owner) : QDialog(owner) {
     setFixedFrame(this);
     setModal(true);
-    m_lblMemory = new QLabel(QStringLiteral("lblMemory"), this);
-    m_lblMemory->setObjectName(QStringLiteral("lblMemory"));
-    m_lblMemory->hide();
-}
-
-void DialogBase::setRoutingTag(RoutingTag tag) {
-    m_tag = tag;
-    m_lblMemory->setText(routingTagText(tag));
 }
 
 void DialogBase::showEvent(QShowEvent* event) {

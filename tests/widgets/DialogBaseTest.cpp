@@ -3,7 +3,6 @@
 #include "support/ActiveWindow.h"
 #include "widgets/EnterChain.h"
 
-#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QStyleOptionButton>
@@ -12,44 +11,6 @@
 #include <gtest/gtest.h>
 
 namespace {
-
-TEST(DialogBase, RoutingTagIsShownByTheHiddenLabel) {
-    DialogBase dialog(nullptr);
-    auto* label = dialog.findChild<QLabel*>(QStringLiteral("lblMemory"));
-    ASSERT_NE(label, nullptr);
-    EXPECT_EQ(label->text(), QStringLiteral("lblMemory"));
-    EXPECT_EQ(dialog.routingTag(), std::nullopt);
-    dialog.setRoutingTag(RoutingTag::Rigo03);
-    EXPECT_EQ(dialog.routingTag(), RoutingTag::Rigo03);
-    EXPECT_EQ(label->text(), QStringLiteral("rigo_03"));
-    EXPECT_FALSE(label->isVisibleTo(&dialog));
-}
-
-// Every tag of the program with its text; the stamp lines map both ways.
-TEST(RoutingTag, EachTagHasItsText) {
-    const std::pair<RoutingTag, const char*> tags[] = {
-        {RoutingTag::Avvio, "avvio"},
-        {RoutingTag::Ricevute, "ricevute"},
-        {RoutingTag::Statistiche, "statistiche"},
-        {RoutingTag::RiepLavoro, "rieplavoro"},
-        {RoutingTag::Anagrafica, "anagrafica"},
-        {RoutingTag::Rigo01, "rigo_01"},
-        {RoutingTag::Rigo07, "rigo_07"},
-        {RoutingTag::Rigo10, "rigo_10"},
-        {RoutingTag::RicevuteData, "ricevute_data"},
-        {RoutingTag::Distinte, "distinte"},
-    };
-    for (const auto& [tag, text] : tags)
-        EXPECT_EQ(routingTagText(tag), QString::fromLatin1(text));
-    for (int line = 1; line <= 10; ++line) {
-        ASSERT_TRUE(stampLineTag(line).has_value()) << line;
-        EXPECT_EQ(stampLineOf(*stampLineTag(line)), line);
-    }
-    EXPECT_EQ(stampLineTag(0), std::nullopt);
-    EXPECT_EQ(stampLineTag(11), std::nullopt);
-    EXPECT_EQ(stampLineOf(RoutingTag::Ricevute), 0);
-    EXPECT_EQ(stampLineOf(RoutingTag::Distinte), 0);
-}
 
 TEST(DialogBase, EnterInAFieldPressesNoButtonAndEscapeDoesNotClose) {
     DialogBase dialog(nullptr);

@@ -15,17 +15,18 @@
 // (MainScreen::Anagrafica), distinte menu (MenuRicevute), distinta editor
 // (Ricevute), tariff list (Prodotti), income summary entry screen
 // (MenuRiepLavoro), income chart (Statistiche). A work area that joins the
-// program adds its line at its place in this order. A screen created later
-// may look up an earlier one with program.router().screen(id).
+// program adds its line at its place in this order. A screen that opens
+// another is handed it, typed: the distinte menu gets the editor it opens, so
+// the editor is made just before the menu.
 void createWorkScreens(Program& program) {
     Services& services = program.services();
     ScreenRouter& router = program.router();
     auto buyers = std::make_unique<TfrmAnagrafica>(services, router);
     BuyerEditor* buyerEditor = buyers.get();
     program.addMainScreen(MainScreen::Anagrafica, std::move(buyers));
-    program.addMainScreen(MainScreen::MenuRicevute,
-                          std::make_unique<TfrmMenuRicevute>(services, router));
     auto editor = std::make_unique<TfrmRicevute>(services, router);
+    program.addMainScreen(MainScreen::MenuRicevute,
+                          std::make_unique<TfrmMenuRicevute>(services, router, *editor));
     program.mainMenu()->setRecordEditors(editor.get(), buyerEditor);
     program.addMainScreen(MainScreen::Ricevute, std::move(editor));
     program.addMainScreen(MainScreen::Prodotti, std::make_unique<TfrmProdotti>(services, router));

@@ -5,6 +5,6 @@
 #include "distinte/ui/DistintaEditor.h"
 
 void importBuyerIntoDistinta(Services& services, QWidget* owner, DistintaEditor& editor) {
-    if (const auto chosen = TfrmTrovaAnagrafica::choose(services, owner, RoutingTag::Ricevute))
+    if (const auto chosen = TfrmTrovaAnagrafica::choose(services, owner))
         editor.putBuyerLines(buyerlines::distintaBuyerLines(chosen->card));
 }

@@ -125,7 +125,7 @@ TfrmAllegaCartella::TfrmAllegaCartella(Services& services, const Attachments& in
         b->setAutoDefault(false);
 
     connect(btnAnnulla, &QPushButton::clicked, this, &QDialog::reject);
-    connect(btnApplica, &QPushButton::clicked, this, &TfrmAllegaCartella::btnApplicaClick);
+    connect(btnApplica, &QPushButton::clicked, this, &QDialog::accept);
 }
 
 Attachments TfrmAllegaCartella::attachments() const {
@@ -159,9 +159,4 @@ void TfrmAllegaCartella::btnApriClick(int slot) {
     OpenService(m_services.opener)
         .open(QLatin1Char('"') + attachments::filePath(m_services.folder, m_txtFile[slot]->text()) +
               QLatin1Char('"'));
-}
-
-void TfrmAllegaCartella::btnApplicaClick() {
-    if (routingTag() == RoutingTag::Anagrafica)
-        accept();
 }

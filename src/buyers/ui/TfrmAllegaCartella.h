@@ -13,8 +13,8 @@ class QPushButton;
 // editor. "Sfoglia..." copies the chosen file into `Documenti_Allegati` at
 // once, never over a file another card names (attachments::place); the names and descriptions go
 // back to the caller only through "Applica e chiudi" (the dialog is accepted and attachments()
-// holds them), and that only under the routing tag "anagrafica". The dialog never writes the
-// archive: the card is stored when the user presses Salva.
+// holds them). The dialog never writes the archive: the card is stored when the user presses
+// Salva.
 class TfrmAllegaCartella : public DialogBase {
     Q_OBJECT
 
@@ -36,7 +36,6 @@ public:
 private:
     void btnSfogliaClick(int slot);
     void btnApriClick(int slot);
-    void btnApplicaClick();
 
     Services& m_services;
     qint64 m_position;

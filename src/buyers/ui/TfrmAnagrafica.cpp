@@ -85,8 +85,10 @@ SchedaAnagrafica TfrmAnagrafica::cardOnScreen() const {
     QStringList texts;
     for (QLineEdit* field : m_w.txt)
         texts.append(field->text());
-    for (QLabel* label : m_w.lbl)
-        texts.append(label->text());
+    for (int n = 0; n < Attachments::kSlots; ++n)
+        texts.append(m_attachments.file[n]);
+    for (int n = 0; n < Attachments::kSlots; ++n)
+        texts.append(m_attachments.desc[n]);
     return SchedaAnagrafica::fromTexts(texts);
 }
 
@@ -94,8 +96,26 @@ void TfrmAnagrafica::loadCard(const SchedaAnagrafica& card) {
     const QStringList texts = card.toTexts();
     for (int i = 0; i < int(m_w.txt.size()); ++i)
         m_w.txt[i]->setText(text::trimmed(texts[i]));
-    for (int i = 0; i < int(m_w.lbl.size()); ++i)
-        m_w.lbl[i]->setText(text::trimmed(texts[AnagraficaWidgets::kEditFields + i]));
+    Attachments attached;
+    for (int n = 0; n < Attachments::kSlots; ++n) {
+        attached.file[n] = texts[SchedaAnagrafica::File01 + n];
+        attached.desc[n] = texts[SchedaAnagrafica::Desc01 + n];
+    }
+    setAttachments(attached.trimmed());
+}
+
+void TfrmAnagrafica::setAttachments(const Attachments& attached) {
+    m_attachments = attached;
+    for (int n = 0; n < Attachments::kSlots; ++n) {
+        m_w.lbl[n]->setText(attached.file[n]);
+        m_w.lbl[Attachments::kSlots + n]->setText(attached.desc[n]);
+    }
+}
+
+void TfrmAnagrafica::setPosition(qint64 position) {
+    m_position = position;
+    m_w.lblPosizione->setText(position == BuyerArchive::kNotStored ? QString()
+                                                                   : QString::number(position));
 }
 
 void TfrmAnagrafica::showScheda(const SchedaAnagrafica& card, qint64 position) {
@@ -118,12 +138,6 @@ void TfrmAnagrafica::showScheda(const SchedaAnagrafica& card, qint64 position) {
 
 TfrmAnagrafica::Settled TfrmAnagrafica::settleUnsavedChanges() {
     return m_edits.settle(m_services.messages, this, kUnsavedQuestion, [this] { return save(); });
-}
-
-void TfrmAnagrafica::setPosition(qint64 position) {
-    m_position = position;
-    m_w.lblPosizione->setText(position == BuyerArchive::kNotStored ? QString()
-                                                                   : QString::number(position));
 }
 
 void TfrmAnagrafica::clearCard() {
@@ -168,8 +182,7 @@ void TfrmAnagrafica::cmdDuplicaClick() {
         return;
     // The edit fields stay exactly as typed; only what belongs to the stored
     // card goes: its attachments and its position.
-    for (QLabel* label : m_w.lbl)
-        label->clear();
+    setAttachments(Attachments{});
     setPosition(BuyerArchive::kNotStored);
     m_w.field(SchedaAnagrafica::Nome)->setFocus();
     m_services.messages.notice(this, MessageBoxes::Icon::Information, kDuplicated);
@@ -223,22 +236,13 @@ void TfrmAnagrafica::btnEmailClick() {
 }
 
 void TfrmAnagrafica::cmdFileClick() {
-    Attachments current;
-    for (int n = 0; n < Attachments::kSlots; ++n) {
-        current.file[n] = m_w.lbl[n]->text();
-        current.desc[n] = m_w.lbl[Attachments::kSlots + n]->text();
-    }
-    TfrmAllegaCartella dialog(m_services, current.trimmed(), m_position, this);
-    dialog.setRoutingTag(RoutingTag::Anagrafica);
+    TfrmAllegaCartella dialog(m_services, m_attachments, m_position, this);
     if (m_services.dialogs.exec(&dialog) != QDialog::Accepted)
         return;
     const Attachments chosen = dialog.attachments();
-    if (chosen != current.trimmed())
+    if (chosen != m_attachments)
         m_edits.markEdited();
-    for (int n = 0; n < Attachments::kSlots; ++n) {
-        m_w.lbl[n]->setText(chosen.file[n]);
-        m_w.lbl[Attachments::kSlots + n]->setText(chosen.desc[n]);
-    }
+    setAttachments(chosen);
 }
 
 void TfrmAnagrafica::cmdStampaClick() {
@@ -247,7 +251,7 @@ void TfrmAnagrafica::cmdStampaClick() {
 }
 
 void TfrmAnagrafica::cmdTrovaClick() {
-    if (const auto chosen = TfrmTrovaAnagrafica::choose(m_services, this, RoutingTag::Anagrafica))
+    if (const auto chosen = TfrmTrovaAnagrafica::choose(m_services, this))
         showScheda(chosen->card, chosen->position);
 }
 

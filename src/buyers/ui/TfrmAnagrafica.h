@@ -1,5 +1,6 @@
 #pragma once
 
+#include "buyers/Attachments.h"
 #include "buyers/BuyerArchive.h"
 #include "buyers/SchedaAnagrafica.h"
 #include "buyers/ui/AnagraficaWidgets.h"
@@ -13,8 +14,9 @@ class ScreenRouter;
 struct Services;
 
 // The buyers archive screen: one card at a time, typed in, duplicated,
-// stored and paged through. The fields are the card; its record position
-// alone tells a stored card from a new one, and `lblPosizione` only shows it.
+// stored and paged through. The fields and the attachments are the card; its
+// record position alone tells a stored card from a new one, and
+// `lblPosizione` and the hidden attachment labels only show them.
 // The rules live in the buyers model functions; this class moves texts
 // between them and the widgets and shows their messages. Before a card the
 // user changed is replaced or left (Nuovo, Duplica, the arrows, a card chosen
@@ -60,6 +62,7 @@ private:
     void navigate(BuyerArchive::Step step);
 
     void loadCard(const SchedaAnagrafica& card);
+    void setAttachments(const Attachments& attached);
     void clearCard();
     void setPosition(qint64 position);
     void showAccessFailure();
@@ -69,5 +72,7 @@ private:
     AnagraficaWidgets m_w;
     // Whether the user changed the card since it was cleared, loaded or saved.
     UnsavedEdits m_edits;
+    // The three attachments of the card on screen, trimmed.
+    Attachments m_attachments;
     qint64 m_position = BuyerArchive::kNotStored;
 };

@@ -37,10 +37,8 @@ const CriterionField kFields[buyersearch::CriterionCount] = {
 
 } // namespace
 
-std::optional<buyersearch::Chosen> TfrmTrovaAnagrafica::choose(Services& services, QWidget* owner,
-                                                               RoutingTag tag) {
+std::optional<buyersearch::Chosen> TfrmTrovaAnagrafica::choose(Services& services, QWidget* owner) {
     TfrmTrovaAnagrafica dialog(services, owner);
-    dialog.setRoutingTag(tag);
     if (services.dialogs.exec(&dialog) != QDialog::Accepted)
         return std::nullopt;
     return dialog.chosen();
@@ -160,8 +158,7 @@ void TfrmTrovaAnagrafica::btnCercaClick() {
 
 void TfrmTrovaAnagrafica::lstRecordsDblClick() {
     const std::optional<ResultRow> row = m_results->list()->selectedRow();
-    const std::optional<RoutingTag> tag = routingTag();
-    if (row && (tag == RoutingTag::Anagrafica || tag == RoutingTag::Ricevute)) {
+    if (row) {
         m_chosen = buyersearch::choose(BuyerArchive(m_services.folder),
                                        buyersearch::LineKind::Summary, *row);
         if (m_chosen) {
@@ -169,7 +166,7 @@ void TfrmTrovaAnagrafica::lstRecordsDblClick() {
             return;
         }
     }
-    // Nothing to hand over (no row, an unknown tag, a card gone): the screen
-    // closes all the same.
+    // Nothing to hand over (no row, a card gone): the screen closes all the
+    // same.
     reject();
 }

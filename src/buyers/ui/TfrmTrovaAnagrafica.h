@@ -2,7 +2,6 @@
 
 #include "buyers/BuyerSearch.h"
 #include "widgets/DialogBase.h"
-#include "widgets/RoutingTag.h"
 
 #include <array>
 #include <optional>
@@ -16,9 +15,8 @@ class QStackedWidget;
 // " Trova dati anagrafici in archivio": finds buyer cards by up to ten
 // criteria and lists them sorted, one summary line per card. A double click
 // on a line closes the screen with that card as its result (chosen()), for
-// the caller to show: the buyer editor (tag "anagrafica") or the distinta
-// editor's buyer lines (tag "ricevute"). Under any other tag nothing is
-// chosen. The archive is only read.
+// the caller to show: the buyer editor shows the card, the distinta editor
+// fills its buyer lines from it. The archive is only read.
 class TfrmTrovaAnagrafica : public DialogBase {
     Q_OBJECT
 
@@ -28,10 +26,9 @@ public:
     // The card picked by the double click, once the dialog was accepted.
     std::optional<buyersearch::Chosen> chosen() const { return m_chosen; }
 
-    // What the two editors do with the screen: open it with their tag and
+    // What the two editors do with the screen: open it over `owner` and
     // wait; the card chosen, if any.
-    static std::optional<buyersearch::Chosen> choose(Services& services, QWidget* owner,
-                                                     RoutingTag tag);
+    static std::optional<buyersearch::Chosen> choose(Services& services, QWidget* owner);
 
 protected:
     void showEvent(QShowEvent* event) override;

@@ -1,5 +1,7 @@
 #include "distinte/ui/TfrmCalendario.h"
 
+#include "widgets/Services.h"
+
 #include <QCalendarWidget>
 #include <QDate>
 #include <QHBoxLayout>
@@ -7,6 +9,13 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
+
+std::optional<QDate> TfrmCalendario::choose(Services& services, QWidget* owner) {
+    TfrmCalendario dialog(services, owner);
+    if (services.dialogs.exec(&dialog) != QDialog::Accepted)
+        return std::nullopt;
+    return dialog.chosenDate();
+}
 
 TfrmCalendario::TfrmCalendario(Services&, QWidget* owner) : DialogBase(owner) {
     setObjectName(QStringLiteral("TfrmCalendario"));
@@ -57,6 +66,5 @@ QDate TfrmCalendario::chosenDate() const {
 }
 
 void TfrmCalendario::btnImportaDataClick() {
-    if (routingTag() == RoutingTag::RicevuteData)
-        accept();
+    accept();
 }

@@ -3,14 +3,14 @@
 #include "widgets/DialogBase.h"
 
 #include <QDate>
+#include <optional>
 
 class QCalendarWidget;
 struct Services;
 
-// " Importazione data": picks a date for the distinta editor, starting on
-// today. With the routing tag "ricevute_data", "Importa" accepts the dialog
-// and the caller takes chosenDate(); with any other tag it does nothing and
-// the calendar stays open. "Annulla" and Escape reject it.
+// " Importazione data": picks a date, starting on today. "Importa" (or a
+// double click on a day) accepts the dialog and the caller takes
+// chosenDate(); "Annulla" and Escape reject it.
 class TfrmCalendario : public DialogBase {
     Q_OBJECT
 
@@ -19,6 +19,9 @@ public:
 
     // The day selected in the calendar.
     QDate chosenDate() const;
+
+    // Opens the calendar over `owner` and waits; the day imported, if any.
+    static std::optional<QDate> choose(Services& services, QWidget* owner);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

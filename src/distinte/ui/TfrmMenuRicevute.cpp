@@ -13,7 +13,6 @@
 #include "widgets/MenuCard.h"
 #include "widgets/PictureButton.h"
 #include "widgets/Pictures.h"
-#include "widgets/RoutingTag.h"
 #include "widgets/ScreenPreamble.h"
 #include "widgets/ScreenRouter.h"
 #include "widgets/Services.h"
@@ -29,24 +28,8 @@
 #include <QStyle>
 #include <QToolButton>
 #include <QVBoxLayout>
-#include <optional>
 
 namespace {
-
-std::optional<MainScreen> screenForTag(RoutingTag tag) {
-    switch (tag) {
-    case RoutingTag::Avvio:
-        return MainScreen::Avvio;
-    case RoutingTag::Ricevute:
-        return MainScreen::Ricevute;
-    case RoutingTag::Statistiche:
-        return MainScreen::Statistiche;
-    case RoutingTag::RiepLavoro:
-        return MainScreen::MenuRiepLavoro;
-    default:
-        return std::nullopt;
-    }
-}
 
 QLabel* makeLink(QWidget* parent, const QString& name, const QString& text) {
     auto* link = new QLabel(text, parent);
@@ -59,14 +42,11 @@ QLabel* makeLink(QWidget* parent, const QString& name, const QString& text) {
 
 } // namespace
 
-TfrmMenuRicevute::TfrmMenuRicevute(Services& services, ScreenRouter& router, QWidget* parent)
-    : QWidget(parent), m_services(services), m_router(router) {
+TfrmMenuRicevute::TfrmMenuRicevute(Services& services, ScreenRouter& router, DistintaEditor& editor,
+                                   QWidget* parent)
+    : QWidget(parent), m_services(services), m_router(router), m_editor(editor) {
     prepareScreen(this, QStringLiteral("TfrmMenuRicevute"),
                   QStringLiteral(" Vellarmo - Emissione Distinte"), QColor(0xE4E7EB));
-
-    m_lblMemory = new QLabel(routingTagText(m_tag), this);
-    m_lblMemory->setObjectName(QStringLiteral("lblMemory"));
-    m_lblMemory->hide();
 
     auto* heading = menucard::heading(this, QStringLiteral("Distinte valori bollati"),
                                       QStringLiteral("intAnnoPreventivi"));
@@ -124,8 +104,9 @@ TfrmMenuRicevute::TfrmMenuRicevute(Services& services, ScreenRouter& router, QWi
     imgGuida->setIconSize(QSize(48, 48));
     imgEsci->setIconSize(QSize(48, 48));
 
-    const auto toStatistiche = [this] { closeTowards(RoutingTag::Statistiche); };
-    const auto toRiepilogo = [this] { closeTowards(RoutingTag::RiepLavoro); };
+    // A screen that is not there leaves the menu open.
+    const auto toStatistiche = [this] { m_router.switchTo(MainScreen::Statistiche, this); };
+    const auto toRiepilogo = [this] { m_router.switchTo(MainScreen::MenuRiepLavoro, this); };
     applyLinkFeedback(lnkStatistiche, toStatistiche);
     applyLinkFeedback(lnkRiepIncassi, toRiepilogo);
     const auto toLogo = [this] { openLogoDialog(m_services, this); };
@@ -175,7 +156,6 @@ void TfrmMenuRicevute::showEvent(QShowEvent* event) {
     if (event->spontaneous())
         return;
     m_txtAnno->setText(dates::currentYear());
-    setTag(RoutingTag::Avvio);
     m_txtAnno->setFocus();
 }
 
@@ -186,35 +166,15 @@ void TfrmMenuRicevute::openEditorOnYear() {
         m_txtAnno->setFocus();
         return;
     }
-    auto* editor = dynamic_cast<DistintaEditor*>(m_router.screen(MainScreen::Ricevute));
-    if (editor == nullptr)
+    // The editor is opened on the year only when it can be shown.
+    if (m_router.screen(MainScreen::Ricevute) == nullptr)
         return;
-    editor->openYear(text::trimmed(typed));
-    closeTowards(RoutingTag::Ricevute);
-}
-
-void TfrmMenuRicevute::setTag(RoutingTag tag) {
-    m_tag = tag;
-    m_lblMemory->setText(routingTagText(tag));
-}
-
-void TfrmMenuRicevute::closeTowards(RoutingTag tag) {
-    const std::optional<MainScreen> target = screenForTag(tag);
-    if (!target || m_router.screen(*target) == nullptr)
-        return;
-    setTag(tag);
-    close();
+    m_editor.openYear(text::trimmed(typed));
+    m_router.switchTo(MainScreen::Ricevute, this);
 }
 
 void TfrmMenuRicevute::closeEvent(QCloseEvent* event) {
-    const std::optional<MainScreen> target = screenForTag(m_tag);
-    if (target && m_router.switchTo(*target, this)) {
-        event->accept();
-        return;
-    }
-    // A screen that is not there cannot be shown: go back to the main menu
-    // instead, or stay when even that is missing.
-    setTag(RoutingTag::Avvio);
+    // Without a main menu to go back to the distinte menu stays.
     if (m_router.switchTo(MainScreen::Avvio, this))
         event->accept();
     else

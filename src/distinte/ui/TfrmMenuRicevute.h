@@ -1,23 +1,22 @@
 #pragma once
 
-#include "widgets/RoutingTag.h"
-
 #include <QWidget>
 
-class QLabel;
+class DistintaEditor;
 class QLineEdit;
 class ScreenRouter;
 struct Services;
 
 // The distinte menu: asks for the calendar year and opens the distinta
-// editor on that year's archive, or hands over to the income chart or the
-// income summary. Its routing tag decides, when the menu closes, which screen
-// is shown next (Avvio: the main menu); the hidden `lblMemory` shows it.
+// editor it was handed on that year's archive, or hands over to the income
+// chart or the income summary. Each command asks the router for its screen
+// directly; closing the menu shows the main menu.
 class TfrmMenuRicevute : public QWidget {
     Q_OBJECT
 
 public:
-    TfrmMenuRicevute(Services& services, ScreenRouter& router, QWidget* parent = nullptr);
+    TfrmMenuRicevute(Services& services, ScreenRouter& router, DistintaEditor& editor,
+                     QWidget* parent = nullptr);
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -25,13 +24,9 @@ protected:
 
 private:
     void openEditorOnYear();
-    void setTag(RoutingTag tag);
-    // Sets the tag and closes, when the screen it names is there at all.
-    void closeTowards(RoutingTag tag);
 
     Services& m_services;
     ScreenRouter& m_router;
+    DistintaEditor& m_editor;
     QLineEdit* m_txtAnno;
-    QLabel* m_lblMemory;
-    RoutingTag m_tag = RoutingTag::Avvio;
 };

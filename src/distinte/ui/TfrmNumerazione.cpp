@@ -29,6 +29,12 @@ const QString TfrmNumerazione::kNotSaved = QStringLiteral(
     "Accertarsi di possedere i privilegi di scrittura nella cartella di installazione del "
     "programma.");
 
+std::optional<QString> TfrmNumerazione::askStart(Services& services, QWidget* owner) {
+    TfrmNumerazione dialog(services, owner);
+    services.dialogs.exec(&dialog);
+    return dialog.storedStart();
+}
+
 TfrmNumerazione::TfrmNumerazione(Services& services, QWidget* owner)
     : DialogBase(owner), m_services(services) {
     setObjectName(QStringLiteral("TfrmNumerazione"));
@@ -87,13 +93,11 @@ void TfrmNumerazione::showEvent(QShowEvent* event) {
     DialogBase::showEvent(event);
     if (event->spontaneous())
         return;
-    if (routingTag() == RoutingTag::Distinte) {
-        // A stored start longer than the typing limit is shown whole, so
-        // that "Applica e chiudi" does not store it cut.
-        const QString stored = Impostazioni(m_services.folder).numberingStart();
-        m_txtInizio->setMaxLength(std::max(kTypingLimit, int(stored.size())));
-        m_txtInizio->setText(stored);
-    }
+    // A stored start longer than the typing limit is shown whole, so that
+    // "Applica e chiudi" does not store it cut.
+    const QString stored = Impostazioni(m_services.folder).numberingStart();
+    m_txtInizio->setMaxLength(std::max(kTypingLimit, int(stored.size())));
+    m_txtInizio->setText(stored);
     if (text::trimmed(m_txtInizio->text()).isEmpty())
         m_txtInizio->setText(QStringLiteral("1"));
     m_txtInizio->setFocus();
@@ -113,12 +117,10 @@ void TfrmNumerazione::btnApplicaClick() {
     // Clicking normally moves the focus here first; a click that does not
     // (a button pressed without taking the focus) still stores a clean number.
     txtInizioExit();
-    if (routingTag() == RoutingTag::Distinte) {
-        const QString start = text::trimmed(m_txtInizio->text());
-        if (Impostazioni(m_services.folder).setNumberingStart(start))
-            m_stored = start;
-        else
-            m_services.messages.notice(this, MessageBoxes::Icon::Warning, kNotSaved);
-    }
+    const QString start = text::trimmed(m_txtInizio->text());
+    if (Impostazioni(m_services.folder).setNumberingStart(start))
+        m_stored = start;
+    else
+        m_services.messages.notice(this, MessageBoxes::Icon::Warning, kNotSaved);
     accept();
 }

@@ -8,10 +8,10 @@ class QLineEdit;
 struct Services;
 
 // " Impostazione inizio numerazione documenti": shows and sets the number
-// from which the automatic numbering of distinte starts. With the routing tag
-// "distinte" it reads the stored start when shown and "Applica e chiudi"
-// stores the field, which storedStart() then returns; "Annulla" closes
-// without storing anything.
+// from which the automatic numbering of distinte starts. It shows the stored
+// start when shown and "Applica e chiudi" stores the field, which
+// storedStart() then returns for the caller to use; "Annulla" closes without
+// storing anything.
 class TfrmNumerazione : public DialogBase {
     Q_OBJECT
 
@@ -20,6 +20,9 @@ public:
 
     // The start "Applica e chiudi" stored; none when nothing was stored.
     std::optional<QString> storedStart() const { return m_stored; }
+
+    // Opens the dialog over `owner` and waits; the start stored, if any.
+    static std::optional<QString> askStart(Services& services, QWidget* owner);
 
     // Shown when the start cannot be stored (read-only folder).
     static const QString kNotSaved;

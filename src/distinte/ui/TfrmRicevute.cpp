@@ -369,24 +369,18 @@ void TfrmRicevute::setDateByUser(const QString& date) {
 }
 
 void TfrmRicevute::impNumerazioneClick() {
-    TfrmNumerazione dialog(m_services, this);
-    dialog.setRoutingTag(RoutingTag::Distinte);
-    m_services.dialogs.exec(&dialog);
     // The next "Nuovo" reads the start again; a number already proposed stays.
-    if (const std::optional<QString> start = dialog.storedStart())
+    if (const std::optional<QString> start = TfrmNumerazione::askStart(m_services, this))
         m_w.lblInizio->setText(*start);
 }
 
 void TfrmRicevute::openCalendar() {
-    TfrmCalendario dialog(m_services, this);
-    dialog.setRoutingTag(RoutingTag::RicevuteData);
-    if (m_services.dialogs.exec(&dialog) == QDialog::Accepted)
-        setDateByUser(dates::dateText(dialog.chosenDate()));
+    if (const std::optional<QDate> date = TfrmCalendario::choose(m_services, this))
+        setDateByUser(dates::dateText(*date));
 }
 
 void TfrmRicevute::impBollatoClick(int line) {
-    if (const std::optional<TariffEntry> entry =
-            TfrmTrovaServizi::chooseForLine(m_services, this, line))
+    if (const std::optional<TariffEntry> entry = TfrmTrovaServizi::choose(m_services, this))
         putTariffEntry(line, *entry);
 }
 

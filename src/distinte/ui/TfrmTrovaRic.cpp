@@ -45,7 +45,6 @@ QString TfrmTrovaRic::countText(qsizetype rows) {
 
 void TfrmTrovaRic::openFor(Services& services, DistintaEditor& editor, QWidget* owner) {
     TfrmTrovaRic dialog(services, editor, owner);
-    dialog.setRoutingTag(RoutingTag::Ricevute);
     services.dialogs.exec(&dialog);
 }
 
@@ -190,10 +189,9 @@ void TfrmTrovaRic::btnCercaClick() {
 }
 
 void TfrmTrovaRic::lstRecordsDblClick() {
-    // Nothing to open (no row selected, another tag, or the archive cannot
-    // be read): the screen closes without a word.
-    if (routingTag() == RoutingTag::Ricevute &&
-        showListedDistinta(m_editor, m_results.list()->selectedRow()))
+    // Nothing to open (no row selected, or the archive cannot be read): the
+    // screen closes without a word.
+    if (showListedDistinta(m_editor, m_results.list()->selectedRow()))
         accept();
     else
         reject();

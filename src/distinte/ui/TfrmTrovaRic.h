@@ -14,7 +14,7 @@ struct Services;
 // The search of the distinte in the archive open in the editor: up to six
 // criteria on the first panel, the summary lines found on the second, with
 // the in-list find, the print of the list and a double click that puts the
-// distinta behind a row into the editor (only with the tag "ricevute").
+// distinta behind a row into the editor it was handed.
 // The rules live in distintasearch; this screen moves texts between them and
 // its widgets. It never reads or writes the editor's widgets.
 class TfrmTrovaRic : public DialogBase {
@@ -24,7 +24,7 @@ public:
     TfrmTrovaRic(Services& services, DistintaEditor& editor, QWidget* owner);
 
     // What the editor's search command does: opens the search over `owner`
-    // with the tag "ricevute" and waits until it closes.
+    // and waits until it closes.
     static void openFor(Services& services, DistintaEditor& editor, QWidget* owner);
 
     static const QString kPrintTitle;

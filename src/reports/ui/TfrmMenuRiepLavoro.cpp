@@ -170,7 +170,7 @@ QWidget* TfrmMenuRiepLavoro::buildIntervalGroup(const QString& title, QComboBox*
                              9, [](const QString& t) { return incomeinterval::isMonthChoice(t); });
     (*day)->setMinimumWidth(70);
     (*month)->setMinimumWidth(150);
-    *year = new QLabel(QStringLiteral("ANNO"), group);
+    *year = new QLabel(m_copiedYear, group);
     (*year)->setObjectName(QString::fromLatin1(yearName));
     auto* row = new QHBoxLayout(group);
     row->addWidget(new QLabel(QStringLiteral("Giorno:"), group));
@@ -210,9 +210,9 @@ bool TfrmMenuRiepLavoro::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void TfrmMenuRiepLavoro::copyYearToLabels() {
-    const QString year = text::trimmed(m_txtAnno->text());
-    m_lblAnnoInizio->setText(year);
-    m_lblAnnoFine->setText(year);
+    m_copiedYear = text::trimmed(m_txtAnno->text());
+    m_lblAnnoInizio->setText(m_copiedYear);
+    m_lblAnnoFine->setText(m_copiedYear);
 }
 
 void TfrmMenuRiepLavoro::btnVisualizzaClick() {
@@ -220,8 +220,7 @@ void TfrmMenuRiepLavoro::btnVisualizzaClick() {
     m_lblDataFine->clear();
     const incomeinterval::Check check = incomeinterval::check(
         {m_txtAnno->text(), m_txtGiornoInizio->currentText(), m_txtMeseInizio->currentText(),
-         m_txtGiornoFine->currentText(), m_txtMeseFine->currentText(), m_lblAnnoInizio->text(),
-         m_lblAnnoFine->text()});
+         m_txtGiornoFine->currentText(), m_txtMeseFine->currentText(), m_copiedYear, m_copiedYear});
     m_lblDataInizio->setText(check.startDate);
     m_lblDataFine->setText(check.endDate);
     if (!check.ok) {
@@ -254,10 +253,11 @@ void TfrmMenuRiepLavoro::btnVisualizzaClick() {
     }
 
     m_lblAttendere->show();
-    m_lblFile->setText(yearchoice::archivePath(m_services.folder, m_txtAnno->text()));
+    const QString archive = yearchoice::archivePath(m_services.folder, m_txtAnno->text());
+    m_lblFile->setText(archive);
     const QString filter = m_txtCliente->text();
     incomesummary::Result summary =
-        incomesummary::summarize({m_lblFile->text(), filter, check.startDate, check.endDate});
+        incomesummary::summarize({archive, filter, check.startDate, check.endDate});
     if (!summary.readable) {
         m_lblAttendere->hide();
         m_services.messages.message(this, archivemessage::kFileInaccessible);

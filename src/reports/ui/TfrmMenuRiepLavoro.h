@@ -2,6 +2,7 @@
 
 #include "common/ListFind.h"
 
+#include <QString>
 #include <QWidget>
 
 class QComboBox;
@@ -43,6 +44,9 @@ private:
     QComboBox* m_txtMeseInizio = nullptr;
     QComboBox* m_txtGiornoFine = nullptr;
     QComboBox* m_txtMeseFine = nullptr;
+    // The year as last copied from the year field when a key is released or
+    // the field is left; both year labels show it.
+    QString m_copiedYear = QStringLiteral("ANNO");
     QLabel* m_lblAnnoInizio = nullptr;
     QLabel* m_lblAnnoFine = nullptr;
     QLabel* m_lblDataInizio;

@@ -95,10 +95,13 @@ void TfrmRiepLavoro::showSummary(incomesummary::Result summary, const QString& f
                                  const QString& startDate, const QString& endDate) {
     m_lblConta->setText(incomesummary::hasFilter(filter) ? QStringLiteral("1")
                                                          : QStringLiteral("0"));
-    m_titTipologia->setText(incomesummary::buyerHeading(filter));
+    m_heading = incomesummary::buyerHeading(filter);
+    m_interval = incomesummary::intervalText(startDate, endDate);
+    m_total = incomesummary::totalText(summary.sum);
+    m_titTipologia->setText(m_heading);
     m_list->setRows(std::move(summary.rows));
-    m_lblIntervallo->setText(incomesummary::intervalText(startDate, endDate));
-    m_lblTotCosti->setText(incomesummary::totalText(summary.sum));
+    m_lblIntervallo->setText(m_interval);
+    m_lblTotCosti->setText(m_total);
     m_damageWarning = summary.damaged.warning();
 }
 
@@ -132,7 +135,6 @@ void TfrmRiepLavoro::btnStampaClick() {
     if (!m_services.messages.question(this,
                                       QStringLiteral("Si vuole stampare il presente riepilogo?")))
         return;
-    printList(m_services, this, incomesummary::printTitle(m_titTipologia->text()),
-              incomesummary::printLines(m_list->rows().lines(), m_lblIntervallo->text(),
-                                        m_lblTotCosti->text()));
+    printList(m_services, this, incomesummary::printTitle(m_heading),
+              incomesummary::printLines(m_list->rows().lines(), m_interval, m_total));
 }

@@ -42,4 +42,8 @@ private:
     QLabel* m_lblConta;
     // Said once the list is on screen: the distinte left out as damaged.
     QString m_damageWarning;
+    // The heading, interval and total the labels show, for the print.
+    QString m_heading;
+    QString m_interval;
+    QString m_total;
 };

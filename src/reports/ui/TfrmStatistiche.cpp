@@ -243,10 +243,11 @@ void TfrmStatistiche::btnApriClick() {
         return;
     }
     const QString year = text::trimmed(typed);
-    m_lblFile->setText(yearchoice::archivePath(m_services.folder, year));
+    const QString archive = yearchoice::archivePath(m_services.folder, year);
+    m_lblFile->setText(archive);
     m_lblTitolo->setText(monthlyincome::headingFor(year));
 
-    const monthlyincome::Sums sums = monthlyincome::read(m_lblFile->text(), year);
+    const monthlyincome::Sums sums = monthlyincome::read(archive, year);
     if (!sums.readable) {
         m_services.messages.message(this, archivemessage::kFileInaccessible);
         return;

@@ -29,13 +29,8 @@ QLineEdit* hiddenField(const QString& name, QWidget* parent) {
 
 } // namespace
 
-std::optional<TariffEntry> TfrmTrovaServizi::chooseForLine(Services& services, QWidget* owner,
-                                                           int line) {
-    const std::optional<RoutingTag> tag = stampLineTag(line);
-    if (!tag)
-        return std::nullopt;
+std::optional<TariffEntry> TfrmTrovaServizi::choose(Services& services, QWidget* owner) {
     TfrmTrovaServizi dialog(services, owner);
-    dialog.setRoutingTag(*tag);
     if (services.dialogs.exec(&dialog) != QDialog::Accepted)
         return std::nullopt;
     return dialog.chosenEntry();
@@ -128,8 +123,11 @@ void TfrmTrovaServizi::pickSelected() {
     const QString row = text::trimmed(selected.first()->text());
     if (row.isEmpty())
         return;
-    m_txtNome->setText(tariff::entryName(row));
-    m_txtPrezzoUni->setText(tariff::entryPrice(row, tariff::kImportPriceSpan));
+    m_picked = TariffEntry{text::trimmed(tariff::entryName(row)),
+                           text::trimmed(tariff::entryPrice(row, tariff::kImportPriceSpan))};
+    // The hidden fields only mirror the entry picked.
+    m_txtNome->setText(m_picked->name);
+    m_txtPrezzoUni->setText(m_picked->price);
     m_icoMano->show();
 }
 
@@ -145,10 +143,6 @@ void TfrmTrovaServizi::importEntry() {
         return;
     }
     pickSelected();
-    // Only a stamp line can take an entry; any other tag confirms into nothing.
-    const std::optional<RoutingTag> tag = routingTag();
-    if (tag && stampLineOf(*tag) != 0)
-        m_chosen =
-            TariffEntry{text::trimmed(m_txtNome->text()), text::trimmed(m_txtPrezzoUni->text())};
+    m_chosen = m_picked;
     accept();
 }

@@ -13,23 +13,19 @@ class QListWidget;
 // The import of a tariff entry into one stamp line of the distinta editor.
 // Lists the tariff file's entries and lets the user pick one; after exec()
 // the caller takes chosenEntry() and writes it into the line it opened the
-// screen for. Only a stamp-line routing tag (rigo_01 ... rigo_10) yields an
-// entry: with any other tag "Importa dati" confirms into nothing. The tariff
-// file is only read.
+// screen for. The tariff file is only read.
 class TfrmTrovaServizi : public DialogBase {
     Q_OBJECT
 
 public:
     TfrmTrovaServizi(Services& services, QWidget* owner);
 
-    // The entry imported by "Importa dati"; none after "Chiudi" or when the
-    // routing tag names no stamp line.
+    // The entry imported by "Importa dati"; none after "Chiudi".
     std::optional<TariffEntry> chosenEntry() const { return m_chosen; }
 
-    // What the editor's import button of stamp line `line` (1 ... 10) does:
-    // opens the import over `owner` with that line's tag, waits for it and
-    // returns the entry chosen, if any.
-    static std::optional<TariffEntry> chooseForLine(Services& services, QWidget* owner, int line);
+    // What the editor's import button of a stamp line does: opens the import
+    // over `owner`, waits for it and returns the entry chosen, if any.
+    static std::optional<TariffEntry> choose(Services& services, QWidget* owner);
 
 private:
     void loadList();
@@ -37,6 +33,8 @@ private:
     void importEntry();
 
     Services& m_services;
+    // The entry of the row highlighted last, and the one imported.
+    std::optional<TariffEntry> m_picked;
     std::optional<TariffEntry> m_chosen;
     QListWidget* m_lstRecords;
     QLabel* m_icoMano;

@@ -32,6 +32,21 @@ struct AnagraficaFixture {
         QTest::mouseClick(child<QAbstractButton>(name), Qt::LeftButton);
     }
     QStringList messages() const { return fake.messages.texts(); }
+    // The attachment names and descriptions as "Allega file" shows them for
+    // the card on screen; the dialog is then cancelled.
+    QStringList attachedTexts() {
+        QStringList shown;
+        fake.dialogs.handlers.append([&shown](QDialog* d) {
+            for (const char* stem : {"txtFile0", "txtDesc0"})
+                for (int n = 1; n <= 3; ++n)
+                    shown.append(
+                        namedChild<QLineEdit>(*d, QString::fromLatin1(stem) + QString::number(n))
+                            ->text());
+            return int(QDialog::Rejected);
+        });
+        click(QStringLiteral("cmdFile"));
+        return shown;
+    }
     // Types each character into whichever widget has the focus at that moment.
     static void typeIntoFocus(const QString& typed) {
         for (QChar c : typed)

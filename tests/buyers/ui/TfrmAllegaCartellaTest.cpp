@@ -17,8 +17,6 @@ Attachments someAttachments() {
 }
 
 struct AttachFixture {
-    AttachFixture() { dialog.setRoutingTag(RoutingTag::Anagrafica); }
-
     template <typename T = QWidget> T* child(const QString& name) {
         return namedChild<T>(dialog, name);
     }
@@ -201,13 +199,14 @@ TEST(TfrmAllegaCartella, EditorTakesTheSlotsBackOnApplyAndStoresThemOnSave) {
             return d->result();
         }};
     f.click(QStringLiteral("cmdFile"));
-    EXPECT_EQ(f.child<QLabel>(QStringLiteral("lblFile03"))->text(), QString());
+    EXPECT_EQ(f.attachedTexts().value(2), QString());
     EXPECT_TRUE(f.dir.exists(QStringLiteral("Documenti_Allegati/c.txt")));
 
     f.click(QStringLiteral("cmdFile"));
-    EXPECT_EQ(f.fake.dialogs.opened, QStringList(2, QStringLiteral("TfrmAllegaCartella")));
-    EXPECT_EQ(f.child<QLabel>(QStringLiteral("lblFile02"))->text(), QString());
-    EXPECT_EQ(f.child<QLabel>(QStringLiteral("lblDesc02"))->text(), QStringLiteral("Due"));
+    EXPECT_EQ(f.fake.dialogs.opened, QStringList(3, QStringLiteral("TfrmAllegaCartella")));
+    EXPECT_EQ(f.attachedTexts(),
+              (QStringList{QStringLiteral("a.pdf"), QString(), QString(), QStringLiteral("Uno"),
+                           QStringLiteral("Due"), QString(250, 'd')}));
     f.click(QStringLiteral("cmdSalva"));
     const SchedaAnagrafica stored =
         SchedaAnagrafica::decode(f.dir.readBytes(kBuyersArchiveFileName));

@@ -69,7 +69,9 @@ TEST(TfrmAnagrafica, DuplicaStartsANewCardWithoutAttachments) {
     for (int i = 0; i < 4; ++i)
         f.click(QStringLiteral("cmdAvanti"));
     ASSERT_EQ(f.position(), QStringLiteral("4"));
-    EXPECT_EQ(f.child<QLabel>(QStringLiteral("lblFile02"))->text(), QStringLiteral("foto.jpg"));
+    EXPECT_EQ(f.attachedTexts(),
+              (QStringList{QStringLiteral("doc.pdf"), QStringLiteral("foto.jpg"), QString(),
+                           QStringLiteral("Documento"), QStringLiteral("Foto"), QString()}));
 
     f.fake.messages.shown.clear();
     f.click(QStringLiteral("cmdDuplica"));
@@ -311,8 +313,14 @@ TEST(TfrmAnagrafica, ShowingClearsAndClosingReturnsToTheMenu) {
     writeBuyers(f.dir, numberedCards(2));
     f.router.switchTo(MainScreen::Anagrafica, &f.avvio);
     f.click(QStringLiteral("cmdUltimo"));
-    ASSERT_EQ(f.child<QLabel>(QStringLiteral("lblFile01"))->text(), QString());
-    f.child<QLabel>(QStringLiteral("lblFile01"))->setText(QStringLiteral("x.pdf"));
+    f.fake.dialogs.handlers.append([](QDialog* d) {
+        namedChild<QLineEdit>(*d, QStringLiteral("txtDesc01"))->setText(QStringLiteral("x"));
+        QTest::mouseClick(namedChild<QPushButton>(*d, QStringLiteral("btnApplica")),
+                          Qt::LeftButton);
+        return d->result();
+    });
+    f.click(QStringLiteral("cmdFile"));
+    ASSERT_EQ(f.attachedTexts().value(3), QStringLiteral("x"));
     f.click(QStringLiteral("cmdEsci"));
     EXPECT_TRUE(f.avvio.isVisible());
     EXPECT_FALSE(f.editor.isVisible());
@@ -320,7 +328,7 @@ TEST(TfrmAnagrafica, ShowingClearsAndClosingReturnsToTheMenu) {
     f.router.switchTo(MainScreen::Anagrafica, &f.avvio);
     EXPECT_EQ(f.text(QStringLiteral("txtNome")), QString());
     EXPECT_EQ(f.position(), QString());
-    EXPECT_EQ(f.child<QLabel>(QStringLiteral("lblFile01"))->text(), QString());
+    EXPECT_EQ(f.attachedTexts(), QStringList(6, QString()));
     EXPECT_EQ(f.editor.windowTitle(), QStringLiteral(" Vellarmo - Archivio Acquirenti"));
 }
 

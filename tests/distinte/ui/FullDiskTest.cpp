@@ -62,7 +62,7 @@ TEST(FullDisk, ClosingTheEditorKeepsTheSettingsAndSaysSo) {
     TfrmRicevute editor(fake.services, router);
     router.add(MainScreen::Avvio, &avvio);
     router.add(MainScreen::Ricevute, &editor);
-    editor.findChild<QLabel*>(QStringLiteral("lblFile"))->setText(folder.file("2024.ric"));
+    editor.openYear(QStringLiteral("2024"));
     router.switchTo(MainScreen::Ricevute, &avvio);
     editor.findChild<QLineEdit*>(QStringLiteral("txtNomeRiv"))
         ->setText(QStringLiteral("Tabaccheria Rossi e Figli"));

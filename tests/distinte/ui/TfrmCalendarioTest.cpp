@@ -35,20 +35,24 @@ TEST(TfrmCalendario, DateChosenFromTheEditorGoesIntoItsDateField) {
     EXPECT_EQ(result, QDialog::Accepted);
 }
 
-TEST(TfrmCalendario, WithoutItsTagImportDoesNothingAndStaysOpen) {
+// The calendar only hands the day back: the caller decides where it goes.
+TEST(TfrmCalendario, ImportHandsTheDayBackAndAnnullaNothing) {
     EditorFixture f;
     f.field(QStringLiteral("txtData"))->setText(QStringLiteral("01/01/2024"));
     TfrmCalendario calendar(f.fake.services, &f.editor);
-    EXPECT_EQ(calendar.routingTag(), std::nullopt);
     calendar.show();
     pickAndImport(&calendar, QDate(2024, 3, 5));
-    EXPECT_TRUE(calendar.isVisible());
+    EXPECT_FALSE(calendar.isVisible());
+    EXPECT_EQ(calendar.result(), QDialog::Accepted);
+    EXPECT_EQ(calendar.chosenDate(), QDate(2024, 3, 5));
     EXPECT_EQ(f.text(QStringLiteral("txtData")), QStringLiteral("01/01/2024"));
 
-    QTest::mouseClick(calendar.findChild<QPushButton*>(QStringLiteral("btnAnnulla")),
-                      Qt::LeftButton);
-    EXPECT_FALSE(calendar.isVisible());
-    EXPECT_EQ(calendar.result(), QDialog::Rejected);
+    f.fake.dialogs.handlers.append([](QDialog* dialog) {
+        QTest::mouseClick(dialog->findChild<QPushButton*>(QStringLiteral("btnAnnulla")),
+                          Qt::LeftButton);
+        return dialog->result();
+    });
+    EXPECT_EQ(TfrmCalendario::choose(f.fake.services, &f.editor), std::nullopt);
 }
 
 TEST(TfrmCalendario, EscapeClosesWithoutImporting) {

@@ -15,22 +15,20 @@ struct MenuFixture : EditorFixture {
     MenuFixture() { router.add(MainScreen::MenuRicevute, &menu); }
 
     QLineEdit* year() { return menu.findChild<QLineEdit*>(QStringLiteral("txtAnnoPreventivi")); }
-    QString tag() { return menu.findChild<QLabel*>(QStringLiteral("lblMemory"))->text(); }
     void apri() {
         QTest::mouseClick(menu.findChild<QPushButton*>(QStringLiteral("btnApriPreventivi")),
                           Qt::LeftButton);
     }
 
-    TfrmMenuRicevute menu{fake.services, router};
+    TfrmMenuRicevute menu{fake.services, router, editor};
 };
 
 } // namespace
 
-TEST(TfrmMenuRicevute, ShowingSetsTheCurrentYearAndTheMainMenuTag) {
+TEST(TfrmMenuRicevute, ShowingSetsTheCurrentYear) {
     MenuFixture f;
     ASSERT_TRUE(showActive(&f.menu));
     EXPECT_EQ(f.year()->text(), dates::currentYear());
-    EXPECT_EQ(f.tag(), QStringLiteral("avvio"));
     EXPECT_EQ(QApplication::focusWidget(), f.year());
 }
 
@@ -65,14 +63,13 @@ TEST(TfrmMenuRicevute, ApriOpensTheEditorOnThatYearsArchive) {
 
     EXPECT_FALSE(f.menu.isVisible());
     EXPECT_TRUE(f.editor.isVisible());
-    EXPECT_EQ(f.tag(), QStringLiteral("ricevute"));
-    EXPECT_EQ(f.label(QStringLiteral("lblFile"))->text(), f.dir.file(QStringLiteral("2023.ric")));
+    EXPECT_EQ(f.editor.archivePath(), f.dir.file(QStringLiteral("2023.ric")));
     EXPECT_EQ(f.editor.windowTitle(), QStringLiteral(" Vellarmo - Emissione Distinte anno 2023"));
     EXPECT_EQ(f.text(QStringLiteral("txtAcqRigo01")), QString()); // the editor starts empty
     EXPECT_TRUE(f.messages().isEmpty());
 }
 
-TEST(TfrmMenuRicevute, ClosingWithTheMainMenuTagShowsTheMainMenu) {
+TEST(TfrmMenuRicevute, ClosingShowsTheMainMenu) {
     MenuFixture f;
     f.router.switchTo(MainScreen::MenuRicevute, &f.avvio);
     f.menu.close();
@@ -86,7 +83,6 @@ TEST(TfrmMenuRicevute, LinkToAScreenNotYetThereLeavesTheMenuOpen) {
     f.router.switchTo(MainScreen::MenuRicevute, &f.avvio);
     QTest::mouseClick(f.menu.findChild<QWidget*>(QStringLiteral("imgStatistiche")), Qt::LeftButton);
     EXPECT_TRUE(f.menu.isVisible());
-    EXPECT_EQ(f.tag(), QStringLiteral("avvio"));
 
     QWidget chart;
     f.router.add(MainScreen::Statistiche, &chart);
@@ -103,5 +99,4 @@ TEST(TfrmMenuRicevute, LogoLinkAndPictureOpenTheLogoScreen) {
     EXPECT_EQ(f.fake.dialogs.opened,
               (QStringList{QStringLiteral("TfrmLogo"), QStringLiteral("TfrmLogo")}));
     EXPECT_TRUE(f.menu.isVisible());
-    EXPECT_EQ(f.tag(), QStringLiteral("avvio"));
 }

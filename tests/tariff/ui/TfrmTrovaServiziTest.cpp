@@ -25,11 +25,9 @@ protected:
     void writeList(const QStringList& lines) {
         ASSERT_TRUE(tariff::writeTariffFile(dir.file(tariff::tariffFileName()), lines).ok);
     }
-    // Opens the import screen over the owner with `tag`, or with none.
-    TfrmTrovaServizi& open(std::optional<RoutingTag> tag) {
+    // Opens the import screen over the owner.
+    TfrmTrovaServizi& open() {
         dialog = std::make_unique<TfrmTrovaServizi>(fake.services, &owner);
-        if (tag)
-            dialog->setRoutingTag(*tag);
         dialog->show();
         return *dialog;
     }
@@ -60,56 +58,29 @@ TEST_F(TfrmTrovaServiziTest, ImportHandsBackTheNameAndPriceOfThePickedEntry) {
                tariff::makeEntry(u"Marca da bollo", u"16,00"),
                tariff::makeEntry(kFiftyName, u"1,30")});
     ASSERT_EQ(kFiftyName.size(), 50);
-    open(RoutingTag::Rigo07);
+    open();
     auto* mano = dialog->findChild<QLabel*>(QStringLiteral("icoMano"));
     EXPECT_FALSE(mano->isVisible());
     clickRow(1);
     EXPECT_TRUE(mano->isVisible());
-    EXPECT_EQ(dialog->findChild<QLineEdit*>(QStringLiteral("txtNome"))->text(),
-              QStringLiteral("Marca da bollo"));
-    EXPECT_EQ(dialog->findChild<QLineEdit*>(QStringLiteral("txtPrezzoUni"))->text(),
-              QStringLiteral("16,00"));
     importa();
 
     EXPECT_EQ(dialog->result(), QDialog::Accepted);
     EXPECT_EQ(chosen(), (TariffEntry{QStringLiteral("Marca da bollo"), QStringLiteral("16,00")}));
 
     // A name that fills all fifty characters comes across whole.
-    open(RoutingTag::Rigo07);
+    open();
     clickRow(2);
     importa();
     EXPECT_EQ(chosen(), (TariffEntry{kFiftyName, QStringLiteral("1,30")}));
     EXPECT_TRUE(fake.messages.shown.isEmpty());
 }
 
-TEST_F(TfrmTrovaServiziTest, OnlyAStampLineTagYieldsAnEntry) {
-    writeList({tariff::makeEntry(u"Bollo", u"2,00")});
-    const TariffEntry bollo{QStringLiteral("Bollo"), QStringLiteral("2,00")};
-    for (int line = 1; line <= 10; ++line) {
-        SCOPED_TRACE(line);
-        open(stampLineTag(line));
-        clickRow(0);
-        importa();
-        EXPECT_EQ(chosen(), bollo);
-    }
-
-    // Any other tag confirms into nothing, but the screen still closes.
-    for (const std::optional<RoutingTag> tag :
-         {std::optional<RoutingTag>(), std::optional(RoutingTag::Ricevute),
-          std::optional(RoutingTag::Distinte)}) {
-        open(tag);
-        clickRow(0);
-        importa();
-        EXPECT_EQ(dialog->result(), QDialog::Accepted);
-        EXPECT_EQ(chosen(), std::nullopt);
-    }
-}
-
 TEST_F(TfrmTrovaServiziTest, ImportWithoutAPickedEntryWarnsAndHandsBackNothing) {
     writeList({tariff::makeEntry(u"Cartolina", u"0,95"), QString(),
                tariff::makeEntry(u"Marca da bollo", u"16,00")});
 
-    open(RoutingTag::Rigo03);
+    open();
     importa(); // no row ever clicked, none selected
     EXPECT_EQ(fake.messages.texts(), QStringList{kSelectFirst});
     EXPECT_EQ(fake.messages.shown[0].icon, MessageBoxes::Icon::Warning);
@@ -133,7 +104,7 @@ TEST_F(TfrmTrovaServiziTest, EmptyOrMissingListWarnsOnImport) {
         if (fileExists)
             writeList({});
         fake.messages.shown.clear();
-        open(RoutingTag::Rigo01);
+        open();
         EXPECT_EQ(list()->count(), 0);
         importa();
         EXPECT_EQ(fake.messages.texts(), QStringList{kEmptyList});
@@ -144,7 +115,7 @@ TEST_F(TfrmTrovaServiziTest, EmptyOrMissingListWarnsOnImport) {
 
 TEST_F(TfrmTrovaServiziTest, ChiudiHandsBackNothing) {
     writeList({tariff::makeEntry(u"Bollo", u"2,00")});
-    open(RoutingTag::Rigo01);
+    open();
     clickRow(0);
     QTest::mouseClick(dialog->findChild<QPushButton*>(QStringLiteral("btnChiudi")), Qt::LeftButton);
     EXPECT_EQ(dialog->result(), QDialog::Rejected);
