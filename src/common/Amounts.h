@@ -2,7 +2,6 @@
 
 #include <QString>
 #include <QStringView>
-#include <array>
 #include <optional>
 
 // Euro amounts as the program keeps them: texts such as "12,50" in fields and
@@ -34,31 +33,5 @@ enum class AmountKind { UnitValue, Price };
 // empty for a unit value and becomes "0,00" otherwise; a text that is not a
 // number becomes "0,00".
 QString normalizeAmount(QStringView text, AmountKind kind);
-
-// The ten stamp lines of a distinta and its total, as the editor shows them.
-struct DistintaLines {
-    static constexpr int kLines = 10;
-    std::array<QString, kLines> quant;
-    std::array<QString, kLines> unitario;
-    std::array<QString, kLines> importo;
-    QString totale;
-};
-
-// Where a total computation stopped: the 0-based line and its text that is
-// not a number.
-struct TotalProblem {
-    enum Column { Quant, Unitario, Importo };
-    int line = 0;
-    Column column = Quant;
-};
-
-// Computes the line amounts and the total in place: each line amount is the
-// quantity (empty means 1) times the unit value, rounded to cents on its own;
-// the total is the sum of the unrounded amounts, rounded once. A line with a
-// unit value and no quantity gets the quantity "1". A line whose product is
-// zero keeps its amount text. When any text is not a number the computation
-// stops there, the total becomes "0,00" and false is returned; amounts already
-// rewritten keep their new texts; `problem`, when given, says where it stopped.
-bool computeTotal(DistintaLines& lines, TotalProblem* problem = nullptr);
 
 } // namespace amounts

@@ -19,8 +19,8 @@ bool paidBoxAfterLoad(QStringView stored, bool current) {
     return current;
 }
 
-amounts::DistintaLines stampLines(const Ricevuta& d) {
-    amounts::DistintaLines lines;
+distintatotal::Lines stampLines(const Ricevuta& d) {
+    distintatotal::Lines lines;
     for (int i = 0; i < Ricevuta::kLines; ++i) {
         lines.quant[i] = d.quant[i];
         lines.unitario[i] = d.unitario[i];
@@ -30,7 +30,7 @@ amounts::DistintaLines stampLines(const Ricevuta& d) {
     return lines;
 }
 
-void setStampLines(Ricevuta& d, const amounts::DistintaLines& lines) {
+void setStampLines(Ricevuta& d, const distintatotal::Lines& lines) {
     for (int i = 0; i < Ricevuta::kLines; ++i) {
         d.quant[i] = lines.quant[i];
         d.unitario[i] = lines.unitario[i];

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "common/Amounts.h"
+#include "distinte/DistintaTotal.h"
 #include "distinte/Ricevuta.h"
 
 #include <QString>
@@ -21,8 +21,8 @@ QString paidFlag(bool ticked);
 bool paidBoxAfterLoad(QStringView stored, bool current);
 
 // The ten stamp lines and the total, for the total computation, and back.
-amounts::DistintaLines stampLines(const Ricevuta& distinta);
-void setStampLines(Ricevuta& distinta, const amounts::DistintaLines& lines);
+distintatotal::Lines stampLines(const Ricevuta& distinta);
+void setStampLines(Ricevuta& distinta, const distintatotal::Lines& lines);
 
 // An empty distinta that keeps the reseller lines and name of `current`; the
 // paid flag reads "No" and the total shows kNoTotal.

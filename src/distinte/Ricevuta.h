@@ -1,6 +1,5 @@
 #pragma once
 
-#include "common/Amounts.h"
 #include "common/FixedField.h"
 
 #include <QByteArray>
@@ -13,8 +12,7 @@
 // the text as shown on screen; the paid flag is "Sì" or "No" when written by
 // the program, but any stored text is kept as read.
 struct Ricevuta {
-    // The stamp lines are those the total computation works on.
-    static constexpr int kLines = amounts::DistintaLines::kLines;
+    static constexpr int kLines = 10;
     static constexpr int kPartyLines = 5;
     static constexpr int kRecordSize = 3053;
 

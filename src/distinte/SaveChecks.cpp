@@ -36,18 +36,18 @@ std::optional<Problem> firstProblem(const Ricevuta& d) {
     return std::nullopt;
 }
 
-Problem totalProblem(const amounts::TotalProblem& where) {
+Problem totalProblem(const distintatotal::Problem& where) {
     QString what;
     int first = Ricevuta::Quant01;
     switch (where.column) {
-    case amounts::TotalProblem::Quant:
+    case distintatotal::Problem::Quant:
         what = QStringLiteral("la quantità");
         break;
-    case amounts::TotalProblem::Unitario:
+    case distintatotal::Problem::Unitario:
         what = QStringLiteral("il valore unitario");
         first = Ricevuta::Unitario01;
         break;
-    case amounts::TotalProblem::Importo:
+    case distintatotal::Problem::Importo:
         // Only a damaged stored distinta gets here; typing in the line's
         // quantity or unit value empties the amount.
         what = QStringLiteral("l'importo");

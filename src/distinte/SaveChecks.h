@@ -1,6 +1,6 @@
 #pragma once
 
-#include "common/Amounts.h"
+#include "distinte/DistintaTotal.h"
 #include "distinte/Ricevuta.h"
 
 #include <QString>
@@ -23,7 +23,7 @@ std::optional<Problem> firstProblem(const Ricevuta& distinta);
 
 // The warning for a total that could not be computed, naming the text that
 // is not a number and its line, with that text's field to focus.
-Problem totalProblem(const amounts::TotalProblem& where);
+Problem totalProblem(const distintatotal::Problem& where);
 
 // Whether a date that passed the checks above lies outside the archive's
 // year (the four characters the distinte menu accepted).

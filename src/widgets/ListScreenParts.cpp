@@ -72,7 +72,7 @@ QHBoxLayout* findRow(const ResultList::FindControls& find) {
 }
 
 void ResultsPart::build(QDialog* dialog, QWidget* parent, QVBoxLayout* layout, Services& services,
-                        const Texts& texts) {
+                        const Texts& texts, PrintAction print) {
     layout->addWidget(heading(parent, texts.heading, texts.headingName));
     layout->addWidget(instruction(parent, kFindInstruction, QStringLiteral("imgTrova")));
 
@@ -87,7 +87,9 @@ void ResultsPart::build(QDialog* dialog, QWidget* parent, QVBoxLayout* layout, S
     auto* btnChiudi = button(parent, QStringLiteral("btnChiudi"), QStringLiteral("Chiudi"));
     ResultList* list = m_list;
     QObject::connect(btnStampa, &QPushButton::clicked, list,
-                     [list, &services, title = texts.printTitle] { list->print(services, title); });
+                     [list, print = std::move(print), title = texts.printTitle] {
+                         print(title, list->rows().lines());
+                     });
     QObject::connect(btnChiudi, &QPushButton::clicked, dialog, &QDialog::reject);
     m_commands = new QHBoxLayout;
     m_commands->addStretch();

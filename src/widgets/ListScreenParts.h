@@ -3,6 +3,8 @@
 #include "widgets/ResultList.h"
 
 #include <QString>
+#include <QStringList>
+#include <functional>
 
 class QDialog;
 class QHBoxLayout;
@@ -46,7 +48,9 @@ QHBoxLayout* findRow(const ResultList::FindControls& find);
 // commands with `btnStampa` (prints the list under the print title) and
 // `btnChiudi` (rejects the dialog) at its right. It keeps the find memory
 // for the dialog's lifetime. What a double click opens is the screen's
-// business: it connects list()'s rowDoubleClicked.
+// business: it connects list()'s rowDoubleClicked. What Stampa prints
+// through is the screen's too: it hands in the list report's printer
+// (output/ui/ListPrinter.h), as the widget kit does not print.
 class ResultsPart {
 public:
     struct Texts {
@@ -54,6 +58,8 @@ public:
         QString headingName;
         QString printTitle;
     };
+    // Prints `lines` under `title`; true when they were printed.
+    using PrintAction = std::function<bool(const QString& title, const QStringList& lines)>;
 
     ResultsPart() = default;
     ResultsPart(const ResultsPart&) = delete;
@@ -61,7 +67,7 @@ public:
 
     // Builds the part once, its widgets children of `parent`.
     void build(QDialog* dialog, QWidget* parent, QVBoxLayout* layout, Services& services,
-               const Texts& texts);
+               const Texts& texts, PrintAction print);
 
     ResultList* list() const { return m_list; }
     QLineEdit* findField() const { return m_txtTrova; }

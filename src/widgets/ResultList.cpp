@@ -1,6 +1,5 @@
 #include "widgets/ResultList.h"
 
-#include "output/ui/ListPrinter.h"
 #include "widgets/EnterChain.h"
 #include "widgets/Services.h"
 
@@ -79,10 +78,6 @@ void ResultList::find(Services& services, listfind::Memory& memory, const QStrin
         return;
     }
     selectRow(listfind::findRow(m_rows, selectedIndex(), typed, memory));
-}
-
-bool ResultList::print(Services& services, const QString& title) {
-    return printList(services, window(), title, m_rows.lines());
 }
 
 ResultList::FindControls ResultList::makeFindControls(QWidget* parent, Services& services,

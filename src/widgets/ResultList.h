@@ -15,11 +15,11 @@ class QPushButton;
 // `lstRecords` over a ResultRows model, one summary line per row in Courier
 // New 12, black, rows 1600 wide with both scroll bars always shown, uniform
 // row heights so that a 100,000-row list paints at once. It also carries the
-// two commands every such screen has: the in-list find ("Trova") and the
-// print of the list ("Stampa", through printList).
+// in-list find ("Trova") every such screen has.
 //
-// It does not build rows, read files or open records: the screen fills it
-// with rows from a model function and decides what a double click opens.
+// It does not build rows, read files, open records or print: the screen
+// fills it with rows from a model function, decides what a double click
+// opens and prints rows().lines() through the list report.
 //
 // A list dialog gets the list with its find row and its Stampa and Chiudi
 // commands already wired from listscreen::ResultsPart
@@ -28,8 +28,9 @@ class QPushButton;
 //     m_list = new ResultList(this);
 //     const auto find = m_list->makeFindControls(this, m_services, m_findMemory);
 //     // place find.txtTrova, find.btnTrova and m_list in the layout
-//     connect(btnStampa, &QPushButton::clicked, this,
-//             [this] { m_list->print(m_services, QStringLiteral("Riepilogo ...")); });
+//     connect(btnStampa, &QPushButton::clicked, this, [this] {
+//         printList(m_services, this, QStringLiteral("Riepilogo ..."), m_list->rows().lines());
+//     });
 //     connect(m_list, &ResultList::rowDoubleClicked, this, &TfrmX::lstRecordsDblClick);
 //
 //     // when the rows are ready (on show, or after a search):
@@ -67,9 +68,6 @@ public:
     // One press of "Trova": on an empty list shows the plain message,
     // otherwise selects the next row containing `typed` (listfind::findRow).
     void find(Services& services, listfind::Memory& memory, const QString& typed);
-    // "Stampa": prints the rows in order under `title`, also an empty list.
-    // Returns true when the list was printed.
-    bool print(Services& services, const QString& title);
 
     // The find field `txtTrova` (Verdana 12 bold) and button `btnTrova`
     // "Trova", children of `parent`: Enter in the field moves the focus to

@@ -53,7 +53,7 @@ TEST(SaveChecks, ProblemsComeInOrderWithTheFieldToFocus) {
 }
 
 TEST(SaveChecks, AFailedTotalNamesTheTextAndItsLine) {
-    using Column = amounts::TotalProblem::Column;
+    using Column = distintatotal::Problem::Column;
     const struct {
         int line;
         Column column;

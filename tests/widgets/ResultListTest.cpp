@@ -1,5 +1,6 @@
 #include "widgets/ResultList.h"
 
+#include "output/ui/ListPrinter.h"
 #include "support/ActiveWindow.h"
 #include "support/FakeServices.h"
 #include "support/PdfCapture.h"
@@ -126,7 +127,8 @@ TEST(ResultList, PrintsTheRowsInOrderAndAnEmptyListToo) {
     PrintingServices printing(dir.folder(), pdf);
     ResultList list;
     list.setRows(kRows);
-    ASSERT_TRUE(list.print(printing.services, QStringLiteral("Riepilogo di prova")));
+    ASSERT_TRUE(printList(printing.services, &list, QStringLiteral("Riepilogo di prova"),
+                          list.rows().lines()));
     auto text = pdfText(pdf);
     ASSERT_TRUE(text);
     const qsizetype title = text->indexOf(QStringLiteral("Riepilogo di prova"));
@@ -137,7 +139,8 @@ TEST(ResultList, PrintsTheRowsInOrderAndAnEmptyListToo) {
     EXPECT_LT(first, last);
 
     list.clear();
-    ASSERT_TRUE(list.print(printing.services, QStringLiteral("Lista vuota")));
+    ASSERT_TRUE(
+        printList(printing.services, &list, QStringLiteral("Lista vuota"), list.rows().lines()));
     text = pdfText(pdf);
     ASSERT_TRUE(text);
     EXPECT_TRUE(text->contains(QStringLiteral("Lista vuota")));

@@ -3,9 +3,9 @@
 #include "app/PasswordStore.h"
 #include "buyers/BuyerArchive.h"
 #include "buyers/BuyerLines.h"
-#include "common/Amounts.h"
 #include "distinte/DistintaArchive.h"
 #include "distinte/DistintaForm.h"
+#include "distinte/DistintaTotal.h"
 #include "distinte/Impostazioni.h"
 #include "distinte/YearChoice.h"
 #include "tariff/TariffFile.h"
@@ -120,8 +120,8 @@ Ricevuta distintaFor(int number, const Sale& s) {
         d.unitario[1] = text(s.unitario2);
     }
     // Amounts and total as the editor's "Salva" computes them.
-    amounts::DistintaLines lines = distintaform::stampLines(d);
-    amounts::computeTotal(lines);
+    distintatotal::Lines lines = distintaform::stampLines(d);
+    distintatotal::compute(lines);
     d.quant = lines.quant;
     d.importo = lines.importo;
     d.totale = lines.totale;

@@ -1,5 +1,6 @@
 #include "buyers/ui/BuyerListPanel.h"
 
+#include "output/ui/ListPrinter.h"
 #include "widgets/Pictures.h"
 #include "widgets/ResultList.h"
 
@@ -65,8 +66,9 @@ BuyerListPanel::BuyerListPanel(Services& services, const QString& heading,
     }
     layout->addLayout(buttons);
 
-    connect(btnStampa, &QPushButton::clicked, this,
-            [this, printTitle] { m_list->print(m_services, printTitle); });
+    connect(btnStampa, &QPushButton::clicked, this, [this, printTitle] {
+        printList(m_services, window(), printTitle, m_list->rows().lines());
+    });
     connect(btnChiudi, &QPushButton::clicked, this, &BuyerListPanel::closeRequested);
     connect(m_list, &ResultList::rowDoubleClicked, this, &BuyerListPanel::rowChosen);
 }

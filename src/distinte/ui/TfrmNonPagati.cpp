@@ -3,6 +3,7 @@
 #include "distinte/DistintaSearch.h"
 #include "distinte/ui/DistintaEditor.h"
 #include "distinte/ui/TfrmRicevute.h"
+#include "output/ui/ListPrinter.h"
 #include "widgets/ListScreenParts.h"
 #include "widgets/ResultList.h"
 #include "widgets/Services.h"
@@ -27,7 +28,8 @@ TfrmNonPagati::TfrmNonPagati(Services& services, DistintaEditor& editor, QWidget
     auto* layout = new QVBoxLayout(this);
     m_results.build(this, this, layout, m_services,
                     {QStringLiteral("DISTINTE NON ANCORA SALDATE"), QStringLiteral("titNonPagati"),
-                     kPrintTitle});
+                     kPrintTitle},
+                    listPrinter(m_services, this));
     connect(m_results.list(), &ResultList::rowDoubleClicked, this,
             &TfrmNonPagati::lstRecordsDblClick);
 }

@@ -1,6 +1,5 @@
 #include "distinte/ui/TfrmRicevute.h"
 
-#include "buyers/ui/BuyerImport.h"
 #include "common/Amounts.h"
 #include "common/Dates.h"
 #include "common/TextRules.h"
@@ -9,6 +8,7 @@
 #include "distinte/Numerazione.h"
 #include "distinte/SaveChecks.h"
 #include "distinte/YearChoice.h"
+#include "distinte/ui/BuyerImport.h"
 #include "distinte/ui/DistintaPrinting.h"
 #include "distinte/ui/TfrmCalendario.h"
 #include "distinte/ui/TfrmNonPagati.h"
@@ -346,10 +346,10 @@ void TfrmRicevute::navigate(DistintaArchive::Step step) {
     }
 }
 
-std::optional<amounts::TotalProblem> TfrmRicevute::computeTotalOnScreen() {
-    amounts::DistintaLines lines = distintaform::stampLines(distintaOnScreen());
-    amounts::TotalProblem problem;
-    const bool ok = amounts::computeTotal(lines, &problem);
+std::optional<distintatotal::Problem> TfrmRicevute::computeTotalOnScreen() {
+    distintatotal::Lines lines = distintaform::stampLines(distintaOnScreen());
+    distintatotal::Problem problem;
+    const bool ok = distintatotal::compute(lines, &problem);
     for (int i = 0; i < RicevuteWidgets::kLines; ++i) {
         m_w.txtQuant[i]->setText(lines.quant[i]);
         m_w.txtImporto[i]->setText(lines.importo[i]);

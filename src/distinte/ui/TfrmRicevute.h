@@ -67,7 +67,7 @@ private:
     void btnTotaleClick() { computeTotalOnScreen(); }
     // Computes the line amounts and the total into the fields; where it
     // stopped when a text is not a number.
-    std::optional<amounts::TotalProblem> computeTotalOnScreen();
+    std::optional<distintatotal::Problem> computeTotalOnScreen();
     void impDataClick();
     void impNumerazioneClick();
     void openCalendar();

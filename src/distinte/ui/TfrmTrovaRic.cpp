@@ -2,6 +2,7 @@
 
 #include "distinte/ui/DistintaEditor.h"
 #include "distinte/ui/TfrmRicevute.h"
+#include "output/ui/ListPrinter.h"
 #include "widgets/EnterChain.h"
 #include "widgets/FieldHighlight.h"
 #include "widgets/ListScreenParts.h"
@@ -137,7 +138,8 @@ QWidget* TfrmTrovaRic::buildResultsPanel() {
     auto* layout = new QVBoxLayout(panel);
     m_results.build(
         this, panel, layout, m_services,
-        {QStringLiteral("RISULTATI DI RICERCA"), QStringLiteral("titRisultati"), kPrintTitle});
+        {QStringLiteral("RISULTATI DI RICERCA"), QStringLiteral("titRisultati"), kPrintTitle},
+        listPrinter(m_services, this));
     connect(m_results.list(), &ResultList::rowDoubleClicked, this,
             &TfrmTrovaRic::lstRecordsDblClick);
 

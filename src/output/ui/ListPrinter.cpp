@@ -13,3 +13,10 @@ bool printList(Services& services, QWidget* owner, const QString& title, const Q
         services.messages.notice(owner, MessageBoxes::Icon::Warning, reportoutput::kPrintFailed);
     return result == reportoutput::PrintResult::Printed;
 }
+
+std::function<bool(const QString& title, const QStringList& lines)> listPrinter(Services& services,
+                                                                                QWidget* owner) {
+    return [&services, owner](const QString& title, const QStringList& lines) {
+        return printList(services, owner, title, lines);
+    };
+}

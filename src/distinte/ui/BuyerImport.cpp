@@ -1,4 +1,4 @@
-#include "buyers/ui/BuyerImport.h"
+#include "distinte/ui/BuyerImport.h"
 
 #include "buyers/BuyerLines.h"
 #include "buyers/ui/TfrmTrovaAnagrafica.h"
