@@ -178,10 +178,10 @@ bool SampleShop::writeSettings() {
 
 bool SampleShop::writeBuyers() {
     const BuyerArchive archive(folder());
-    if (!archive.save(sampleCard(), QString()).ok)
+    if (!archive.save(sampleCard(), BuyerArchive::kNotStored).ok)
         return false;
     for (std::size_t i = 1; i < std::size(kBuyers); ++i)
-        if (!archive.save(cardFor(kBuyers[i]), QString()).ok)
+        if (!archive.save(cardFor(kBuyers[i]), BuyerArchive::kNotStored).ok)
             return false;
     // The attachment the sample card names.
     QDir().mkpath(folder().file(QStringLiteral("Documenti_Allegati")));

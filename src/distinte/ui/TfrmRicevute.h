@@ -1,6 +1,7 @@
 #pragma once
 
 #include "distinte/DistintaArchive.h"
+#include "distinte/DistintaTotal.h"
 #include "distinte/Ricevuta.h"
 #include "distinte/ui/DistintaEditor.h"
 #include "distinte/ui/RicevuteWidgets.h"
