@@ -127,49 +127,41 @@ QWidget* RicevuteWidgets::control(int field) const {
     return nullptr;
 }
 
-RicevuteWidgets RicevuteWidgets::build(QWidget* screen) {
-    RicevuteWidgets w;
+namespace {
 
-    // The distinta sits like a sheet of paper on a grey desk.
-    const editorframe::Desk desk =
-        editorframe::makeDesk(screen, QStringLiteral("shpDistinta"), kFormMaximumWidth);
-    QWidget* content = desk.desk;
-    QFrame* form = desk.sheet;
-
-    // Hidden state and the invisible focus sink.
-    w.lblFile = makeHidden(screen, QStringLiteral("lblFile"), QString());
-    w.lblInizio = makeHidden(screen, QStringLiteral("lblInizio"), QStringLiteral("1"));
-    w.btnFocus = new QPushButton(form);
-    w.btnFocus->setObjectName(QStringLiteral("btnFocus"));
-    w.btnFocus->setFixedSize(0, 0);
-    w.btnFocus->setFocusPolicy(Qt::ClickFocus);
-
-    // Reseller block.
+// Reseller block: heading and five lines.
+QVBoxLayout* buildResellerBlock(RicevuteWidgets& w, QWidget* form) {
     auto* reseller = new QVBoxLayout;
     reseller->setSpacing(4);
     reseller->addWidget(
         makeHeading(form, QStringLiteral("titRivenditore"), QStringLiteral("DATI RIVENDITORE")));
-    for (int i = 0; i < kPartyLines; ++i) {
+    for (int i = 0; i < RicevuteWidgets::kPartyLines; ++i) {
         w.txtRivRigo[i] = makeField(form, numbered("txtRivRigo", i),
                                     Ricevuta::capacity(Ricevuta::RivRigo01 + i), Qt::AlignLeft);
         reseller->addWidget(w.txtRivRigo[i]);
     }
+    return reseller;
+}
 
-    // Buyer block, with the import arrow right of its first line.
+// Buyer block, with the import arrow right of its first line.
+QGridLayout* buildBuyerBlock(RicevuteWidgets& w, QWidget* form) {
     auto* buyer = new QGridLayout;
     buyer->setSpacing(4);
     buyer->addWidget(
         makeHeading(form, QStringLiteral("titAcquirente"), QStringLiteral("DATI ACQUIRENTE")), 0,
         0);
-    for (int i = 0; i < kPartyLines; ++i) {
+    for (int i = 0; i < RicevuteWidgets::kPartyLines; ++i) {
         w.txtAcqRigo[i] = makeField(form, numbered("txtAcqRigo", i),
                                     Ricevuta::capacity(Ricevuta::AcqRigo01 + i), Qt::AlignLeft);
         buyer->addWidget(w.txtAcqRigo[i], i + 1, 0);
     }
     w.impCliente = makeArrow(form, QStringLiteral("impCliente"));
     buyer->addWidget(w.impCliente, 1, 1);
+    return buyer;
+}
 
-    // Number, date, reseller name and payment.
+// Number, date, reseller name and payment.
+QGridLayout* buildDetails(RicevuteWidgets& w, QWidget* form) {
     auto* details = new QGridLayout;
     details->setSpacing(4);
     w.txtNumRic = makeField(form, QStringLiteral("txtNumRic"), Ricevuta::capacity(Ricevuta::NumRic),
@@ -199,56 +191,41 @@ RicevuteWidgets RicevuteWidgets::build(QWidget* screen) {
     details->addWidget(makeCaption(form, QStringLiteral("Modalità di pagamento:")), 4, 0, 1, 4);
     details->addWidget(w.txtPagamento, 5, 0, 1, 4);
     details->setColumnStretch(3, 1);
+    return details;
+}
 
-    auto* top = new QHBoxLayout;
-    top->setSpacing(18);
-    top->addLayout(reseller, 1);
-    top->addLayout(buyer, 1);
-    top->addLayout(details, 1);
+// One stamp line in row `row` of `lines`: quantity, description, import
+// arrow, unit value and the computed amount.
+void addStampLine(RicevuteWidgets& w, QWidget* form, QGridLayout* lines, int i, int row) {
+    w.txtQuant[i] = makeField(form, numbered("txtQuant", i),
+                              Ricevuta::capacity(Ricevuta::Quant01 + i), Qt::AlignHCenter);
+    w.txtQuant[i]->setFixedWidth(90);
+    installKeyFilter(w.txtQuant[i], KeyFilterKind::Digits);
+    w.txtDescrizione[i] = makeField(form, numbered("txtDescrizione", i),
+                                    Ricevuta::capacity(Ricevuta::Descrizione01 + i), Qt::AlignLeft);
+    w.impBollato[i] = makeArrow(form, numbered("impBollato", i));
+    w.txtUnitario[i] = makeField(form, numbered("txtUnitario", i),
+                                 Ricevuta::capacity(Ricevuta::Unitario01 + i), Qt::AlignRight);
+    w.txtUnitario[i]->setFixedWidth(150);
+    installKeyFilter(w.txtUnitario[i], KeyFilterKind::Amount);
+    // Computed amounts never turn yellow: no focus highlight.
+    w.txtImporto[i] = makePlainField(form, numbered("txtImporto", i),
+                                     Ricevuta::capacity(Ricevuta::Importo01 + i), Qt::AlignRight);
+    w.txtImporto[i]->setFixedWidth(170);
+    applyReadOnlyStyle(w.txtImporto[i], kBeige);
+    QPalette maroon = w.txtImporto[i]->palette();
+    maroon.setColor(QPalette::Text, kMaroon);
+    w.txtImporto[i]->setPalette(maroon);
+    lines->addWidget(w.txtQuant[i], row, 0);
+    lines->addWidget(w.txtDescrizione[i], row, 1);
+    lines->addWidget(w.impBollato[i], row, 2);
+    lines->addWidget(w.txtUnitario[i], row, 3);
+    lines->addWidget(w.txtImporto[i], row, 4);
+}
 
-    // The ten stamp lines.
-    auto* lines = new QGridLayout;
-    lines->setHorizontalSpacing(6);
-    lines->setVerticalSpacing(3);
-    lines->addWidget(makeHeading(form, QStringLiteral("titQuant"), QStringLiteral("QUANT.")), 0, 0);
-    lines->addWidget(
-        makeHeading(form, QStringLiteral("titDescrizione"), QStringLiteral("DESCRIZIONE")), 0, 1, 1,
-        2);
-    lines->addWidget(
-        makeHeading(form, QStringLiteral("titUnitario"), QStringLiteral("VAL. UNITARIO")), 0, 3);
-    lines->addWidget(makeHeading(form, QStringLiteral("titImporto"), QStringLiteral("IMPORTO")), 0,
-                     4);
-    for (int i = 0; i < kLines; ++i) {
-        w.txtQuant[i] = makeField(form, numbered("txtQuant", i),
-                                  Ricevuta::capacity(Ricevuta::Quant01 + i), Qt::AlignHCenter);
-        w.txtQuant[i]->setFixedWidth(90);
-        installKeyFilter(w.txtQuant[i], KeyFilterKind::Digits);
-        w.txtDescrizione[i] =
-            makeField(form, numbered("txtDescrizione", i),
-                      Ricevuta::capacity(Ricevuta::Descrizione01 + i), Qt::AlignLeft);
-        w.impBollato[i] = makeArrow(form, numbered("impBollato", i));
-        w.txtUnitario[i] = makeField(form, numbered("txtUnitario", i),
-                                     Ricevuta::capacity(Ricevuta::Unitario01 + i), Qt::AlignRight);
-        w.txtUnitario[i]->setFixedWidth(150);
-        installKeyFilter(w.txtUnitario[i], KeyFilterKind::Amount);
-        // Computed amounts never turn yellow: no focus highlight.
-        w.txtImporto[i] =
-            makePlainField(form, numbered("txtImporto", i),
-                           Ricevuta::capacity(Ricevuta::Importo01 + i), Qt::AlignRight);
-        w.txtImporto[i]->setFixedWidth(170);
-        applyReadOnlyStyle(w.txtImporto[i], kBeige);
-        QPalette maroon = w.txtImporto[i]->palette();
-        maroon.setColor(QPalette::Text, kMaroon);
-        w.txtImporto[i]->setPalette(maroon);
-        lines->addWidget(w.txtQuant[i], i + 1, 0);
-        lines->addWidget(w.txtDescrizione[i], i + 1, 1);
-        lines->addWidget(w.impBollato[i], i + 1, 2);
-        lines->addWidget(w.txtUnitario[i], i + 1, 3);
-        lines->addWidget(w.txtImporto[i], i + 1, 4);
-    }
-    lines->setColumnStretch(1, 1);
-
-    // Paid box, total command and total under the amounts.
+// Paid box, total command and total, in row `row` of `lines` under the
+// amounts.
+void addTotalRow(RicevuteWidgets& w, QWidget* form, QGridLayout* lines, int row) {
     w.chkSaldato = new QCheckBox(QStringLiteral("Saldato"), form);
     w.chkSaldato->setObjectName(QStringLiteral("chkSaldato"));
     w.chkSaldato->setFont(verdana(12));
@@ -267,18 +244,48 @@ RicevuteWidgets RicevuteWidgets::build(QWidget* screen) {
     bottom->addWidget(w.chkSaldato);
     bottom->addStretch();
     bottom->addWidget(w.btnTotale);
-    lines->addLayout(bottom, kLines + 1, 0, 1, 4);
-    lines->addWidget(w.txtTotale, kLines + 1, 4);
+    lines->addLayout(bottom, row, 0, 1, 4);
+    lines->addWidget(w.txtTotale, row, 4);
+}
+
+// The ten stamp lines under their headings, then the total row.
+QGridLayout* buildStampLines(RicevuteWidgets& w, QWidget* form) {
+    auto* lines = new QGridLayout;
+    lines->setHorizontalSpacing(6);
+    lines->setVerticalSpacing(3);
+    lines->addWidget(makeHeading(form, QStringLiteral("titQuant"), QStringLiteral("QUANT.")), 0, 0);
+    lines->addWidget(
+        makeHeading(form, QStringLiteral("titDescrizione"), QStringLiteral("DESCRIZIONE")), 0, 1, 1,
+        2);
+    lines->addWidget(
+        makeHeading(form, QStringLiteral("titUnitario"), QStringLiteral("VAL. UNITARIO")), 0, 3);
+    lines->addWidget(makeHeading(form, QStringLiteral("titImporto"), QStringLiteral("IMPORTO")), 0,
+                     4);
+    for (int i = 0; i < RicevuteWidgets::kLines; ++i)
+        addStampLine(w, form, lines, i, i + 1);
+    lines->setColumnStretch(1, 1);
+    addTotalRow(w, form, lines, RicevuteWidgets::kLines + 1);
+    return lines;
+}
+
+// The sheet: the three blocks side by side over the stamp lines.
+void buildForm(RicevuteWidgets& w, QFrame* form) {
+    auto* top = new QHBoxLayout;
+    top->setSpacing(18);
+    top->addLayout(buildResellerBlock(w, form), 1);
+    top->addLayout(buildBuyerBlock(w, form), 1);
+    top->addLayout(buildDetails(w, form), 1);
 
     auto* formLayout = new QVBoxLayout(form);
     formLayout->setContentsMargins(12, 8, 12, 8);
     formLayout->setSpacing(14);
     formLayout->addLayout(top);
-    formLayout->addLayout(lines);
+    formLayout->addLayout(buildStampLines(w, form));
+}
 
-    // Commands above the form.
+// The commands above the form.
+QWidget* buildCommands(RicevuteWidgets& w, QWidget* screen) {
     editorframe::CommandRow row(screen);
-    QWidget* commands = row.widget();
     w.cmdNuovo = row.command("cmdNuovo", QStyle::SP_FileIcon, "Nuovo");
     w.cmdSalva = row.command("cmdSalva", QStyle::SP_DialogSaveButton, "Salva");
     w.cmdTrova = row.command("cmdTrova", QStyle::SP_FileDialogContentsView, "Trova");
@@ -307,12 +314,12 @@ RicevuteWidgets RicevuteWidgets::build(QWidget* screen) {
                 {w.cmdPrimo, w.cmdIndietro, w.lblPosizione, w.cmdAvanti, w.cmdUltimo},
                 {w.cmdEsporta, w.cmdDaSaldare}},
                QMargins(6, 4, 6, 4), -1, 6, w.cmdGuida, w.cmdEsci);
+    return row.widget();
+}
 
-    w.panInfo = editorframe::makeStatusLine(
-        screen, QStringLiteral("Pronto per archiviare una nuova distinta..."));
-    editorframe::layOutScreen(screen, commands, desk.scroll, w.panInfo);
-
-    // Status hints.
+// The status hints of the commands; the background areas, headings and
+// captions empty the status line.
+void addHints(RicevuteWidgets& w, const QList<QWidget*>& background, QWidget* form) {
     auto* hints = new StatusHints(w.panInfo);
     const QString importaTariffa =
         QStringLiteral("Importa i dati dal tariffario dei valori bollati.");
@@ -344,25 +351,53 @@ RicevuteWidgets RicevuteWidgets::build(QWidget* screen) {
         hints->addHint(widget, hint);
     for (QToolButton* import : w.impBollato)
         hints->addHint(import, importaTariffa);
-    for (QWidget* area : {screen, commands, content, static_cast<QWidget*>(form)})
+    for (QWidget* area : background)
         hints->addBackground(area);
     // The headings and captions are part of the background too.
     for (QLabel* label : form->findChildren<QLabel*>())
         if (label != w.txtTotale)
             hints->addBackground(label);
+}
 
-    // The Enter chain, down the form as the printed page reads.
+// The Enter chain, down the form as the printed page reads.
+void buildEnterChain(const RicevuteWidgets& w) {
     QList<QWidget*> chain;
     for (QLineEdit* f : w.txtRivRigo)
         chain.append(f);
     for (QLineEdit* f : w.txtAcqRigo)
         chain.append(f);
     chain << w.txtNumRic << w.txtData << w.txtNomeRiv << w.txtPagamento;
-    for (int i = 0; i < kLines; ++i)
+    for (int i = 0; i < RicevuteWidgets::kLines; ++i)
         chain << w.txtQuant[i] << w.txtDescrizione[i] << w.txtUnitario[i] << w.txtImporto[i];
     chain << w.btnTotale;
     for (qsizetype i = 0; i + 1 < chain.size(); ++i)
         setEnterNext(chain[i], chain[i + 1]);
+}
 
+} // namespace
+
+RicevuteWidgets RicevuteWidgets::build(QWidget* screen) {
+    RicevuteWidgets w;
+
+    // The distinta sits like a sheet of paper on a grey desk.
+    const editorframe::Desk desk =
+        editorframe::makeDesk(screen, QStringLiteral("shpDistinta"), kFormMaximumWidth);
+
+    // Hidden mirrors and the invisible focus sink.
+    w.lblFile = makeHidden(screen, QStringLiteral("lblFile"), QString());
+    w.lblInizio = makeHidden(screen, QStringLiteral("lblInizio"), QStringLiteral("1"));
+    w.btnFocus = new QPushButton(desk.sheet);
+    w.btnFocus->setObjectName(QStringLiteral("btnFocus"));
+    w.btnFocus->setFixedSize(0, 0);
+    w.btnFocus->setFocusPolicy(Qt::ClickFocus);
+
+    buildForm(w, desk.sheet);
+    QWidget* commands = buildCommands(w, screen);
+    w.panInfo = editorframe::makeStatusLine(
+        screen, QStringLiteral("Pronto per archiviare una nuova distinta..."));
+    editorframe::layOutScreen(screen, commands, desk.scroll, w.panInfo);
+
+    addHints(w, {screen, commands, desk.desk, desk.sheet}, desk.sheet);
+    buildEnterChain(w);
     return w;
 }
