@@ -5,10 +5,11 @@
 
 #include "BenchSupport.h"
 #include "PeakMemory.h"
+#include "distinte/DistintaExport.h"
+#include "distinte/ui/TfrmExpRicevute.h"
 #include "output/ArchiveExports.h"
 #include "output/ExportDocument.h"
 #include "output/ExportFile.h"
-#include "output/ui/TfrmExpRicevute.h"
 #include "widgets/Services.h"
 
 #include <QBuffer>
@@ -27,7 +28,7 @@ QString g_folder;
 QString g_archive;
 
 ExportTable loadYear() {
-    const ExportSource& source = archiveexport::distinte();
+    const ExportSource& source = distintaexport::source();
     ExportTable table(int(source.sheet.columns.size()));
     archiveexport::load(g_archive, source, table);
     return table;
@@ -51,7 +52,7 @@ bool documentWrite(const QString& path, const ExportTable& table) {
     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
         return false;
     const bool ok =
-        exportdoc::write(file, archiveexport::distinte().sheet, table) == ExportOutcome::Done;
+        exportdoc::write(file, distintaexport::source().sheet, table) == ExportOutcome::Done;
     file.close();
     return ok && file.error() == QFileDevice::NoError;
 }
@@ -63,7 +64,7 @@ void BM_ExportDocument(benchmark::State& state) {
     const ExportTable table = loadYear();
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);
-    exportdoc::write(buffer, archiveexport::distinte().sheet, table);
+    exportdoc::write(buffer, distintaexport::source().sheet, table);
     const QByteArray bytes = buffer.data();
     const QString anchorPath = g_folder + QStringLiteral("/anchor.xls");
     const QString documentPath = g_folder + QStringLiteral("/document.xls");
@@ -77,7 +78,7 @@ void BM_ExportDocument(benchmark::State& state) {
         document += seconds;
         plainSynced += secondsOf([&] { ok = plainWrite(anchorPath, bytes, true) && ok; });
         atomic += secondsOf([&] {
-            ok = exportfile::write(exportPath, archiveexport::distinte().sheet, table) ==
+            ok = exportfile::write(exportPath, distintaexport::source().sheet, table) ==
                      ExportOutcome::Done &&
                  ok;
         });

@@ -6,10 +6,11 @@
 #include <QByteArrayView>
 #include <QString>
 
-// The two archives that can be exported as a spreadsheet: the yearly
-// distinte archive and the buyers archive. Each source names its columns,
-// its worksheet and its output file, and turns one stored record into one
-// row of cells. Reading goes straight from the record bytes to the cells, so
+// What an archive that can be exported as a spreadsheet hands to the export:
+// its columns, its worksheet and its output file, and how one stored record
+// becomes one row of cells. Each archive's own folder states them (the yearly
+// distinte in distinte/DistintaExport.h, the buyers in buyers/BuyerExport.h);
+// the export knows no record type. Reading goes straight from the record bytes to the cells, so
 // a large archive loads in about the time it takes to read the file.
 struct ExportSource {
     ExportSheet sheet;
@@ -22,14 +23,10 @@ struct ExportSource {
 
 namespace archiveexport {
 
-// Distinte: number, date, the five buyer lines, the ten stamp descriptions,
-// payment, total and paid flag. Reseller data, quantities, unit values and
-// line amounts are left out.
-const ExportSource& distinte();
-
-// Buyers: the card without sex, document issue date and attachments; street
-// and house number in one cell, the CAP and province characters joined.
-const ExportSource& buyers();
+// A column with its header, its width in the written file and in the screen's
+// grid, and the grid's own header when it differs.
+ExportColumn column(const QString& header, int exportWidth, int gridWidth,
+                    const QString& gridHeader = QString());
 
 // Reads every record of the archive at `path` into rows of `table`, in file
 // order. A missing archive is created empty, as every reader of the archives

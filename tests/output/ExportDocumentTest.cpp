@@ -1,6 +1,8 @@
 #include "output/ExportDocument.h"
 
 #include "ExportFixtures.h"
+#include "buyers/BuyerExport.h"
+#include "distinte/DistintaExport.h"
 #include "output/ArchiveExports.h"
 #include "output/ExportFile.h"
 #include "support/FailDevice.h"
@@ -63,7 +65,7 @@ QByteArray cp1252(const char16_t* text) {
 } // namespace
 
 TEST(ExportDocument, DistinteDocumentByteForByte) {
-    const ExportSource& source = archiveexport::distinte();
+    const ExportSource& source = distintaexport::source();
     const QByteArray doc = document(source, loaded(source, exportfixtures::distinte()));
 
     QByteArray headers = "<tr>" + header("Distinta n.", 180) + header("Data emissione", 180);
@@ -116,18 +118,18 @@ TEST(ExportDocument, DistinteDocumentByteForByte) {
 }
 
 TEST(ExportDocument, EmptyArchiveGivesTheHeaderRowOnly) {
-    for (const ExportSource* source : {&archiveexport::distinte(), &archiveexport::buyers()}) {
+    for (const ExportSource* source : {&distintaexport::source(), &buyerexport::source()}) {
         const QByteArray doc = document(*source, ExportTable(int(source->sheet.columns.size())));
         EXPECT_EQ(doc.count("<tr>"), 1);
         EXPECT_TRUE(doc.endsWith("</td></tr>" + kEnd));
     }
     const QByteArray buyers = document(
-        archiveexport::buyers(), ExportTable(int(archiveexport::buyers().sheet.columns.size())));
+        buyerexport::source(), ExportTable(int(buyerexport::source().sheet.columns.size())));
     EXPECT_TRUE(buyers.contains("<x:Name>Archivio Anagrafico</x:Name>"));
 }
 
 TEST(ExportDocument, BuyerRowsJoinAndLeaveOutFields) {
-    const ExportSource& source = archiveexport::buyers();
+    const ExportSource& source = buyerexport::source();
     const ExportTable table = loaded(source, exportfixtures::buyers());
     ASSERT_EQ(table.rowCount(), 2);
     ASSERT_EQ(table.columnCount(), 25);
@@ -195,7 +197,7 @@ TEST(ExportDocument, CellTexts) {
 
 TEST(ExportDocument, ArchiveReading) {
     TestFolder dir;
-    const ExportSource& source = archiveexport::distinte();
+    const ExportSource& source = distintaexport::source();
     // A missing archive is created empty and gives no rows.
     ExportTable empty(20);
     EXPECT_EQ(archiveexport::load(dir.file("2023.ric"), source, empty), ExportOutcome::Done);
@@ -222,7 +224,7 @@ TEST(ExportDocument, ArchiveReading) {
 }
 
 TEST(ExportDocument, FailedOrCancelledWriteKeepsThePreviousFile) {
-    const ExportSource& source = archiveexport::distinte();
+    const ExportSource& source = distintaexport::source();
     const ExportTable table = loaded(source, exportfixtures::distinte());
 
     FailDevice full(1000);
@@ -253,7 +255,7 @@ TEST(ExportDocument, ReadOnlyArchiveIsExported) {
     dir.writeBytes("2023.ric", bytes);
     ReadOnlyScope readOnly({dir.file("2023.ric")});
     ExportTable table(20);
-    EXPECT_EQ(archiveexport::load(dir.file("2023.ric"), archiveexport::distinte(), table),
+    EXPECT_EQ(archiveexport::load(dir.file("2023.ric"), distintaexport::source(), table),
               ExportOutcome::Done);
     EXPECT_EQ(table.rowCount(), 3);
     EXPECT_EQ(dir.readBytes("2023.ric"), bytes);
@@ -262,7 +264,7 @@ TEST(ExportDocument, ReadOnlyArchiveIsExported) {
 TEST(ExportDocument, FullDiskKeepsThePreviousExport) {
     FullDisk disk;
     REQUIRE_FULL_DISK(disk);
-    const ExportSource& source = archiveexport::distinte();
+    const ExportSource& source = distintaexport::source();
     const ExportTable table = loaded(source, exportfixtures::distinte());
     const QString path = disk.file("Archivio_Distinte.xls");
     {

@@ -1,4 +1,6 @@
 #include "ExportFixtures.h"
+#include "buyers/BuyerExport.h"
+#include "distinte/DistintaExport.h"
 #include "output/ArchiveExports.h"
 #include "output/ExportFile.h"
 #include "support/RequireTool.h"
@@ -103,9 +105,8 @@ TEST(LibreOfficeRoundTrip, EveryCellComesBackAsTyped) {
 
     TestFolder dir;
     const ExportTable distinte =
-        exportArchive(dir, archiveexport::distinte(), exportfixtures::distinte());
-    const ExportTable buyers =
-        exportArchive(dir, archiveexport::buyers(), exportfixtures::buyers());
+        exportArchive(dir, distintaexport::source(), exportfixtures::distinte());
+    const ExportTable buyers = exportArchive(dir, buyerexport::source(), exportfixtures::buyers());
     ASSERT_EQ(distinte.rowCount(), 3);
     ASSERT_EQ(buyers.rowCount(), 2);
 
@@ -132,7 +133,7 @@ TEST(LibreOfficeRoundTrip, EveryCellComesBackAsTyped) {
     ASSERT_TRUE(office.waitForFinished(180000)) << "soffice did not finish";
     ASSERT_EQ(office.exitCode(), 0) << office.readAllStandardError().toStdString();
 
-    expectSameCells(csvDir + QStringLiteral("/Archivio_Distinte.csv"), archiveexport::distinte(),
+    expectSameCells(csvDir + QStringLiteral("/Archivio_Distinte.csv"), distintaexport::source(),
                     distinte);
-    expectSameCells(csvDir + QStringLiteral("/Anagrafica.csv"), archiveexport::buyers(), buyers);
+    expectSameCells(csvDir + QStringLiteral("/Anagrafica.csv"), buyerexport::source(), buyers);
 }

@@ -2,11 +2,11 @@
 // owned by its screen, on the topic written for that screen.
 
 #include "app/ui/Program.h"
+#include "buyers/ui/TfrmExpAnagrafica.h"
 #include "common/ListFind.h"
+#include "distinte/ui/TfrmExpRicevute.h"
 #include "distinte/ui/TfrmRicevute.h"
 #include "help/ui/TfrmGuida.h"
-#include "output/ui/TfrmExpAnagrafica.h"
-#include "output/ui/TfrmExpRicevute.h"
 #include "reports/ui/TfrmRiepLavoro.h"
 #include "support/FakeServices.h"
 #include "support/TestFolder.h"

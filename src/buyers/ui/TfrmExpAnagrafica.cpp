@@ -1,10 +1,11 @@
-#include "output/ui/TfrmExpAnagrafica.h"
+#include "buyers/ui/TfrmExpAnagrafica.h"
 
+#include "buyers/BuyerExport.h"
 #include "buyers/SchedaAnagrafica.h"
 #include "widgets/Services.h"
 
 TfrmExpAnagrafica::TfrmExpAnagrafica(Services& services, QWidget* owner)
-    : ExportScreen(services, owner, archiveexport::buyers(),
+    : ExportScreen(services, owner, buyerexport::source(),
                    services.folder.file(kBuyersArchiveFileName),
                    QStringLiteral(" Esporta archivio anagrafico in Microsoft Excel"),
                    help::Topic::EsportaAnagrafica) {
