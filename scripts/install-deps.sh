@@ -14,6 +14,7 @@ packages=(
   libreoffice-calc-nogui
   dpkg-dev file lintian desktop-file-utils appstream
   cups cups-bsd printer-driver-cups-pdf
+  python3
 )
 
 missing=()
