@@ -31,6 +31,7 @@ LAYERS = [
     "buyers",
     "distinte",
     "reports",
+    "backup",  # safety copy and archive check of every archive
     "app",  # start-up and the main menu: may use every feature
 ]
 # Folders that are all screen code: there is no model part to protect.
