@@ -321,6 +321,8 @@ TEST(TfrmAnagrafica, ShowingClearsAndClosingReturnsToTheMenu) {
     });
     f.click(QStringLiteral("cmdFile"));
     ASSERT_EQ(f.attachedTexts().value(3), QStringLiteral("x"));
+    // The changed attachment is an edit: leave it unsaved.
+    f.fake.messages.threeWayAnswers.append(MessageBoxes::Answer::No);
     f.click(QStringLiteral("cmdEsci"));
     EXPECT_TRUE(f.avvio.isVisible());
     EXPECT_FALSE(f.editor.isVisible());
