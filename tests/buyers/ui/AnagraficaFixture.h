@@ -36,6 +36,11 @@ struct AnagraficaFixture {
     // the card on screen; the dialog is then cancelled.
     QStringList attachedTexts() {
         QStringList shown;
+        // Another dialog still to answer would take this look instead.
+        if (!fake.dialogs.handlers.isEmpty()) {
+            ADD_FAILURE() << "attachedTexts() with dialog answers still queued";
+            return shown;
+        }
         fake.dialogs.handlers.append([&shown](QDialog* d) {
             for (const char* stem : {"txtFile0", "txtDesc0"})
                 for (int n = 1; n <= 3; ++n)

@@ -180,28 +180,25 @@ TEST(TfrmAllegaCartella, EditorTakesTheSlotsBackOnApplyAndStoresThemOnSave) {
     }
     // First "Annulla" after a copy, then "Applica e chiudi" after emptying slot 2.
     f.fake.files.names = {source};
-    f.fake.dialogs.handlers = {
-        [](QDialog* d) {
-            EXPECT_EQ(d->findChild<QLineEdit*>(QStringLiteral("txtFile02"))->text(),
-                      QStringLiteral("b.pdf"));
-            QTest::mouseClick(d->findChild<QPushButton*>(QStringLiteral("btnSfoglia03")),
-                              Qt::LeftButton);
-            QTest::mouseClick(d->findChild<QPushButton*>(QStringLiteral("btnAnnulla")),
-                              Qt::LeftButton);
-            return d->result();
-        },
-        [](QDialog* d) {
-            QTest::mouseClick(d->findChild<QAbstractButton*>(QStringLiteral("imgCancella02")),
-                              Qt::LeftButton);
-            d->findChild<QLineEdit*>(QStringLiteral("txtDesc03"))->setText(QString(260, 'd'));
-            QTest::mouseClick(d->findChild<QPushButton*>(QStringLiteral("btnApplica")),
-                              Qt::LeftButton);
-            return d->result();
-        }};
+    f.fake.dialogs.handlers = {[](QDialog* d) {
+        EXPECT_EQ(d->findChild<QLineEdit*>(QStringLiteral("txtFile02"))->text(),
+                  QStringLiteral("b.pdf"));
+        QTest::mouseClick(d->findChild<QPushButton*>(QStringLiteral("btnSfoglia03")),
+                          Qt::LeftButton);
+        QTest::mouseClick(d->findChild<QPushButton*>(QStringLiteral("btnAnnulla")), Qt::LeftButton);
+        return d->result();
+    }};
     f.click(QStringLiteral("cmdFile"));
     EXPECT_EQ(f.attachedTexts().value(2), QString());
     EXPECT_TRUE(f.dir.exists(QStringLiteral("Documenti_Allegati/c.txt")));
 
+    f.fake.dialogs.handlers = {[](QDialog* d) {
+        QTest::mouseClick(d->findChild<QAbstractButton*>(QStringLiteral("imgCancella02")),
+                          Qt::LeftButton);
+        d->findChild<QLineEdit*>(QStringLiteral("txtDesc03"))->setText(QString(260, 'd'));
+        QTest::mouseClick(d->findChild<QPushButton*>(QStringLiteral("btnApplica")), Qt::LeftButton);
+        return d->result();
+    }};
     f.click(QStringLiteral("cmdFile"));
     EXPECT_EQ(f.fake.dialogs.opened, QStringList(3, QStringLiteral("TfrmAllegaCartella")));
     EXPECT_EQ(f.attachedTexts(),
