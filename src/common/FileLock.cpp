@@ -15,7 +15,28 @@
 namespace {
 // The locked byte: far beyond the end of any archive the program writes.
 constexpr qint64 kLockOffset = qint64(1) << 40;
+
+// The errno value every lock call fails with while a test injects one; 0
+// when locks go to the system.
+thread_local int t_injectedError = 0;
+
+#ifndef Q_OS_WIN
+// The lock call's errors that mean "no locks here at all", never "held by
+// another desk".
+bool refusesLocks(int error) {
+    return error == ENOLCK || error == EOPNOTSUPP || error == ENOTSUP || error == EINVAL ||
+           error == ENOSYS;
+}
+#endif
 } // namespace
+
+InjectedLockFailure::InjectedLockFailure(int error) : m_previous(t_injectedError) {
+    t_injectedError = error;
+}
+
+InjectedLockFailure::~InjectedLockFailure() {
+    t_injectedError = m_previous;
+}
 
 FileLock::FileLock(QFile& file) : m_file(file) {}
 
@@ -25,6 +46,7 @@ FileLock::~FileLock() {
 
 bool FileLock::lock(int waitMs) {
     m_error.clear();
+    m_unsupported = false;
     if (m_locked)
         return true;
     const QDeadlineTimer deadline(waitMs);
@@ -58,6 +80,7 @@ bool FileLock::tryLock(bool* busy) {
     }
     const DWORD code = GetLastError();
     *busy = code == ERROR_LOCK_VIOLATION || code == ERROR_IO_PENDING;
+    m_unsupported = code == ERROR_NOT_SUPPORTED || code == ERROR_INVALID_FUNCTION;
     if (!*busy)
         m_error = QStringLiteral("%1: lock failed (%2)").arg(m_file.fileName()).arg(code);
     return false;
@@ -89,6 +112,10 @@ int lockCommand() {
 }
 
 bool setLock(int fd, short type) {
+    if (t_injectedError != 0 && type != F_UNLCK) {
+        errno = t_injectedError;
+        return false;
+    }
     struct flock range {};
     range.l_type = type;
     range.l_whence = SEEK_SET;
@@ -104,10 +131,12 @@ bool FileLock::tryLock(bool* busy) {
         m_locked = true;
         return true;
     }
-    *busy = errno == EAGAIN || errno == EACCES || errno == EINTR;
+    const int error = errno;
+    *busy = error == EAGAIN || error == EACCES || error == EINTR;
+    m_unsupported = refusesLocks(error);
     if (!*busy)
         m_error = QStringLiteral("%1: lock failed (%2)")
-                      .arg(m_file.fileName(), QString::fromLocal8Bit(std::strerror(errno)));
+                      .arg(m_file.fileName(), QString::fromLocal8Bit(std::strerror(error)));
     return false;
 }
 

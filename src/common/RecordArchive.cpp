@@ -20,13 +20,13 @@ RecordArchive::Saved RecordArchive::save(QByteArrayView record, qint64 position)
         return {};
     if (position == kNotStored) {
         const qint64 appended = file.append(record);
-        return {appended > 0, appended, true};
+        return {appended > 0, appended, true, file.uncoordinated()};
     }
     // The record file refuses a position past the last record, so a rewrite
     // never grows the file with a gap of undefined records.
     if (!file.write(position, record))
         return {};
-    return {true, position, false};
+    return {true, position, false, file.uncoordinated()};
 }
 
 RecordArchive::Move RecordArchive::move(Step step, qint64 current) const {

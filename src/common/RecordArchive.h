@@ -23,6 +23,9 @@ public:
         bool ok = false;
         qint64 position = 0; // the record's position after saving
         bool appended = false;
+        // Written without a lock: the file system takes none, so another
+        // desk on the same folder was not kept out.
+        bool uncoordinated = false;
     };
     // Appends `record` when `position` is kNotStored, otherwise writes it over
     // the record at that 1-based position, which must exist.

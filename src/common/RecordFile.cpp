@@ -78,10 +78,8 @@ bool RecordFile::write(qint64 position, QByteArrayView record) {
     if (!writable())
         return false;
     FileLock lock(m_file);
-    if (!lock.lock(m_lockWaitMs)) {
-        m_error = lock.errorString();
+    if (!lockForWrite(lock))
         return false;
-    }
     if (position < 1 || position > count())
         return fail(QStringLiteral("no record at position %1").arg(position));
     return seekTo(position) && writeOut(record);
@@ -95,10 +93,8 @@ qint64 RecordFile::append(QByteArrayView record) {
     if (!writable())
         return 0;
     FileLock lock(m_file);
-    if (!lock.lock(m_lockWaitMs)) {
-        m_error = lock.errorString();
+    if (!lockForWrite(lock))
         return 0;
-    }
     // Counted under the lock: another desk may have appended since open().
     const qint64 position = count() + 1;
     if (position < 1 || !seekTo(position))
@@ -141,6 +137,17 @@ bool RecordFile::scan(const Visitor& visit, qint64 from) {
         }
     }
     return true;
+}
+
+bool RecordFile::lockForWrite(FileLock& lock) {
+    if (lock.lock(m_lockWaitMs))
+        return true;
+    if (lock.unsupported()) {
+        m_uncoordinated = true;
+        return true;
+    }
+    m_error = lock.errorString();
+    return false;
 }
 
 bool RecordFile::fail(const QString& what) {

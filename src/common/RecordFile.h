@@ -6,6 +6,8 @@
 #include <QString>
 #include <functional>
 
+class FileLock;
+
 // A file of fixed-size records with no header: record n (1-based) starts at
 // byte (n - 1) * recordSize, and bytes of an incomplete last record are not a
 // record. One object serves one user command: open it, work, let it go; the
@@ -20,7 +22,9 @@
 // Several desks may share the file: every append and rewrite takes an
 // exclusive lock on the file for that one write (FileLock), counts the
 // records again under it and syncs the write to disk before letting go.
-// Reads take no lock.
+// Reads take no lock. On a file system that refuses locks altogether the
+// write goes ahead without one, as it did before the program took locks, and
+// uncoordinated() says so; a lock that is only busy still waits and fails.
 class RecordFile {
 public:
     RecordFile(const QString& path, int recordSize);
@@ -53,9 +57,15 @@ public:
 
     int recordSize() const { return m_recordSize; }
     QString errorString() const { return m_error; }
+    // Whether a write went ahead without a lock because the file system takes
+    // none: another desk on the same folder was not kept out.
+    bool uncoordinated() const { return m_uncoordinated; }
 
 private:
     bool fail(const QString& what);
+    // Takes `lock` for one write; true also where the file system takes no
+    // locks (the write is then uncoordinated).
+    bool lockForWrite(FileLock& lock);
     bool seekTo(qint64 position);
     bool writeOut(QByteArrayView record);
     bool writable();
@@ -64,5 +74,6 @@ private:
     int m_recordSize;
     bool m_readOnly = false;
     int m_lockWaitMs;
+    bool m_uncoordinated = false;
     QString m_error;
 };

@@ -10,6 +10,7 @@
 
 #include <QFile>
 #include <QSet>
+#include <cerrno>
 #include <gtest/gtest.h>
 
 namespace {
@@ -122,6 +123,51 @@ TEST(SharedArchive, WriteWaitsBoundedForTheLockThenFailsWritingNothing) {
     // Once the other desk lets go, the same write goes through.
     held.unlock();
     EXPECT_EQ(file.append(marked("2").encode()), 2);
+}
+
+// A file system that takes no locks (an NFS mount without its lock service,
+// some network shares) still saves, without coordination, and says so; a
+// lock that is only busy still refuses.
+TEST(SharedArchive, AFileSystemWithoutLocksStillSavesUncoordinated) {
+    for (const int error : {ENOLCK, EOPNOTSUPP, EINVAL, ENOSYS}) {
+        SCOPED_TRACE(error);
+        TestFolder dir;
+        const QString path = dir.file(QStringLiteral("2024.ric"));
+        const InjectedLockFailure noLocks(error);
+        RecordFile file(path, Ricevuta::kRecordSize);
+        ASSERT_TRUE(file.open());
+        EXPECT_FALSE(file.uncoordinated());
+        EXPECT_EQ(file.append(marked("1").encode()), 1);
+        EXPECT_TRUE(file.write(1, marked("2").encode()));
+        EXPECT_TRUE(file.uncoordinated());
+        file.close();
+        EXPECT_EQ(dir.readBytes(QStringLiteral("2024.ric")), marked("2").encode());
+
+        const DistintaArchive::Saved saved =
+            DistintaArchive(path).save(marked("3"), DistintaArchive::kNotStored);
+        EXPECT_TRUE(saved.ok);
+        EXPECT_EQ(saved.position, 2);
+        EXPECT_TRUE(saved.uncoordinated);
+    }
+
+    TestFolder dir;
+    const QString path = dir.file(QStringLiteral("2024.ric"));
+    dir.writeBytes(QStringLiteral("2024.ric"), marked("1").encode());
+    {
+        const InjectedLockFailure busy(EAGAIN);
+        RecordFile file(path, Ricevuta::kRecordSize);
+        ASSERT_TRUE(file.open());
+        file.setLockWait(0);
+        EXPECT_EQ(file.append(marked("2").encode()), 0);
+        EXPECT_FALSE(file.write(1, marked("3").encode()));
+        EXPECT_FALSE(file.uncoordinated());
+    }
+    EXPECT_EQ(dir.readBytes(QStringLiteral("2024.ric")), marked("1").encode());
+    // The guard gone, locks are the system's again and nothing is said.
+    const DistintaArchive::Saved saved =
+        DistintaArchive(path).save(marked("2"), DistintaArchive::kNotStored);
+    EXPECT_TRUE(saved.ok);
+    EXPECT_FALSE(saved.uncoordinated);
 }
 
 // A write-protected stick or a backup copy: every reading command works, only
