@@ -142,7 +142,7 @@ void addFooter(QList<ReportObject>& o) {
     o.append(ReportObject::memo(
         QStringLiteral("titEsenzione"), QRectF(2, 268, 187, 6),
         QStringLiteral("Esente da IVA ai sensi dell'art. 2, comma 3, del D.P.R. 26 ottobre "
-                       "1972, n. 663 e successive modifiche."),
+                       "1972, n. 633 e successive modifiche."),
         arial(8), kMiddleLeft));
 }
 } // namespace

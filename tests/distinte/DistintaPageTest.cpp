@@ -185,7 +185,7 @@ TEST(DistintaPage, BoxesRulesAndFixedTexts) {
                              "bollati sopra elencati."));
     EXPECT_EQ(page.findObject(u"titEsenzione")->text(),
               QStringLiteral("Esente da IVA ai sensi dell'art. 2, comma 3, del D.P.R. 26 ottobre "
-                             "1972, n. 663 e successive modifiche."));
+                             "1972, n. 633 e successive modifiche."));
     EXPECT_EQ(page.findObject(u"titCustodia01")->text(),
               QStringLiteral("La presente distinta deve essere acquisita agli atti"));
     EXPECT_EQ(page.findObject(u"titTotale")->text(), QStringLiteral("TOTALE :"));
