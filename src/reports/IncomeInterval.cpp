@@ -27,8 +27,13 @@ QString missingDate(const QString& date, const char* end) {
                           "valida.");
 }
 
+// A month that is none of the twelve leaves the date text empty, never a
+// half date such as "01//2024".
 QString dateOf(const QString& day, const QString& month, const QString& year) {
-    return text::trimmed(day) + u'/' + monthNumber(month) + u'/' + text::trimmed(year);
+    const QString number = monthNumber(month);
+    if (number.isEmpty())
+        return {};
+    return text::trimmed(day) + u'/' + number + u'/' + text::trimmed(year);
 }
 
 Check refuse(Check check, const QString& message, Focus focus, bool plain = false) {

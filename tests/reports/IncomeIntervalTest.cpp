@@ -64,6 +64,15 @@ TEST(IncomeInterval, DatesThatDoNotExistAreNamedWithTheirEnd) {
                   second);
     EXPECT_EQ(end.focus, Focus::EndDay);
 
+    // A month text that is no month leaves the date text empty (regression:
+    // "01//2024").
+    Check noMonth = check(picks(QStringLiteral("01"), QStringLiteral("Marzolino"),
+                                QStringLiteral("01"), QStringLiteral("Marzo")));
+    EXPECT_EQ(noMonth.startDate, QString());
+    EXPECT_EQ(noMonth.message,
+              QStringLiteral("Attenzione: la data  di inizio intervallo non esiste.") + second);
+    EXPECT_EQ(noMonth.focus, Focus::StartDay);
+
     // 29 February exists only in leap years.
     EXPECT_TRUE(check(picks(QStringLiteral("29"), QStringLiteral("Febbraio"), QStringLiteral("29"),
                             QStringLiteral("Febbraio")))
