@@ -1,5 +1,6 @@
 #include "widgets/ItalianToolkit.h"
 
+#include <QByteArray>
 #include <QCoreApplication>
 #include <QLibraryInfo>
 #include <QLocale>
@@ -17,4 +18,17 @@ bool speakItalian() {
         return false;
     }
     return QCoreApplication::installTranslator(translator);
+}
+
+void useItalianFormats() {
+    const QByteArray all = qgetenv("LC_ALL");
+    if (!all.isEmpty()) {
+        for (const char* category :
+             {"LC_CTYPE", "LC_COLLATE", "LC_MESSAGES", "LC_MONETARY", "LC_MEASUREMENT", "LC_PAPER"})
+            if (qEnvironmentVariableIsEmpty(category))
+                qputenv(category, all);
+        qunsetenv("LC_ALL");
+    }
+    for (const char* category : {"LC_NUMERIC", "LC_TIME"})
+        qputenv(category, QByteArrayLiteral("it_IT.UTF-8"));
 }

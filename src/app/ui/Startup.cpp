@@ -104,6 +104,8 @@ int runProgram(int argc, char** argv) {
     g_programPath = QString::fromLocal8Bit(argc > 0 ? argv[0] : "vellarmo");
     if (!hasDisplay(qgetenv("QT_QPA_PLATFORM"), qgetenv("DISPLAY"), qgetenv("WAYLAND_DISPLAY")))
         sayNoDisplayAndExit();
+    // Read by the toolkit when the application starts.
+    useItalianFormats();
     const QtMessageHandler previous = qInstallMessageHandler(fatalMeansNoDisplay);
     QApplication app(argc, argv);
     qInstallMessageHandler(previous);
