@@ -97,9 +97,12 @@ QString QtFileDialogs::openFileName(QWidget* parent, const QString& title, const
 
 QString QtFileDialogs::saveFileName(QWidget* parent, const QString& title, const QString& path,
                                     const QString& filter) {
-    // A folder opens with the name left empty; a full path proposes its name.
-    const QString start =
-        QFileInfo(path).isDir() || !QFileInfo(path).dir().exists() ? existingStart(path) : path;
+    // A folder opens with the name left empty; a full path proposes its name,
+    // in the nearest existing folder when its own is not there yet.
+    const QFileInfo info(path);
+    const QString start = path.isEmpty() || info.isDir()
+                              ? existingStart(path)
+                              : QDir(existingStart(info.absolutePath())).filePath(info.fileName());
     return QFileDialog::getSaveFileName(parent, title, start, filter);
 }
 

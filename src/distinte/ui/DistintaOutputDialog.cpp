@@ -7,11 +7,13 @@
 #include "widgets/OutputDialogParts.h"
 #include "widgets/Services.h"
 
+#include <QDir>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPixmap>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QStandardPaths>
 #include <QVBoxLayout>
 #include <exception>
 
@@ -59,12 +61,15 @@ PreparedReport DistintaOutputDialog::preparedPage() const {
 
 QString DistintaOutputDialog::pdfFileName() const {
     static const QRegularExpression unsafe(QStringLiteral("[\\\\/:*?\"<>|\\x00-\\x1f]"));
-    QString name = QStringLiteral("Distinta n. ") + text::trimmed(m_ricevuta.numRic);
+    QString name = QStringLiteral("Distinta ") + text::trimmed(m_ricevuta.numRic);
     const QString date = text::trimmed(m_ricevuta.data);
     if (!date.isEmpty())
         name += QStringLiteral(" del ") + date;
     name.replace(unsafe, QStringLiteral("-"));
-    return m_services.folder.file(name + QStringLiteral(".pdf"));
+    // The user's own documents, where a file to send by e-mail is looked for;
+    // the data folder is no place for it.
+    return QDir(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation))
+        .filePath(name + QStringLiteral(".pdf"));
 }
 
 void DistintaOutputDialog::run() {

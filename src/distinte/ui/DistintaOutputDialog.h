@@ -26,9 +26,9 @@ public:
     QImage logo() const { return m_logo; }
     // The page as "Stampa" / "Mostra anteprima" fills it.
     PreparedReport preparedPage() const;
-    // The name proposed for saving the page: "Distinta n. <number> del
-    // <date>.pdf" in the program folder, characters a file name cannot hold
-    // replaced by "-".
+    // The path proposed for saving the page: "Distinta <number> del
+    // <gg-mm-aaaa>.pdf" in the user's documents folder, characters a file
+    // name cannot hold replaced by "-".
     QString pdfFileName() const;
 
 protected:

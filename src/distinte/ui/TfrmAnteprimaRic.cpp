@@ -4,10 +4,10 @@
 #include "output/ui/ReportPreviewDialog.h"
 #include "widgets/Services.h"
 
+#include <QDir>
 #include <QFileInfo>
 #include <QPushButton>
 #include <QRegularExpression>
-#include <QStandardPaths>
 #include <exception>
 
 const QString TfrmAnteprimaRic::kFailed =
@@ -21,7 +21,7 @@ const QString TfrmAnteprimaRic::kPdfFailed =
 
 namespace {
 // The chosen name with ".pdf" added when it has no extension. The proposed
-// names hold dots of their own ("Distinta n. 15"), so only a suffix of
+// names may hold dots of their own ("Distinta 15.B"), so only a suffix of
 // letters and digits with at least one letter counts as an extension.
 QString withPdfExtension(const QString& path) {
     static const QRegularExpression extension(QStringLiteral("^[A-Za-z0-9]*[A-Za-z][A-Za-z0-9]*$"));
@@ -30,6 +30,11 @@ QString withPdfExtension(const QString& path) {
     return path + QStringLiteral(".pdf");
 }
 } // namespace
+
+QString TfrmAnteprimaRic::pdfSavedText(const QString& path) {
+    return QStringLiteral("Il file PDF è stato salvato in:\n\r\n\r") +
+           QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath());
+}
 
 TfrmAnteprimaRic::TfrmAnteprimaRic(Services& services, const Ricevuta& ricevuta, QWidget* owner)
     : DistintaOutputDialog(
@@ -54,18 +59,16 @@ bool TfrmAnteprimaRic::produce(const PreparedReport& page) {
 
 void TfrmAnteprimaRic::savePdf() {
     const QString proposed = pdfFileName();
-    // The dialog opens in the user's documents with no name filled in; the
-    // proposed name still titles the document.
-    const QString chosen = services().files.saveFileName(
-        this, QStringLiteral("Salva in formato PDF"),
-        QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation),
-        QStringLiteral("Documento PDF (*.pdf)"));
+    const QString chosen =
+        services().files.saveFileName(this, QStringLiteral("Salva in formato PDF"), proposed,
+                                      QStringLiteral("Documento PDF (*.pdf)"));
     if (chosen.isEmpty())
         return;
+    const QString target = withPdfExtension(chosen);
     bool saved = false;
     try {
-        saved = reportoutput::writePdf(preparedPage(), withPdfExtension(chosen),
-                                       QFileInfo(proposed).completeBaseName());
+        saved =
+            reportoutput::writePdf(preparedPage(), target, QFileInfo(proposed).completeBaseName());
     } catch (const std::exception&) {
         saved = false;
     }
@@ -74,5 +77,6 @@ void TfrmAnteprimaRic::savePdf() {
         services().messages.notice(this, MessageBoxes::Icon::Warning, kPdfFailed);
         return;
     }
+    services().messages.notice(this, MessageBoxes::Icon::Information, pdfSavedText(target));
     accept();
 }

@@ -14,6 +14,8 @@ public:
     static const QString kFailed;
     // The warning of "Salva PDF..." when the file could not be written.
     static const QString kPdfFailed;
+    // The notice once the PDF file is written: where it went.
+    static QString pdfSavedText(const QString& path);
 
 protected:
     bool produce(const PreparedReport& page) override;

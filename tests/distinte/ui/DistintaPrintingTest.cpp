@@ -113,7 +113,7 @@ TEST(DistintaPrint, PrintsTheDistintaOnOneA4PageAsTyped) {
           "FIRMA DEL RIVENDITORE:", "Il sottoscritto:", "Tabaccheria Rossi",
           "in qualità di rivenditore, attesta l'avvenuto acquisto dei valori bollati sopra "
           "elencati.",
-          "Esente da IVA ai sensi dell'art. 2, comma 3, del D.P.R. 26 ottobre 1972, n. 663 e "
+          "Esente da IVA ai sensi dell'art. 2, comma 3, del D.P.R. 26 ottobre 1972, n. 633 e "
           "successive modifiche."})
         EXPECT_TRUE(text->contains(QString::fromUtf8(expected))) << expected;
     // The long description is cut at its column.
@@ -236,12 +236,20 @@ TEST(DistintaPreview, SalvaPdfWritesThePageAndClosesTheScreen) {
 
     EXPECT_EQ(fake.files.lastTitle, QStringLiteral("Salva in formato PDF"));
     EXPECT_EQ(fake.files.lastFilter, QStringLiteral("Documento PDF (*.pdf)"));
+    // The proposed name, in the user's documents (regression: the dialog
+    // opened on the folder with no name, "Documents" in its name field).
     EXPECT_EQ(fake.files.lastPath,
-              QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation));
+              QDir(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation))
+                  .filePath(QStringLiteral("Distinta 15 del 03-04-2023.pdf")));
     EXPECT_TRUE(closed);
     EXPECT_EQ(fake.dialogs.opened, QStringList{QStringLiteral("TfrmAnteprimaRic")})
         << "the preview window is not needed";
-    EXPECT_TRUE(fake.messages.shown.isEmpty());
+    // Once written, the user is told where.
+    ASSERT_EQ(fake.messages.shown.size(), 1);
+    EXPECT_EQ(fake.messages.shown[0].icon, MessageBoxes::Icon::Information);
+    EXPECT_EQ(fake.messages.shown[0].text,
+              QStringLiteral("Il file PDF è stato salvato in:\n\r\n\r") +
+                  QDir::toNativeSeparators(dir.file(QStringLiteral("per email.pdf"))));
     EXPECT_EQ(pdfFilesIn(dir), QStringList{QStringLiteral("per email.pdf")});
     const auto text = pdfText(dir.file(QStringLiteral("per email.pdf")));
     ASSERT_TRUE(text);
@@ -257,24 +265,25 @@ TEST(DistintaPreview, PdfNamesProposedAndChosen) {
         const char *numRic, *data, *expected;
     };
     for (const Proposed& c :
-         {Proposed{" 7/B ", "03/04/2023", "Distinta n. 7-B del 03-04-2023.pdf"},
-          Proposed{"1:2*?", " 03/04/2023 ", "Distinta n. 1-2-- del 03-04-2023.pdf"},
-          Proposed{"15", "", "Distinta n. 15.pdf"}}) {
+         {Proposed{" 7/B ", "03/04/2023", "Distinta 7-B del 03-04-2023.pdf"},
+          Proposed{"1:2*?", " 03/04/2023 ", "Distinta 1-2-- del 03-04-2023.pdf"},
+          Proposed{"15", "", "Distinta 15.pdf"}}) {
         Ricevuta r = filledDistinta();
         r.numRic = QString::fromUtf8(c.numRic);
         r.data = QString::fromUtf8(c.data);
         EXPECT_EQ(TfrmAnteprimaRic(fake.services, r, nullptr).pdfFileName(),
-                  dir.file(QString::fromUtf8(c.expected)))
+                  QDir(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation))
+                      .filePath(QString::fromUtf8(c.expected)))
             << c.numRic;
     }
 
     // ".pdf" is added only when the chosen name has no extension of its own;
-    // the dot of "n." is not one.
+    // a dot inside the number is not one.
     struct Chosen {
         const char *typed, *written;
     };
     for (const Chosen& c : {Chosen{"copia", "copia.pdf"}, Chosen{"copia.PDF", "copia.PDF"},
-                            Chosen{"Distinta n. 15", "Distinta n. 15.pdf"}}) {
+                            Chosen{"Distinta 15.B", "Distinta 15.B.pdf"}}) {
         TfrmAnteprimaRic screen(fake.services, filledDistinta(), nullptr);
         fake.files.names = {dir.file(QString::fromUtf8(c.typed))};
         clickSalvaPdf(&screen);
@@ -288,7 +297,7 @@ TEST(DistintaPreview, PdfNamesProposedAndChosen) {
     clickSalvaPdf(&screen);
     EXPECT_TRUE(screen.isVisible());
     EXPECT_TRUE(pdfFilesIn(dir).isEmpty());
-    EXPECT_TRUE(fake.messages.shown.isEmpty());
+    EXPECT_EQ(fake.messages.shown.size(), 3) << "only the three saves were told";
 }
 
 TEST(DistintaPreview, PdfInAReadOnlyFolderWarnsKeepsTheOldFileAndStaysOpen) {
