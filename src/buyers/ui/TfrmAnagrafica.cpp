@@ -9,6 +9,7 @@
 #include "checks/ui/IdentifierChecks.h"
 #include "common/TextRules.h"
 #include "help/ui/TfrmGuida.h"
+#include "widgets/ArchiveNotices.h"
 #include "widgets/OpenService.h"
 #include "widgets/ScreenPreamble.h"
 #include "widgets/ScreenRouter.h"
@@ -204,6 +205,7 @@ bool TfrmAnagrafica::save() {
     m_edits.reset();
     m_services.messages.notice(this, MessageBoxes::Icon::Information,
                                saved.appended ? kAppended : kRewritten);
+    archivenotice::afterSave(m_services, this, saved.uncoordinated);
     return true;
 }
 

@@ -17,6 +17,7 @@
 #include "distinte/ui/TfrmTrovaRic.h"
 #include "help/ui/TfrmGuida.h"
 #include "tariff/ui/TfrmTrovaServizi.h"
+#include "widgets/ArchiveNotices.h"
 #include "widgets/EnterChain.h"
 #include "widgets/FieldExit.h"
 #include "widgets/ScreenPreamble.h"
@@ -324,6 +325,7 @@ bool TfrmRicevute::save() {
     m_edits.reset();
     m_services.messages.notice(this, MessageBoxes::Icon::Information,
                                saved.appended ? kAppended : kRewritten);
+    archivenotice::afterSave(m_services, this, saved.uncoordinated);
     return true;
 }
 
