@@ -17,6 +17,8 @@ bool keyPasses(KeyFilterKind kind, int key, const QString& text) {
     case Qt::Key_Delete:
     case Qt::Key_Left:
     case Qt::Key_Right:
+    case Qt::Key_Home:
+    case Qt::Key_End:
     case Qt::Key_Return:
     case Qt::Key_Enter:
         return true;
@@ -29,6 +31,21 @@ bool keyPasses(KeyFilterKind kind, int key, const QString& text) {
     if (c >= QLatin1Char('0') && c <= QLatin1Char('9'))
         return true;
     return kind == KeyFilterKind::Amount && c == QLatin1Char(',');
+}
+
+bool typesDecimalComma(KeyFilterKind kind, int key, const QString& text, bool keypad) {
+    if (kind != KeyFilterKind::Amount)
+        return false;
+    if (text == QStringLiteral(",") || text == QStringLiteral("."))
+        return true;
+    return keypad && (key == Qt::Key_Period || key == Qt::Key_Comma);
+}
+
+bool commaFits(const QString& text, int selectionStart, int selectedLength) {
+    const qsizetype start = std::clamp<qsizetype>(selectionStart, 0, text.size());
+    const qsizetype length = std::clamp<qsizetype>(selectedLength, 0, text.size() - start);
+    return !QStringView(text).first(start).contains(QLatin1Char(',')) &&
+           !QStringView(text).sliced(start + length).contains(QLatin1Char(','));
 }
 
 QString keptCharacters(KeyFilterKind kind, const QString& text) {
@@ -70,15 +87,21 @@ namespace {
 // Pastes the clipboard as typing it would have gone in: filtered before the
 // field's length limit cuts it, so that no digit is lost to a dropped
 // separator.
-void pasteFiltered(QLineEdit* field, KeyFilterKind kind) {
-    if (!field->isReadOnly())
+void pasteFiltered(QLineEdit* field, KeyFilterKind kind, PastePolicy paste) {
+    if (!field->isReadOnly() && paste == PastePolicy::Filtered)
         field->insert(keptCharacters(kind, QGuiApplication::clipboard()->text()));
+}
+
+// The keys of the field's own editing that type nothing.
+bool isEditingCommand(const QKeyEvent* key) {
+    return key->matches(QKeySequence::SelectAll) || key->matches(QKeySequence::Copy) ||
+           key->matches(QKeySequence::Cut);
 }
 
 class KeyFilter final : public QObject {
 public:
-    KeyFilter(QLineEdit* field, KeyFilterKind kind)
-        : QObject(field), m_field(field), m_kind(kind), m_before(field->text()) {
+    KeyFilter(QLineEdit* field, KeyFilterKind kind, PastePolicy paste)
+        : QObject(field), m_field(field), m_kind(kind), m_paste(paste), m_before(field->text()) {
         field->installEventFilter(this);
         // Dropped text arrives as an edit, not as key presses. The text
         // before each edit is kept so that only what the edit brought in is
@@ -105,13 +128,31 @@ public:
             return false;
         const auto* key = static_cast<QKeyEvent*>(event);
         if (key->matches(QKeySequence::Paste)) {
-            pasteFiltered(m_field, m_kind);
+            pasteFiltered(m_field, m_kind, m_paste);
+            return true;
+        }
+        if (isEditingCommand(key))
+            return false;
+        if (typesDecimalComma(m_kind, key->key(), key->text(),
+                              key->modifiers().testFlag(Qt::KeypadModifier))) {
+            typeComma();
             return true;
         }
         return !keyPasses(m_kind, key->key(), key->text());
     }
 
 private:
+    // The comma typed as the field would type it, over the selection; a
+    // second comma goes nowhere.
+    void typeComma() {
+        if (m_field->isReadOnly())
+            return;
+        const int start =
+            m_field->hasSelectedText() ? m_field->selectionStart() : m_field->cursorPosition();
+        if (commaFits(m_field->text(), start, int(m_field->selectedText().size())))
+            m_field->insert(QStringLiteral(","));
+    }
+
     // The field's own menu, as the field would show it, with its Paste entry
     // pasting as Ctrl+V does here.
     void showContextMenu(const QPoint& at) {
@@ -121,8 +162,12 @@ private:
             if (!action->text().startsWith(paste))
                 continue;
             disconnect(action, &QAction::triggered, nullptr, nullptr);
+            if (m_paste == PastePolicy::Refused)
+                action->setEnabled(false);
             connect(action, &QAction::triggered, m_field,
-                    [field = m_field, kind = m_kind] { pasteFiltered(field, kind); });
+                    [field = m_field, kind = m_kind, paste = m_paste] {
+                        pasteFiltered(field, kind, paste);
+                    });
         }
         menu->setAttribute(Qt::WA_DeleteOnClose);
         menu->popup(at);
@@ -130,14 +175,15 @@ private:
 
     QLineEdit* m_field;
     KeyFilterKind m_kind;
+    PastePolicy m_paste;
     QString m_before;
 };
 
 } // namespace
 
-void installKeyFilter(QLineEdit* field, KeyFilterKind kind) {
+void installKeyFilter(QLineEdit* field, KeyFilterKind kind, PastePolicy paste) {
     // Composed characters arrive from an input method, not as key presses;
     // digits and the comma never need one.
     field->setAttribute(Qt::WA_InputMethodEnabled, false);
-    new KeyFilter(field, kind);
+    new KeyFilter(field, kind, paste);
 }

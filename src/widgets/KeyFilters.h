@@ -10,11 +10,21 @@ class QLineEdit;
 enum class KeyFilterKind { Digits, Amount };
 
 // Whether a key press reaches the field. `key` is the Qt::Key, `text` the
-// characters it produces. Backspace, Delete and the left and right arrows
-// pass; so do Enter and Return, which the screen's Enter handling takes. A key
-// producing one digit (or, for amounts, a comma) passes; every other key is
-// discarded, Tab, Home, End, Up and Down included.
+// characters it produces. The keys that only move the cursor or delete
+// (Backspace, Delete, the left and right arrows, Home and End, with or
+// without Shift) pass; so do Enter and Return, which the screen's Enter
+// handling takes. A key producing one digit (or, for amounts, a comma)
+// passes; every other key is discarded, Tab, Up and Down included.
 bool keyPasses(KeyFilterKind kind, int key, const QString& text);
+
+// Whether a key press in an amount field types the decimal comma: the comma
+// itself, the point (which would otherwise turn 3.10 into 310) and the
+// keypad's decimal key, whatever character the keyboard layout gives it.
+bool typesDecimalComma(KeyFilterKind kind, int key, const QString& text, bool keypad);
+
+// Whether a comma may go into `text` over the selection of `selectedLength`
+// characters at `selectionStart`: an amount holds one comma at most.
+bool commaFits(const QString& text, int selectionStart, int selectedLength);
 
 // `text` without the characters typing would drop: only digits, and for
 // amounts also commas, are kept.
@@ -32,10 +42,20 @@ struct FilteredEdit {
 FilteredEdit filterInsertedText(KeyFilterKind kind, const QString& before, const QString& after,
                                 int cursor);
 
-// Filters every key press of `field` through keyPasses. Pasting keeps what
-// typing would keep: Ctrl+V and the Paste entry of the field's context menu
-// insert the clipboard through keptCharacters (before the length limit cuts
-// it), and dropped text goes through filterInsertedText. Texts set by the
-// program are not filtered. The key filter sits at event-filter level so
-// that it also catches Tab before the focus moves.
-void installKeyFilter(QLineEdit* field, KeyFilterKind kind);
+// What Ctrl+V and the Paste entry of the context menu do in a filtered field.
+enum class PastePolicy {
+    Filtered, // insert the clipboard as typing it would have gone in
+    Refused,  // insert nothing (the partita IVA is typed, never pasted)
+};
+
+// Filters every key press of `field` through keyPasses; in an amount field
+// the point and the keypad's decimal key type the comma, and a second comma
+// is refused. Select all, copy and cut work as in any field: they add no
+// character. Pasting keeps what typing would keep: Ctrl+V and the Paste entry
+// of the field's context menu insert the clipboard through keptCharacters
+// (before the length limit cuts it), or nothing under PastePolicy::Refused,
+// and dropped text goes through filterInsertedText. Texts set by the program
+// are not filtered. The key filter sits at event-filter level so that it
+// also catches Tab before the focus moves.
+void installKeyFilter(QLineEdit* field, KeyFilterKind kind,
+                      PastePolicy paste = PastePolicy::Filtered);

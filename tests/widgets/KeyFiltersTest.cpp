@@ -41,8 +41,10 @@ TEST(KeyFilters, DecidesEveryKindOfKey) {
         {Qt::Key_Enter, "\r", true, true},
         {Qt::Key_Tab, "\t", false, false},
         {Qt::Key_Backtab, "", false, false},
-        {Qt::Key_Home, "", false, false},
-        {Qt::Key_End, "", false, false},
+        // Moving the cursor types nothing (regression: Home and End were
+        // dropped, and a correction went in at the wrong place).
+        {Qt::Key_Home, "", true, true},
+        {Qt::Key_End, "", true, true},
         {Qt::Key_Up, "", false, false},
         {Qt::Key_Down, "", false, false},
         {Qt::Key_V, "\x16", false, false}, // Ctrl+V types nothing; pasted text is filtered apart
@@ -52,6 +54,34 @@ TEST(KeyFilters, DecidesEveryKindOfKey) {
         EXPECT_EQ(keyPasses(KeyFilterKind::Digits, c.key, c.text), c.digits);
         EXPECT_EQ(keyPasses(KeyFilterKind::Amount, c.key, c.text), c.amount);
     }
+}
+
+TEST(KeyFilters, ThePointAndTheKeypadDecimalTypeOneComma) {
+    const struct {
+        int key;
+        const char* text;
+        bool keypad;
+        bool comma;
+    } cases[] = {
+        {Qt::Key_Comma, ",", false, true}, {Qt::Key_Period, ".", false, true},
+        {Qt::Key_Period, ".", true, true}, {Qt::Key_Comma, ",", true, true},
+        {Qt::Key_Period, "", true, true},  {Qt::Key_Delete, "", true, false},
+        {Qt::Key_5, "5", true, false},     {Qt::Key_Semicolon, ";", false, false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string(c.text) + " key " + std::to_string(c.key));
+        EXPECT_EQ(
+            typesDecimalComma(KeyFilterKind::Amount, c.key, QString::fromLatin1(c.text), c.keypad),
+            c.comma);
+        EXPECT_FALSE(
+            typesDecimalComma(KeyFilterKind::Digits, c.key, QString::fromLatin1(c.text), c.keypad));
+    }
+    // One comma at most, unless the comma is what the typing replaces.
+    EXPECT_TRUE(commaFits(QStringLiteral("310"), 1, 0));
+    EXPECT_FALSE(commaFits(QStringLiteral("3,10"), 4, 0));
+    EXPECT_FALSE(commaFits(QStringLiteral("3,10"), 0, 1));
+    EXPECT_TRUE(commaFits(QStringLiteral("3,10"), 1, 2));
+    EXPECT_TRUE(commaFits(QStringLiteral("3,10"), 0, 4));
 }
 
 // What an edit inserted is filtered, wherever the cursor left it; what was
@@ -111,6 +141,9 @@ TEST_F(DigitFieldTest, TypedTextKeepsOnlyDigitsAndComma) {
     EXPECT_EQ(quantity->text(), QStringLiteral("12,50"));
     QTest::keyClick(quantity, Qt::Key_Home);
     QTest::keyClick(quantity, Qt::Key_Backspace);
+    EXPECT_EQ(quantity->text(), QStringLiteral("12,50"));
+    QTest::keyClick(quantity, Qt::Key_End);
+    QTest::keyClick(quantity, Qt::Key_Backspace);
     EXPECT_EQ(quantity->text(), QStringLiteral("12,5"));
 }
 
@@ -131,6 +164,46 @@ TEST_F(DigitFieldTest, PastingKeepsWhatTypingWouldKeep) {
     QTest::keyClick(quantity, Qt::Key_V, Qt::ControlModifier);
     EXPECT_EQ(quantity->text(), QStringLiteral("a12"));
     EXPECT_EQ(quantity->cursorPosition(), 3);
+}
+
+// Home, End, Shift with the arrows or Home/End, Ctrl+A and typing over a
+// selection edit as in any field; none of them adds a character.
+TEST_F(DigitFieldTest, EditingKeysWorkAsInAnyField) {
+    quantity->setText(QStringLiteral("100"));
+    quantity->setCursorPosition(0);
+    QTest::keyClick(quantity, Qt::Key_End);
+    for (int i = 0; i < 3; ++i)
+        QTest::keyClick(quantity, Qt::Key_Backspace);
+    QTest::keyClicks(quantity, QStringLiteral("120"));
+    EXPECT_EQ(quantity->text(), QStringLiteral("120"));
+
+    QTest::keyClick(quantity, Qt::Key_Home);
+    QTest::keyClick(quantity, Qt::Key_Right, Qt::ShiftModifier);
+    QTest::keyClicks(quantity, QStringLiteral("9"));
+    EXPECT_EQ(quantity->text(), QStringLiteral("920"));
+    QTest::keyClick(quantity, Qt::Key_Home, Qt::ShiftModifier);
+    QTest::keyClicks(quantity, QStringLiteral("4"));
+    EXPECT_EQ(quantity->text(), QStringLiteral("420"));
+    QTest::keyClick(quantity, Qt::Key_A, Qt::ControlModifier);
+    EXPECT_EQ(quantity->selectedText(), QStringLiteral("420"));
+    QTest::keyClicks(quantity, QStringLiteral("7"));
+    EXPECT_EQ(quantity->text(), QStringLiteral("7"));
+    QTest::keyClick(quantity, Qt::Key_Up);
+    QTest::keyClick(quantity, Qt::Key_Down);
+    EXPECT_EQ(quantity->text(), QStringLiteral("7"));
+}
+
+// A field that takes no pasting: Ctrl+V and the menu's Paste insert nothing.
+TEST_F(DigitFieldTest, RefusedPasteInsertsNothing) {
+    QLineEdit partitaIva(&window);
+    installKeyFilter(&partitaIva, KeyFilterKind::Digits, PastePolicy::Refused);
+    partitaIva.show();
+    partitaIva.setFocus();
+    QGuiApplication::clipboard()->setText(QStringLiteral("01234567890"));
+    QTest::keyClick(&partitaIva, Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(partitaIva.text(), QString());
+    QTest::keyClicks(&partitaIva, QStringLiteral("12"));
+    EXPECT_EQ(partitaIva.text(), QStringLiteral("12"));
 }
 
 TEST_F(DigitFieldTest, TabStaysWhileEnterFollowsTheChain) {

@@ -271,13 +271,14 @@ TEST(TfrmAnagrafica, TypingRulesOfTheFields) {
         QTest::keyClicks(field, QString::fromUtf8(c.typed));
         EXPECT_EQ(field->text(), QString::fromUtf8(c.shown)) << c.field;
     }
-    // Key combinations do not reach the partita IVA either.
+    // Tab stays in the partita IVA; Home moves as in any field.
     QLineEdit* piva = f.field(QStringLiteral("txtPartitaIva"));
     piva->setFocus();
-    QTest::keyClick(piva, Qt::Key_Home);
     QTest::keyClick(piva, Qt::Key_Tab);
     EXPECT_EQ(f.focusName(), QStringLiteral("txtPartitaIva"));
     EXPECT_EQ(piva->cursorPosition(), 3);
+    QTest::keyClick(piva, Qt::Key_Home);
+    EXPECT_EQ(piva->cursorPosition(), 0);
 
     const struct {
         const char* name;
@@ -356,6 +357,16 @@ TEST(TfrmAnagrafica, StatusHints) {
         {"cmdDuplica", "Prepara la schermata per l'inserimento di una nuova scheda duplicando i "
                        "dati correnti."},
         {"cmdQuestioni", "Visualizza il riepilogo delle questioni in sospeso."},
+        // The commands that have a key name it.
+        {"cmdSalva", "Salva la scheda corrente in archivio. (Ctrl+S)"},
+        {"cmdNuovo", "Prepara la schermata per l'inserimento di una nuova scheda. (Ctrl+N)"},
+        {"cmdStampa", "Stampa la scheda corrente. (Ctrl+P)"},
+        {"cmdTrova", "Trova una scheda in archivio. (Ctrl+F)"},
+        {"cmdIndietro", "Visualizza la scheda precedente in archivio. (Pag ↑)"},
+        {"cmdAvanti", "Visualizza la scheda successiva in archivio. (Pag ↓)"},
+        {"cmdPrimo", "Visualizza la prima scheda in archivio. (Ctrl+Home)"},
+        {"cmdUltimo", "Visualizza l'ultima scheda in archivio. (Ctrl+Fine)"},
+        {"cmdGuida", "Visualizza la pagina della guida in linea sensibile al contesto. (F1)"},
         {"btnPartitaIva", "Controlla il numero di partita IVA."},
         {"btnEmail", "Invia una e-mail all'indirizzo indicato."},
     };

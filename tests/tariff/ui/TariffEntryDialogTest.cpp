@@ -29,14 +29,52 @@ Fields shown(QDialog& dialog) {
 
 } // namespace
 
+// The keypad's decimal key types the comma whatever character the layout
+// gives it; editing keys move and select without typing anything.
+TEST(TariffEntryDialog, KeypadDecimalAndEditingKeysInThePrice) {
+    TestFolder dir;
+    FakeServices fake(dir.folder());
+    TfrmAggiungi_Voce dialog(fake.services, nullptr);
+    const Fields f = shown(dialog);
+    f.prezzo->setFocus();
+    f.prezzo->selectAll();
+    QTest::keyClicks(f.prezzo, QStringLiteral("3"));
+    QTest::keyClick(f.prezzo, Qt::Key_Period, Qt::KeypadModifier);
+    QTest::keyClicks(f.prezzo, QStringLiteral("1"));
+    QTest::keyClick(f.prezzo, Qt::Key_Comma, Qt::KeypadModifier);
+    EXPECT_EQ(f.prezzo->text(), QStringLiteral("3,1"));
+    // Ctrl+A and typing replace the whole price.
+    QTest::keyClick(f.prezzo, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClicks(f.prezzo, QStringLiteral("7"));
+    EXPECT_EQ(f.prezzo->text(), QStringLiteral("7"));
+    // Home, then Shift+End, and a comma typed over the selection.
+    QTest::keyClicks(f.prezzo, QStringLiteral(",5"));
+    QTest::keyClick(f.prezzo, Qt::Key_Home);
+    QTest::keyClick(f.prezzo, Qt::Key_End, Qt::ShiftModifier);
+    EXPECT_EQ(f.prezzo->selectedText(), QStringLiteral("7,5"));
+    QTest::keyClick(f.prezzo, Qt::Key_Period);
+    EXPECT_EQ(f.prezzo->text(), QStringLiteral(","));
+}
+
 TEST(TariffEntryDialog, EnterMovesAlongTheFieldsAndLeavingThePriceNormalisesIt) {
     struct Case {
         const char* typed;
         const char* shown;
     };
-    const Case cases[] = {{"2,8", "2,80"},  {"3", "3,00"},     {",5", "0,50"},
-                          {"12,", "12,00"}, {"", "0,00"},      {"2,999", "3,00"},
-                          {"1a2", "12,00"}, {"1,2,3", "0,00"}, {"12345678", "1234567,00"}};
+    const Case cases[] = {{"2,8", "2,80"},
+                          {"3", "3,00"},
+                          {",5", "0,50"},
+                          {"12,", "12,00"},
+                          {"", "0,00"},
+                          {"2,999", "3,00"},
+                          {"1a2", "12,00"},
+                          {"12345678", "1234567,00"},
+                          // The point types the comma (regression: 3.10 became
+                          // 310,00), and a second comma goes nowhere.
+                          {"3.10", "3,10"},
+                          {"10.50", "10,50"},
+                          {"1,2,3", "1,23"},
+                          {"1.2,3", "1,23"}};
     TestFolder dir;
     FakeServices fake(dir.folder());
     for (const Case& c : cases) {
