@@ -47,7 +47,9 @@ TfrmCalendario::TfrmCalendario(Services&, QWidget* owner) : DialogBase(owner) {
     layout->addLayout(buttons);
 
     // Escape leaves the calendar as "Annulla" does, wherever the focus is:
-    // the month view would otherwise keep the key.
+    // the month view would otherwise keep the key, and the dialog itself
+    // (focused when no child is) would swallow it.
+    installEventFilter(this);
     for (QWidget* child : findChildren<QWidget*>())
         child->installEventFilter(this);
 }

@@ -56,21 +56,32 @@ TEST(TfrmCalendario, ImportHandsTheDayBackAndAnnullaNothing) {
 }
 
 TEST(TfrmCalendario, EscapeClosesWithoutImporting) {
-    EditorFixture f;
-    ASSERT_TRUE(showActive(&f.editor));
-    f.field(QStringLiteral("txtData"))->setText(QStringLiteral("01/01/2024"));
-    f.field(QStringLiteral("txtData"))->setFocus();
-    int result = -1;
-    f.fake.dialogs.handlers.append([&result](QDialog* dialog) {
-        EXPECT_TRUE(showActive(dialog));
-        auto* calendar = dialog->findChild<QCalendarWidget*>(QStringLiteral("calAppuntamenti"));
-        calendar->setSelectedDate(QDate(2024, 3, 5));
-        QTest::keyClick(calendar, Qt::Key_Escape);
-        EXPECT_FALSE(dialog->isVisible());
-        result = dialog->result();
-        return result;
-    });
-    QTest::keyClick(f.field(QStringLiteral("txtData")), Qt::Key_5);
-    EXPECT_EQ(result, QDialog::Rejected);
-    EXPECT_EQ(f.text(QStringLiteral("txtData")), QStringLiteral("01/01/2024"));
+    // On the month view, and on the dialog itself when no child has the
+    // focus (regression: the dialog swallowed Escape there).
+    for (const bool onDialog : {false, true}) {
+        SCOPED_TRACE(onDialog ? "dialog" : "calendar");
+        EditorFixture f;
+        ASSERT_TRUE(showActive(&f.editor));
+        f.field(QStringLiteral("txtData"))->setText(QStringLiteral("01/01/2024"));
+        f.field(QStringLiteral("txtData"))->setFocus();
+        int result = -1;
+        f.fake.dialogs.handlers.append([&result, onDialog](QDialog* dialog) {
+            EXPECT_TRUE(showActive(dialog));
+            auto* calendar = dialog->findChild<QCalendarWidget*>(QStringLiteral("calAppuntamenti"));
+            calendar->setSelectedDate(QDate(2024, 3, 5));
+            QWidget* target = calendar;
+            if (onDialog) {
+                if (QWidget* focused = dialog->focusWidget())
+                    focused->clearFocus();
+                target = dialog;
+            }
+            QTest::keyClick(target, Qt::Key_Escape);
+            EXPECT_FALSE(dialog->isVisible());
+            result = dialog->result();
+            return result;
+        });
+        QTest::keyClick(f.field(QStringLiteral("txtData")), Qt::Key_5);
+        EXPECT_EQ(result, QDialog::Rejected);
+        EXPECT_EQ(f.text(QStringLiteral("txtData")), QStringLiteral("01/01/2024"));
+    }
 }
