@@ -8,6 +8,7 @@
 #include "widgets/WholeRows.h"
 
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -105,9 +106,22 @@ TfrmTrovaServizi::TfrmTrovaServizi(Services& services, QWidget* owner)
             &TfrmTrovaServizi::pickSelected);
     connect(m_lstRecords, &QListWidget::itemClicked, this, &TfrmTrovaServizi::pickSelected);
     connect(btnImporta, &QPushButton::clicked, this, &TfrmTrovaServizi::importEntry);
+    connect(m_lstRecords, &QListWidget::itemDoubleClicked, this, &TfrmTrovaServizi::importEntry);
+    m_lstRecords->installEventFilter(this);
     connect(btnChiudi, &QPushButton::clicked, this, &QDialog::reject);
 
     loadList();
+}
+
+bool TfrmTrovaServizi::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == m_lstRecords && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            importEntry();
+            return true;
+        }
+    }
+    return DialogBase::eventFilter(watched, event);
 }
 
 void TfrmTrovaServizi::loadList() {

@@ -13,7 +13,8 @@ class QListWidget;
 // The import of a tariff entry into one stamp line of the distinta editor.
 // Lists the tariff file's entries and lets the user pick one; after exec()
 // the caller takes chosenEntry() and writes it into the line it opened the
-// screen for. The tariff file is only read.
+// screen for. The tariff file is only read. A double click or Enter on a row
+// imports it, as "Importa dati" does.
 class TfrmTrovaServizi : public DialogBase {
     Q_OBJECT
 
@@ -26,6 +27,9 @@ public:
     // What the editor's import button of a stamp line does: opens the import
     // over `owner`, waits for it and returns the entry chosen, if any.
     static std::optional<TariffEntry> choose(Services& services, QWidget* owner);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void loadList();

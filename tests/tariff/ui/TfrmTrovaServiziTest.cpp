@@ -123,3 +123,32 @@ TEST_F(TfrmTrovaServiziTest, ChiudiHandsBackNothing) {
     EXPECT_EQ(chosen(), std::nullopt);
     EXPECT_EQ(tariff::readTariffFile(dir.file(tariff::tariffFileName())).lines.size(), 1);
 }
+
+// A double click or Enter on a row imports it, as "Importa dati" does.
+TEST_F(TfrmTrovaServiziTest, DoubleClickOrEnterOnARowImportsIt) {
+    writeList(
+        {tariff::makeEntry(u"Cartolina", u"0,95"), tariff::makeEntry(u"Marca da bollo", u"16,00")});
+    const TariffEntry marca{QStringLiteral("Marca da bollo"), QStringLiteral("16,00")};
+
+    open(RoutingTag::Rigo03);
+    QListWidget* l = list();
+    QTest::mouseDClick(l->viewport(), Qt::LeftButton, {}, l->visualItemRect(l->item(1)).center());
+    EXPECT_EQ(dialog->result(), QDialog::Accepted);
+    EXPECT_EQ(chosen(), marca);
+
+    open(RoutingTag::Rigo03);
+    list()->setFocus();
+    list()->setCurrentRow(0);
+    QTest::keyClick(list(), Qt::Key_Down); // from the first row to the second
+    QTest::keyClick(list(), Qt::Key_Return);
+    EXPECT_EQ(dialog->result(), QDialog::Accepted);
+    EXPECT_EQ(chosen(), marca);
+
+    // Enter with no row selected asks for one, as the button does.
+    open(RoutingTag::Rigo03);
+    list()->clearSelection();
+    list()->setFocus();
+    QTest::keyClick(list(), Qt::Key_Enter);
+    EXPECT_NE(dialog->result(), QDialog::Accepted);
+    EXPECT_EQ(fake.messages.texts(), QStringList{kSelectFirst});
+}
