@@ -11,7 +11,9 @@ DialogBase::DialogBase(QWidget* owner) : QDialog(owner) {
 }
 
 void DialogBase::showEvent(QShowEvent* event) {
-    if (!m_placed) {
+    // A result screen that needs the whole screen (the income summary's)
+    // asks to be maximised and keeps that size.
+    if (!m_placed && !(windowState() & Qt::WindowMaximized)) {
         m_placed = true;
         fixSizeAndCentre(this, parentWidget());
     }

@@ -39,9 +39,11 @@ QPushButton* button(QWidget* parent, const char* name, const QString& caption) {
 } // namespace
 
 TfrmRiepLavoro::TfrmRiepLavoro(Services& services, QWidget* owner, listfind::Memory& findMemory)
-    : QDialog(owner), m_services(services) {
+    : DialogBase(owner), m_services(services) {
     setObjectName(QStringLiteral("TfrmRiepLavoro"));
     setWindowTitle(QStringLiteral(" Vellarmo - Riepilogo Incassi"));
+    // Shown maximised, with the frame of a window that is.
+    setWindowFlags(windowFlags() | Qt::WindowMaximizeButtonHint);
     setWindowState(Qt::WindowMaximized);
 
     m_titTipologia = label(this, QStringLiteral("- - -"), 12, true);
@@ -106,7 +108,7 @@ void TfrmRiepLavoro::showSummary(incomesummary::Result summary, const QString& f
 }
 
 void TfrmRiepLavoro::showEvent(QShowEvent* event) {
-    QDialog::showEvent(event);
+    DialogBase::showEvent(event);
     if (event->spontaneous())
         return;
     if (auto* txtTrova = findChild<QLineEdit*>(QStringLiteral("txtTrova")))
@@ -122,7 +124,7 @@ void TfrmRiepLavoro::showEvent(QShowEvent* event) {
 
 void TfrmRiepLavoro::done(int result) {
     m_list->clear();
-    QDialog::done(result);
+    DialogBase::done(result);
 }
 
 void TfrmRiepLavoro::btnStampaClick() {

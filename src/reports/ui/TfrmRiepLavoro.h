@@ -1,8 +1,7 @@
 #pragma once
 
 #include "reports/IncomeSummary.h"
-
-#include <QDialog>
+#include "widgets/DialogBase.h"
 
 class QLabel;
 class ResultList;
@@ -15,8 +14,10 @@ struct Memory;
 // in the shared result list, the buyer, the interval and the total, with the
 // in-list find and the print of the summary. It shows what the summary model
 // function returned and reads nothing itself. Created for one summary by the
-// entry screen, which keeps the find memory for the whole run.
-class TfrmRiepLavoro : public QDialog {
+// entry screen, which keeps the find memory for the whole run. Keys work as
+// on the other list screens (DialogBase): Enter on the focused Trova presses
+// it.
+class TfrmRiepLavoro : public DialogBase {
     Q_OBJECT
 
 public:

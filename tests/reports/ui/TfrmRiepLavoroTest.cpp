@@ -1,6 +1,7 @@
 #include "../ArchiveFixture.h"
 #include "common/Dates.h"
 #include "reports/ui/TfrmMenuRiepLavoro.h"
+#include "support/ActiveWindow.h"
 #include "support/FakeServices.h"
 #include "support/NamedChild.h"
 #include "support/PdfCapture.h"
@@ -174,6 +175,38 @@ TEST_F(RiepLavoroTest, FindRemembersItsTextAcrossSummaries) {
     visualizza();
     visualizza();
     EXPECT_EQ(selected, (QList<qsizetype>{1, 2}));
+}
+
+// Enter in the find field moves to Trova, and Enter on the focused Trova
+// presses it, as on the other list screens.
+TEST_F(RiepLavoroTest, EnterOnTheFocusedTrovaFinds) {
+    writeArchive(dir, QStringLiteral("2024"),
+                 {distinta(QStringLiteral("1"), QStringLiteral("01/01/2024"),
+                           QStringLiteral("1,00"), QStringLiteral("BIANCHI")),
+                  distinta(QStringLiteral("2"), QStringLiteral("02/01/2024"),
+                           QStringLiteral("2,00"), QStringLiteral("ROSSI MARIO"))});
+    typeYear(QStringLiteral("2024"));
+    pickInterval(QStringLiteral("01"), QStringLiteral("Gennaio"), QStringLiteral("31"),
+                 QStringLiteral("Gennaio"));
+    qsizetype selected = -1;
+    bool stillOpen = false;
+    printing.fake.dialogs.handlers = {[&](QDialog* dialog) {
+        EXPECT_TRUE(showActive(dialog));
+        auto* txtTrova = in<QLineEdit>(dialog, "txtTrova");
+        EXPECT_TRUE(txtTrova->hasFocus());
+        QTest::keyClicks(txtTrova, QStringLiteral("rossi"));
+        QTest::keyClick(txtTrova, Qt::Key_Return);
+        QWidget* btnTrova = in(dialog, "btnTrova");
+        EXPECT_TRUE(btnTrova->hasFocus());
+        QTest::keyClick(btnTrova, Qt::Key_Return);
+        selected = in<ResultList>(dialog, "lstRecords")->selectedIndex();
+        stillOpen = dialog->isVisible();
+        dialog->reject();
+        return int(QDialog::Rejected);
+    }};
+    visualizza();
+    EXPECT_EQ(selected, 1);
+    EXPECT_TRUE(stillOpen) << "Enter closes nothing";
 }
 
 TEST_F(RiepLavoroTest, PrintsTheListWithItsClosingLinesUnderTheBuyersName) {
