@@ -16,6 +16,7 @@
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QShowEvent>
 #include <QVBoxLayout>
 
 namespace {
@@ -71,6 +72,8 @@ TfrmAvvio::TfrmAvvio(Services& services, ScreenRouter& router, QWidget* parent)
     };
     auto* areas = new QHBoxLayout;
     areas->addStretch(1);
+    // Tab goes through the three areas and the exit, in this order.
+    QList<PictureButton*> reachable;
     for (const Column& column : columns) {
         const Area area = column.area;
         auto* image =
@@ -79,6 +82,7 @@ TfrmAvvio::TfrmAvvio(Services& services, ScreenRouter& router, QWidget* parent)
                                [caption = column.caption, colour = column.colour] {
                                    return captionButton(caption, colour, kCaptionButtonSize);
                                });
+        reachable.append(button);
         const MainScreen target = column.target;
         connect(image, &PictureButton::clicked, this, [this, target] { openArea(target); });
         connect(button, &PictureButton::clicked, this, [this, target] { openArea(target); });
@@ -130,6 +134,13 @@ TfrmAvvio::TfrmAvvio(Services& services, ScreenRouter& router, QWidget* parent)
     layout->addStretch(2);
     layout->addLayout(bottom);
 
+    reachable.append(imgEsci);
+    for (PictureButton* button : reachable)
+        button->makeKeyboardReachable();
+    for (qsizetype i = 0; i + 1 < reachable.size(); ++i)
+        setTabOrder(reachable[i], reachable[i + 1]);
+    m_firstArea = reachable.first();
+
     connect(imgInfo, &PictureButton::clicked, this, &TfrmAvvio::imgInfoClick);
     connect(imgMarchio, &PictureButton::clicked, this, &TfrmAvvio::imgSplashClick);
     connect(imgSito, &PictureButton::clicked, this, &TfrmAvvio::imgSitoClick);
@@ -140,6 +151,13 @@ TfrmAvvio::TfrmAvvio(Services& services, ScreenRouter& router, QWidget* parent)
 
 void TfrmAvvio::setRecordEditors(DistintaEditor* distinte, BuyerEditor* buyers) {
     m_editors = {&m_router, distinte, buyers};
+}
+
+void TfrmAvvio::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    // The keyboard starts on the first area, so Enter alone opens it.
+    if (!event->spontaneous() && focusWidget() == nullptr)
+        m_firstArea->setFocus();
 }
 
 void TfrmAvvio::closeEvent(QCloseEvent* event) {

@@ -8,9 +8,10 @@
 
 // The main menu: pictures that open the three work areas through the router,
 // the general help topic, the about and splash boxes, the maker's web site,
-// the safety copy link `lnkCopia`, and the exit. Closing it in any way ends
-// the program (it emits closed()), after suggesting a safety copy when the
-// last one is too old.
+// the safety copy link `lnkCopia`, and the exit. The three areas and the exit
+// are reached with Tab and opened with Enter or Space. Closing it in any way
+// ends the program (it emits closed()), after suggesting a safety copy when
+// the last one is too old.
 class TfrmAvvio : public QWidget {
     Q_OBJECT
 
@@ -25,6 +26,7 @@ signals:
     void closed();
 
 protected:
+    void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
 private:
@@ -37,4 +39,5 @@ private:
     Services& m_services;
     ScreenRouter& m_router;
     backupmenu::Editors m_editors;
+    QWidget* m_firstArea = nullptr;
 };

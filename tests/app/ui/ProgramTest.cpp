@@ -10,6 +10,7 @@
 
 #include <QApplication>
 #include <QDialog>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -136,6 +137,54 @@ TEST_F(ProgramTest, WorkAreasOpenFromTheMenuAndComeBackWhenClosed) {
         EXPECT_EQ(visibleScreens(), QList<QWidget*>{program.mainMenu()});
     }
     EXPECT_FALSE(program.ended());
+}
+
+// The three areas and the exit are reached with Tab and opened with Enter or
+// Space, the focused one marked.
+TEST_F(ProgramTest, TabAndEnterOnTheMainMenuOpenTheDistinteMenu) {
+    logIn();
+    QWidget* menu = program.mainMenu();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(menu));
+    QWidget* distinteMenu = program.router().screen(MainScreen::MenuRicevute);
+    ASSERT_NE(distinteMenu, nullptr);
+    const auto focusedName = [] {
+        return QApplication::focusWidget() ? QApplication::focusWidget()->objectName() : QString();
+    };
+    EXPECT_EQ(focusedName(), QStringLiteral("btnAcquirenti"));
+    QStringList reached;
+    for (int i = 0; i < 4; ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        reached.append(focusedName());
+    }
+    EXPECT_EQ(reached, (QStringList{QStringLiteral("btnBollati"), QStringLiteral("btnDistinte"),
+                                    QStringLiteral("imgEsci"), QStringLiteral("btnAcquirenti")}));
+
+    // The focus mark shows on the picture that has the focus.
+    auto* distinte = menu->findChild<QWidget*>(QStringLiteral("btnDistinte"));
+    distinte->setFocus();
+    const QImage marked = distinte->grab().toImage();
+    menu->findChild<QWidget*>(QStringLiteral("btnBollati"))->setFocus();
+    EXPECT_NE(distinte->grab().toImage(), marked);
+
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
+    ASSERT_EQ(focusedName(), QStringLiteral("btnAcquirenti"));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    ASSERT_EQ(focusedName(), QStringLiteral("btnDistinte"));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    EXPECT_EQ(visibleScreens(), QList<QWidget*>{distinteMenu});
+    distinteMenu->close();
+
+    // Space does the same; the exit ends the program.
+    ASSERT_TRUE(QTest::qWaitForWindowActive(menu));
+    menu->findChild<QWidget*>(QStringLiteral("btnDistinte"))->setFocus();
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+    EXPECT_EQ(visibleScreens(), QList<QWidget*>{distinteMenu});
+    distinteMenu->close();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(menu));
+    menu->findChild<QWidget*>(QStringLiteral("imgEsci"))->setFocus();
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Enter);
+    EXPECT_TRUE(program.ended());
 }
 
 TEST(MainMenu, AreaPicturesSwitchToTheirScreenOrDoNothingWhenItIsAbsent) {
