@@ -15,6 +15,18 @@ void StatusHints::addHint(QWidget* command, const QString& hint) {
     m_hints.insert(command, hint);
 }
 
+void StatusHints::nameKey(QWidget* command, const QString& keyName) {
+    const QString hint = m_hints.value(command);
+    addHint(command, hint.isEmpty() ? QStringLiteral("(%1)").arg(keyName)
+                                    : QStringLiteral("%1 (%2)").arg(hint, keyName));
+}
+
+StatusHints* StatusHints::of(QLabel* panInfo) {
+    return panInfo == nullptr
+               ? nullptr
+               : panInfo->findChild<StatusHints*>(QString(), Qt::FindDirectChildrenOnly);
+}
+
 void StatusHints::addBackground(QWidget* area) {
     // Moving from a command back onto the area around it sends the area no
     // Enter event, so the area has to see plain mouse moves too.

@@ -12,11 +12,18 @@ class QWidget;
 // or a decorative rectangle empties it. It never restores the screen's
 // initial text. Owned by the status label.
 class StatusHints : public QObject {
+    Q_OBJECT
+
 public:
     explicit StatusHints(QLabel* panInfo);
 
     void addHint(QWidget* command, const QString& hint);
     void addBackground(QWidget* area);
+    // Adds the key that also gives the command to its hint, as "(Ctrl+S)".
+    void nameKey(QWidget* command, const QString& keyName);
+
+    // The hints of the status line `panInfo`, or null when it has none.
+    static StatusHints* of(QLabel* panInfo);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

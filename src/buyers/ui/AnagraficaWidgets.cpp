@@ -3,6 +3,7 @@
 #include "buyers/ui/CardTyping.h"
 #include "widgets/DeferredPictures.h"
 #include "widgets/EditorFrame.h"
+#include "widgets/EditorKeys.h"
 #include "widgets/EnterChain.h"
 #include "widgets/FieldHighlight.h"
 #include "widgets/KeyFilters.h"
@@ -150,8 +151,11 @@ void buildForm(AnagraficaWidgets& w, QWidget* form, QWidget* screen) {
             widgets.append(icon);
         grid->addLayout(cell(makeCaption(form, p.caption), widgets), p.row, p.column, 1, p.span);
         cardtyping::applyRule(field, p.rule);
+        // The partita IVA is typed from the document in hand, never pasted.
         if (p.kind == Kind::Digits)
-            installKeyFilter(field, KeyFilterKind::Digits);
+            installKeyFilter(field, KeyFilterKind::Digits,
+                             p.field == SchedaAnagrafica::PartitaIva ? PastePolicy::Refused
+                                                                     : PastePolicy::Filtered);
     }
     w.txt[SchedaAnagrafica::Sesso]->setAlignment(Qt::AlignCenter);
     w.txt[SchedaAnagrafica::Sesso]->setFixedWidth(48);
@@ -269,5 +273,6 @@ AnagraficaWidgets AnagraficaWidgets::build(QWidget* screen) {
     editorframe::layOutScreen(screen, commands, desk.scroll, w.panInfo);
 
     addHints(w, screen, {commands, desk.desk, desk.sheet});
+    new EditorKeys(screen, w.panInfo, EditorKeys::commandsOf(w));
     return w;
 }

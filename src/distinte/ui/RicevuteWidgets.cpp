@@ -3,6 +3,7 @@
 #include "distinte/Ricevuta.h"
 #include "widgets/DeferredPictures.h"
 #include "widgets/EditorFrame.h"
+#include "widgets/EditorKeys.h"
 #include "widgets/EnterChain.h"
 #include "widgets/FieldHighlight.h"
 #include "widgets/KeyFilters.h"
@@ -359,6 +360,15 @@ void addHints(RicevuteWidgets& w, const QList<QWidget*>& background, QWidget* fo
             hints->addBackground(label);
 }
 
+// The keys, after the hints they add to.
+void addKeys(RicevuteWidgets& w, QWidget* screen) {
+    auto* keys = new EditorKeys(screen, w.panInfo, EditorKeys::commandsOf(w));
+    for (QLineEdit* line : w.txtAcqRigo)
+        keys->addImportKey(line, w.impCliente);
+    for (int i = 0; i < RicevuteWidgets::kLines; ++i)
+        keys->addImportKey(w.txtDescrizione[i], w.impBollato[i]);
+}
+
 // The Enter chain, down the form as the printed page reads.
 void buildEnterChain(const RicevuteWidgets& w) {
     QList<QWidget*> chain;
@@ -398,6 +408,7 @@ RicevuteWidgets RicevuteWidgets::build(QWidget* screen) {
     editorframe::layOutScreen(screen, commands, desk.scroll, w.panInfo);
 
     addHints(w, {screen, commands, desk.desk, desk.sheet}, desk.sheet);
+    addKeys(w, screen);
     buildEnterChain(w);
     return w;
 }

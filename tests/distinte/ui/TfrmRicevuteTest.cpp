@@ -503,27 +503,30 @@ TEST(TfrmRicevute, CommandsShowTheirHintsInTheStatusLine) {
 
     QList<QPair<QString, QString>> hints = {
         {QStringLiteral("cmdNuovo"),
-         QStringLiteral("Prepara la schermata per la registrazione di una nuova distinta.")},
-        {QStringLiteral("cmdSalva"), QStringLiteral("Salva o aggiorna la distinta.")},
-        {QStringLiteral("cmdTrova"), QStringLiteral("Trova una distinta in archivio.")},
+         QStringLiteral(
+             "Prepara la schermata per la registrazione di una nuova distinta. (Ctrl+N)")},
+        {QStringLiteral("cmdSalva"), QStringLiteral("Salva o aggiorna la distinta. (Ctrl+S)")},
+        {QStringLiteral("cmdTrova"), QStringLiteral("Trova una distinta in archivio. (Ctrl+F)")},
         {QStringLiteral("cmdAnteprima"),
          QStringLiteral("Visualizza l'anteprima di stampa della distinta.")},
-        {QStringLiteral("cmdStampa"), QStringLiteral("Stampa la distinta.")},
-        {QStringLiteral("cmdPrimo"), QStringLiteral("Visualizza la prima distinta in archivio.")},
+        {QStringLiteral("cmdStampa"), QStringLiteral("Stampa la distinta. (Ctrl+P)")},
+        {QStringLiteral("cmdPrimo"),
+         QStringLiteral("Visualizza la prima distinta in archivio. (Ctrl+Home)")},
         {QStringLiteral("cmdIndietro"),
-         QStringLiteral("Visualizza la distinta precedente in archivio.")},
+         QStringLiteral("Visualizza la distinta precedente in archivio. (Pag \u2191)")},
         {QStringLiteral("cmdAvanti"),
-         QStringLiteral("Visualizza la distinta successiva in archivio.")},
-        {QStringLiteral("cmdUltimo"), QStringLiteral("Visualizza l'ultima distinta in archivio.")},
+         QStringLiteral("Visualizza la distinta successiva in archivio. (Pag \u2193)")},
+        {QStringLiteral("cmdUltimo"),
+         QStringLiteral("Visualizza l'ultima distinta in archivio. (Ctrl+Fine)")},
         {QStringLiteral("cmdEsporta"),
          QStringLiteral("Esporta l'archivio in un file di Microsoft Excel.")},
         {QStringLiteral("cmdDaSaldare"),
          QStringLiteral("Visualizza l'elenco delle distinte non ancora saldate.")},
         {QStringLiteral("cmdGuida"),
-         QStringLiteral("Visualizza la pagina della guida in linea sensibile al contesto.")},
+         QStringLiteral("Visualizza la pagina della guida in linea sensibile al contesto. (F1)")},
         {QStringLiteral("cmdEsci"), QStringLiteral("Esci da questa schermata di lavoro.")},
         {QStringLiteral("impCliente"),
-         QStringLiteral("Importa i dati dall'archivio degli acquirenti.")},
+         QStringLiteral("Importa i dati dall'archivio degli acquirenti. (F3)")},
         {QStringLiteral("impData"), QStringLiteral("Inserisci la data corrente.")},
         {QStringLiteral("impNumerazione"),
          QStringLiteral("Imposta il numero iniziale dal quale far partire la numerazione "
@@ -535,7 +538,7 @@ TEST(TfrmRicevute, CommandsShowTheirHintsInTheStatusLine) {
     };
     for (int i = 1; i <= 10; ++i)
         hints.append({numbered("impBollato", i),
-                      QStringLiteral("Importa i dati dal tariffario dei valori bollati.")});
+                      QStringLiteral("Importa i dati dal tariffario dei valori bollati. (F3)")});
 
     QWidget* form = f.child(QStringLiteral("shpDistinta"));
     for (const auto& [command, hint] : hints) {
