@@ -69,6 +69,9 @@ void scrollContent(QWidget* window) {
     scroll->setFrameShape(QFrame::NoFrame);
     scroll->setWidgetResizable(true);
     scroll->setWidget(content);
+    // Only a frame around the content: Tab goes from field to field, never to
+    // the frame, where typing would go nowhere.
+    scroll->setFocusPolicy(Qt::NoFocus);
     // The window's own background shows through (setWidget turned it off).
     scroll->viewport()->setAutoFillBackground(false);
     content->setAutoFillBackground(false);

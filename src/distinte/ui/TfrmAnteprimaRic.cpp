@@ -21,7 +21,7 @@ const QString TfrmAnteprimaRic::kPdfFailed =
 
 namespace {
 // The chosen name with ".pdf" added when it has no extension. The proposed
-// names may hold dots of their own ("Distinta 15.B"), so only a suffix of
+// names may hold dots of their own ("Distinta 15.2"), so only a suffix of
 // letters and digits with at least one letter counts as an extension.
 QString withPdfExtension(const QString& path) {
     static const QRegularExpression extension(QStringLiteral("^[A-Za-z0-9]*[A-Za-z][A-Za-z0-9]*$"));

@@ -12,6 +12,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -106,14 +107,24 @@ TfrmTrovaServizi::TfrmTrovaServizi(Services& services, QWidget* owner)
             &TfrmTrovaServizi::pickSelected);
     connect(m_lstRecords, &QListWidget::itemClicked, this, &TfrmTrovaServizi::pickSelected);
     connect(btnImporta, &QPushButton::clicked, this, &TfrmTrovaServizi::importEntry);
-    connect(m_lstRecords, &QListWidget::itemDoubleClicked, this, &TfrmTrovaServizi::importEntry);
     m_lstRecords->installEventFilter(this);
+    m_lstRecords->viewport()->installEventFilter(this);
     connect(btnChiudi, &QPushButton::clicked, this, &QDialog::reject);
 
     loadList();
 }
 
 bool TfrmTrovaServizi::eventFilter(QObject* watched, QEvent* event) {
+    // A double click imports the row under the mouse, whatever was selected.
+    if (watched == m_lstRecords->viewport() && event->type() == QEvent::MouseButtonDblClick) {
+        const QPoint at = static_cast<QMouseEvent*>(event)->position().toPoint();
+        if (QListWidgetItem* item = m_lstRecords->itemAt(at)) {
+            m_lstRecords->setCurrentItem(item);
+            importEntry();
+            return true;
+        }
+        return false;
+    }
     if (watched == m_lstRecords && event->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent*>(event)->key();
         if (key == Qt::Key_Return || key == Qt::Key_Enter) {

@@ -283,7 +283,7 @@ TEST(DistintaPreview, PdfNamesProposedAndChosen) {
         const char *typed, *written;
     };
     for (const Chosen& c : {Chosen{"copia", "copia.pdf"}, Chosen{"copia.PDF", "copia.PDF"},
-                            Chosen{"Distinta 15.B", "Distinta 15.B.pdf"}}) {
+                            Chosen{"Distinta 15.2", "Distinta 15.2.pdf"}}) {
         TfrmAnteprimaRic screen(fake.services, filledDistinta(), nullptr);
         fake.files.names = {dir.file(QString::fromUtf8(c.typed))};
         clickSalvaPdf(&screen);
