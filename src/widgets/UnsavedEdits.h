@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QtGlobal>
 #include <functional>
 
 class MessageBoxes;
@@ -36,6 +37,14 @@ public:
     // Sì runs `save`, which returns whether the record was stored.
     Settled settle(MessageBoxes& messages, QWidget* parent, const QString& question,
                    const std::function<bool()>& save);
+
+    // After settle(): whether a stored record read at `incoming` goes on
+    // screen, where the record now stands at `current`. Not after Stay, nor
+    // after Saved when it is the record just stored: it was read before the
+    // save, and the screen already shows it as it now stands.
+    static bool mayLoad(Settled settled, qint64 incoming, qint64 current) {
+        return settled == Settled::Go || (settled == Settled::Saved && incoming != current);
+    }
 
 private:
     bool m_edited = false;

@@ -1,6 +1,7 @@
 #include "buyers/ui/CardTyping.h"
 
 #include "common/TextRules.h"
+#include "widgets/ModifierKeys.h"
 
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -49,14 +50,6 @@ public:
         // Tab keeps its way through the fields, backwards too.
         case Qt::Key_Tab:
         case Qt::Key_Backtab:
-        // A modifier alone is half of a key: Shift+a is one "A".
-        case Qt::Key_Shift:
-        case Qt::Key_Control:
-        case Qt::Key_Alt:
-        case Qt::Key_AltGr:
-        case Qt::Key_Meta:
-        case Qt::Key_CapsLock:
-        case Qt::Key_NumLock:
             return false;
         case Qt::Key_Backspace:
         case Qt::Key_Delete:
@@ -65,6 +58,9 @@ public:
             m_box->del();
             return true;
         default:
+            // A modifier alone is half of a key: Shift+a is one "A".
+            if (isModifierOnly(key->key()))
+                return false;
             break;
         }
         // Any other key moves on, after its character, if it has one, has

@@ -120,18 +120,8 @@ void TfrmAnagrafica::setPosition(qint64 position) {
 }
 
 void TfrmAnagrafica::showScheda(const SchedaAnagrafica& card, qint64 position) {
-    switch (settleUnsavedChanges()) {
-    case Settled::Stay:
+    if (!UnsavedEdits::mayLoad(settleUnsavedChanges(), position, m_position))
         return;
-    case Settled::Saved:
-        // `card` was read before the save: when it is the one just stored,
-        // the screen already shows it as it now stands.
-        if (position == m_position)
-            return;
-        break;
-    case Settled::Go:
-        break;
-    }
     loadCard(card);
     setPosition(position);
     m_edits.reset();

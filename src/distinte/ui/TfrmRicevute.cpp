@@ -20,6 +20,7 @@
 #include "widgets/ArchiveNotices.h"
 #include "widgets/EnterChain.h"
 #include "widgets/FieldExit.h"
+#include "widgets/ModifierKeys.h"
 #include "widgets/ScreenPreamble.h"
 #include "widgets/ScreenRouter.h"
 #include "widgets/Services.h"
@@ -42,25 +43,6 @@ const QString TfrmRicevute::kUnsavedQuestion =
 const QString TfrmRicevute::kResellerNotSaved = QStringLiteral(
     "Attenzione: non è stato possibile salvare i dati del rivenditore.\n\r\n\rAccertarsi di "
     "possedere i privilegi di scrittura nella cartella di installazione del programma.");
-
-namespace {
-
-bool isModifierOnly(int key) {
-    switch (key) {
-    case Qt::Key_Shift:
-    case Qt::Key_Control:
-    case Qt::Key_Alt:
-    case Qt::Key_AltGr:
-    case Qt::Key_Meta:
-    case Qt::Key_CapsLock:
-    case Qt::Key_NumLock:
-        return true;
-    default:
-        return false;
-    }
-}
-
-} // namespace
 
 TfrmRicevute::TfrmRicevute(Services& services, ScreenRouter& router, QWidget* parent)
     : QWidget(parent), m_services(services), m_router(router) {
@@ -175,18 +157,8 @@ void TfrmRicevute::loadDistinta(const Ricevuta& d) {
 }
 
 void TfrmRicevute::showDistinta(const Ricevuta& distinta, qint64 position) {
-    switch (settleUnsavedChanges()) {
-    case Settled::Stay:
+    if (!UnsavedEdits::mayLoad(settleUnsavedChanges(), position, m_position))
         return;
-    case Settled::Saved:
-        // `distinta` was read before the save: when it is the one just
-        // stored, the screen already shows it as it now stands.
-        if (position == m_position)
-            return;
-        break;
-    case Settled::Go:
-        break;
-    }
     loadDistinta(distinta);
     setPosition(position);
     m_edits.reset();
