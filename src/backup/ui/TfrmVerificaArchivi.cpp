@@ -1,5 +1,6 @@
 #include "backup/ui/TfrmVerificaArchivi.h"
 
+#include "output/ui/ListPrinter.h"
 #include "widgets/ResultList.h"
 #include "widgets/Services.h"
 
@@ -20,7 +21,8 @@ TfrmVerificaArchivi::TfrmVerificaArchivi(Services& services, const archivecheck:
     auto* layout = new QVBoxLayout(this);
     m_results.build(
         this, this, layout, m_services,
-        {QStringLiteral("VERIFICA ARCHIVI"), QStringLiteral("titVerifica"), kPrintTitle});
+        {QStringLiteral("VERIFICA ARCHIVI"), QStringLiteral("titVerifica"), kPrintTitle},
+        listPrinter(m_services, this));
     const QLocale italian(QLocale::Italian);
     auto* lblRiepilogo = new QLabel(
         QStringLiteral("%1 problemi trovati in %2 archivi (%3 distinte, %4 schede acquirenti).")

@@ -130,13 +130,13 @@ TEST_F(TfrmTrovaServiziTest, DoubleClickOrEnterOnARowImportsIt) {
         {tariff::makeEntry(u"Cartolina", u"0,95"), tariff::makeEntry(u"Marca da bollo", u"16,00")});
     const TariffEntry marca{QStringLiteral("Marca da bollo"), QStringLiteral("16,00")};
 
-    open(RoutingTag::Rigo03);
+    open();
     QListWidget* l = list();
     QTest::mouseDClick(l->viewport(), Qt::LeftButton, {}, l->visualItemRect(l->item(1)).center());
     EXPECT_EQ(dialog->result(), QDialog::Accepted);
     EXPECT_EQ(chosen(), marca);
 
-    open(RoutingTag::Rigo03);
+    open();
     list()->setFocus();
     list()->setCurrentRow(0);
     QTest::keyClick(list(), Qt::Key_Down); // from the first row to the second
@@ -145,7 +145,7 @@ TEST_F(TfrmTrovaServiziTest, DoubleClickOrEnterOnARowImportsIt) {
     EXPECT_EQ(chosen(), marca);
 
     // Enter with no row selected asks for one, as the button does.
-    open(RoutingTag::Rigo03);
+    open();
     list()->clearSelection();
     list()->setFocus();
     QTest::keyClick(list(), Qt::Key_Enter);
