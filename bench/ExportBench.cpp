@@ -10,6 +10,7 @@
 #include "output/ArchiveExports.h"
 #include "output/ExportDocument.h"
 #include "output/ExportFile.h"
+#include "output/XlsxDocument.h"
 #include "widgets/Services.h"
 
 #include <QBuffer>
@@ -96,6 +97,38 @@ void BM_ExportDocument(benchmark::State& state) {
     state.counters["atomic_vs_plain_fsync"] = atomic / plainSynced;
 }
 
+// The .xlsx workbook of the same year next to the .xls document, both
+// written to a file in each iteration (target: the workbook within three
+// times the document), and the peak memory the workbook adds while it is
+// written (target: under 150 MB in all, constant-memory mode).
+void BM_XlsxDocument(benchmark::State& state) {
+    const ExportTable table = loadYear();
+    const ExportSheet& sheet = distintaexport::source().sheet;
+    const QString documentPath = g_folder + QStringLiteral("/document.xls");
+    const QString xlsxPath = g_folder + QStringLiteral("/document.xlsx");
+    double document = 0, xlsx = 0;
+    long growthKiB = 0;
+    for (auto _ : state) {
+        bool ok = true;
+        document += secondsOf([&] { ok = documentWrite(documentPath, table) && ok; });
+        const PeakMemory memory;
+        const double seconds = secondsOf([&] {
+            ok = xlsxdoc::write(xlsxPath, g_folder, sheet, table) == ExportOutcome::Done && ok;
+        });
+        growthKiB = std::max(growthKiB, memory.growthKiB());
+        xlsx += seconds;
+        if (!ok)
+            state.SkipWithError("a write failed");
+        state.SetIterationTime(seconds);
+    }
+    const double n = double(state.iterations());
+    state.counters["document_ms"] = 1000 * document / n;
+    state.counters["xlsx_ms"] = 1000 * xlsx / n;
+    state.counters["xlsx_vs_document"] = xlsx / document;
+    state.counters["xlsx_MB"] = double(QFile(xlsxPath).size()) / 1e6;
+    state.counters["peak_rss_growth_KiB"] = double(growthKiB);
+}
+
 // Stand-ins for the dialogs: nothing is asked or opened while timing.
 struct QuietServices : MessageBoxes, DialogRunner, FileDialogs, PrintDialogs, SystemOpener {
     void notice(QWidget*, Icon, const QString&) override {}
@@ -144,6 +177,7 @@ void BM_GridShown(benchmark::State& state) {
 }
 
 BENCHMARK(BM_ExportDocument)->UseManualTime()->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_XlsxDocument)->UseManualTime()->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_GridShown)->UseManualTime()->Unit(benchmark::kMillisecond);
 
 } // namespace

@@ -15,6 +15,8 @@ packages=(
   dpkg-dev file lintian desktop-file-utils appstream
   cups cups-bsd printer-driver-cups-pdf
   python3
+  libxlsxwriter-dev
+  gnumeric python3-openpyxl
 )
 
 missing=()

@@ -44,6 +44,7 @@ void appendBuyerRow(QByteArrayView record, ExportTable& table) {
 ExportSource makeBuyers() {
     ExportSource source{{QStringLiteral("Archivio Anagrafico"), {}},
                         QStringLiteral("Anagrafica.xls"),
+                        QStringLiteral("Anagrafica.xlsx"),
                         SchedaAnagrafica::kRecordSize,
                         &appendBuyerRow};
     source.sheet.columns = {

@@ -35,8 +35,14 @@ public:
 
     bool open();         // false + errorString() on failure
     QIODevice& device(); // write the new content here (streaming allowed: exports are large)
-    bool commit();       // flush, check, fsync, rename; false + errorString() on any failure
-    void cancel();       // drop the new content; old file untouched
+    // For a library that writes a file only by its name (a workbook writer):
+    // the temporary file, made empty by open(), to write the whole new content
+    // into by that name instead of through device(). commit() then syncs and
+    // renames it like any other; a file short of its end must be caught by the
+    // caller before commit(), since the writer sees none of its bytes.
+    QString temporaryPath() const { return m_temporary.fileName(); }
+    bool commit(); // flush, check, fsync, rename; false + errorString() on any failure
+    void cancel(); // drop the new content; old file untouched
     QString errorString() const { return m_error; }
 
 private:

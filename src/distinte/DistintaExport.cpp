@@ -27,6 +27,7 @@ void appendDistintaRow(QByteArrayView record, ExportTable& table) {
 ExportSource makeDistinte() {
     ExportSource source{{QStringLiteral("Archivio Distinte"), {}},
                         QStringLiteral("Archivio_Distinte.xls"),
+                        QStringLiteral("Archivio_Distinte.xlsx"),
                         Ricevuta::kRecordSize,
                         &appendDistintaRow};
     QList<ExportColumn>& c = source.sheet.columns;
@@ -38,6 +39,7 @@ ExportSource makeDistinte() {
         c.append(column(QStringLiteral("Descrizione valori (rigo %1)").arg(i), 300, 250));
     c.append(column(QStringLiteral("Modalità di pagamento"), 300, 250));
     c.append(column(QStringLiteral("Totale distinta"), 200, 150));
+    c.last().amount = true;
     c.append(column(QStringLiteral("Saldato"), 100, 80));
     return source;
 }

@@ -14,8 +14,10 @@
 // a large archive loads in about the time it takes to read the file.
 struct ExportSource {
     ExportSheet sheet;
-    // The file written in the program folder.
+    // The files written in the program folder: the HTML workbook (.xls) and
+    // the Excel 2007 workbook (.xlsx).
     QString outputFileName;
+    QString xlsxFileName;
     int recordSize;
     // Appends the cells of one whole record as one row.
     void (*appendRow)(QByteArrayView record, ExportTable& table);

@@ -16,12 +16,14 @@ class QIODevice;
 // file goes belong to the export sources and the screens.
 
 // One column of an export: its header and width in the file, and its header
-// and width in the on-screen grid.
+// and width in the on-screen grid. A column of amounts (the distinta's
+// total) is written as numbers where the workbook format has them.
 struct ExportColumn {
     QString header;
     int exportWidth;
     QString gridHeader;
     int gridWidth;
+    bool amount = false;
 };
 
 // What one archive's export is called and which columns it has.

@@ -13,4 +13,10 @@ namespace exportfile {
 ExportOutcome write(const QString& path, const ExportSheet& sheet, const ExportTable& table,
                     const ExportProgress& progress = {});
 
+// The same for the Excel 2007 workbook (xlsxdoc): written under a temporary
+// name beside `path`, checked to be a whole ZIP archive, then put in place
+// by the same replacement as every other whole file.
+ExportOutcome writeXlsx(const QString& path, const ExportSheet& sheet, const ExportTable& table,
+                        const ExportProgress& progress = {});
+
 } // namespace exportfile

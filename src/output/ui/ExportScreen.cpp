@@ -32,13 +32,16 @@ const QString ExportScreen::kExportIncomplete = QStringLiteral(
     "soltanto le %1 schede lette.");
 const QString ExportScreen::kInitialStatus =
     QStringLiteral("Esportazione archivio in Microsoft Excel.");
+const QString ExportScreen::kXlsxHint =
+    QStringLiteral("Esporta l'archivio in formato Excel 2007 e successivi (.xlsx).");
 
 namespace {
 
 constexpr int kRowHeight = 21;
 
-// The spreadsheet icon of the export command: a green sheet with a grid.
-QPixmap spreadsheetIcon(int side) {
+// The spreadsheet icon of an export command: a green sheet with a grid,
+// its format's name in the heading.
+QPixmap spreadsheetIcon(int side, const QString& format) {
     QPixmap pixmap(side, side);
     pixmap.fill(Qt::transparent);
     QPainter p(&pixmap);
@@ -62,7 +65,7 @@ QPixmap spreadsheetIcon(int side) {
     font.setPixelSize(int(side * 0.18));
     p.setFont(font);
     p.drawText(QRectF(sheet.left(), sheet.top(), sheet.width(), sheet.height() * 0.22),
-               Qt::AlignCenter, QStringLiteral("XLS"));
+               Qt::AlignCenter, format);
     return pixmap;
 }
 
@@ -97,9 +100,15 @@ ExportScreen::ExportScreen(Services& services, QWidget* owner, const ExportSourc
     icoMano->setFont(hand);
     commands->addWidget(icoMano);
     auto* cmdEsporta = makePictureButton(this, QStringLiteral("cmdEsporta"),
-                                         QIcon(spreadsheetIcon(64)), QStringLiteral("Esporta"));
-    cmdEsporta->setIconSize(QSize(48, 48));
-    commands->addWidget(cmdEsporta);
+                                         QIcon(spreadsheetIcon(64, QStringLiteral("XLS"))),
+                                         QStringLiteral("Esporta"));
+    auto* cmdEsportaXlsx = makePictureButton(this, QStringLiteral("cmdEsportaXlsx"),
+                                             QIcon(spreadsheetIcon(64, QStringLiteral("XLSX"))),
+                                             QStringLiteral("Esporta .xlsx"));
+    for (QToolButton* b : {cmdEsporta, cmdEsportaXlsx}) {
+        b->setIconSize(QSize(48, 48));
+        commands->addWidget(b);
+    }
     commands->addStretch();
     auto* cmdGuida =
         makePictureButton(this, QStringLiteral("cmdGuida"),
@@ -123,12 +132,14 @@ ExportScreen::ExportScreen(Services& services, QWidget* owner, const ExportSourc
 
     auto* hints = new StatusHints(panInfo);
     hints->addHint(cmdEsporta, QStringLiteral("Esporta l'archivio in formato Microsoft Excel."));
+    hints->addHint(cmdEsportaXlsx, kXlsxHint);
     hints->addHint(cmdGuida,
                    QStringLiteral("Visualizza la pagina della guida sensibile al contesto."));
     hints->addHint(cmdEsci, QStringLiteral("Esci da questo ambiente di lavoro."));
     hints->addBackground(this);
 
-    connect(cmdEsporta, &QToolButton::clicked, this, &ExportScreen::cmdEsportaClick);
+    connect(cmdEsporta, &QToolButton::clicked, this, [this] { exportClick(Format::Xls); });
+    connect(cmdEsportaXlsx, &QToolButton::clicked, this, [this] { exportClick(Format::Xlsx); });
     connect(cmdEsci, &QToolButton::clicked, this, &QDialog::reject);
     connect(cmdGuida, &QToolButton::clicked, this,
             [this, helpTopic] { showHelpTopic(m_services, this, helpTopic); });
@@ -151,8 +162,9 @@ void ExportScreen::buildGrid() {
         m_grdRecords->setColumnWidth(i + 1, m_source.sheet.columns[i].gridWidth);
 }
 
-QString ExportScreen::outputPath() const {
-    return m_services.folder.file(m_source.outputFileName);
+QString ExportScreen::outputPath(Format format) const {
+    return m_services.folder.file(format == Format::Xlsx ? m_source.xlsxFileName
+                                                         : m_source.outputFileName);
 }
 
 void ExportScreen::run() {
@@ -173,16 +185,19 @@ void ExportScreen::fillGrid(const QString& archivePath) {
         m_model->setTable(std::move(table));
 }
 
-void ExportScreen::cmdEsportaClick() {
+void ExportScreen::exportClick(Format format) {
     if (!m_services.messages.question(this, kAskExport))
         return;
-    const QString path = outputPath();
+    const QString path = outputPath(format);
     ExportOutcome written = ExportOutcome::Done;
     {
         WorkProgress progress(this, QStringLiteral("Esportazione dei dati in corso..."));
-        written = exportfile::write(
-            path, m_source.sheet, m_model->table(),
-            [&progress](qint64 done, qint64 total) { return progress.step(done, total); });
+        const auto step = [&progress](qint64 done, qint64 total) {
+            return progress.step(done, total);
+        };
+        written = format == Format::Xlsx
+                      ? exportfile::writeXlsx(path, m_source.sheet, m_model->table(), step)
+                      : exportfile::write(path, m_source.sheet, m_model->table(), step);
     }
     switch (written) {
     case ExportOutcome::Failed:

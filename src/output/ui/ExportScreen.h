@@ -13,12 +13,12 @@ class QTableView;
 class QToolButton;
 
 // What the two spreadsheet export screens share: the archive shown in the
-// grid `grdRecords`, and `cmdEsporta`, which after a question writes the
-// grid to the export file in the data folder and offers to open it with the
-// spreadsheet program. The screen reads its archive itself when it is
-// created, so whoever opens it gets every record; the screens differ only in
-// their source, caption, archive and help topic; the document and the file
-// writing are model functions.
+// grid `grdRecords`, and `cmdEsporta` (.xls) and `cmdEsportaXlsx` (.xlsx),
+// each of which after a question writes the grid to its export file in the
+// data folder and offers to open it with the spreadsheet program. The screen
+// reads its archive itself when it is created, so whoever opens it gets every
+// record; the screens differ only in their source, caption, archive and help
+// topic; the document and the file writing are model functions.
 class ExportScreen : public DialogBase {
     Q_OBJECT
 
@@ -27,14 +27,17 @@ public:
     // the reading of the archive.
     void run();
 
-    // The full path of the export file.
-    QString outputPath() const;
+    // The two files an export screen writes.
+    enum class Format { Xls, Xlsx };
+    // The full path of the export file in `format`.
+    QString outputPath(Format format = Format::Xls) const;
 
     static const QString kAskExport;
     static const QString kAskOpen;
     static const QString kExportFailed;
     static const QString kExportIncomplete;
     static const QString kInitialStatus;
+    static const QString kXlsxHint;
 
 protected:
     // Reads the archive at `archivePath` into the grid, with a progress
@@ -45,7 +48,7 @@ protected:
 private:
     void buildGrid();
     void fillGrid(const QString& archivePath);
-    void cmdEsportaClick();
+    void exportClick(Format format);
 
     Services& m_services;
     const ExportSource& m_source;

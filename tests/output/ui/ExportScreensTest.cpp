@@ -8,6 +8,7 @@
 #include "support/Unprivileged.h"
 
 #include <QAbstractItemModelTester>
+#include <QApplication>
 #include <QDir>
 #include <QHeaderView>
 #include <QLabel>
@@ -195,4 +196,50 @@ TEST(TfrmExpAnagrafica, AnUnreadableArchiveIsNotReportedAsExported) {
                            "Attenzione: l'archivio non è stato letto per intero.\r\n\r\nIl file "
                            "di Excel contiene soltanto le 0 schede lette."}));
     EXPECT_TRUE(fake.opener.opened.isEmpty());
+}
+
+// The .xlsx command beside the .xls one, on both screens: the same questions,
+// its own file, and the .xls left as it is.
+TEST(ExportScreens, XlsxCommandWritesTheWorkbookBesideTheXls) {
+    TestFolder dir;
+    dir.writeBytes("2023.ric", exportfixtures::archiveBytes(exportfixtures::distinte()));
+    dir.writeBytes("Anagrafica.pro", exportfixtures::archiveBytes(exportfixtures::buyers()));
+    FakeServices fake{dir.folder()};
+    QWidget owner;
+    TfrmExpRicevute distinte(fake.services, &owner, dir.file("2023.ric"));
+    TfrmExpAnagrafica buyers(fake.services, &owner);
+    const struct {
+        ExportScreen* screen;
+        const char* xlsx;
+        const char* xls;
+    } cases[] = {{&distinte, "Archivio_Distinte.xlsx", "Archivio_Distinte.xls"},
+                 {&buyers, "Anagrafica.xlsx", "Anagrafica.xls"}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.xlsx);
+        auto* command = c.screen->findChild<QToolButton*>("cmdEsportaXlsx");
+        ASSERT_NE(command, nullptr);
+        EXPECT_EQ(command->text(), "Esporta .xlsx");
+        c.screen->show();
+        QEvent enter(QEvent::Enter);
+        QApplication::sendEvent(command, &enter);
+        EXPECT_EQ(c.screen->findChild<QLabel*>("panInfo")->text(),
+                  "Esporta l'archivio in formato Excel 2007 e successivi (.xlsx).");
+
+        // No: nothing written.
+        fake.messages.shown.clear();
+        fake.messages.answers = {false};
+        QTest::mouseClick(command, Qt::LeftButton);
+        EXPECT_EQ(fake.messages.texts(), QStringList{ExportScreen::kAskExport});
+        EXPECT_FALSE(dir.exists(c.xlsx));
+
+        dir.writeBytes(c.xls, "the .xls of before");
+        fake.messages.shown.clear();
+        fake.messages.answers = {true, true};
+        QTest::mouseClick(command, Qt::LeftButton);
+        EXPECT_EQ(fake.messages.texts(),
+                  QStringList({ExportScreen::kAskExport, ExportScreen::kAskOpen}));
+        EXPECT_TRUE(dir.readBytes(c.xlsx).startsWith("PK\x03\x04"));
+        EXPECT_EQ(dir.readBytes(c.xls), "the .xls of before");
+        EXPECT_EQ(fake.opener.opened.last(), dir.file(c.xlsx));
+    }
 }
