@@ -35,6 +35,8 @@ QVariant ResultRows::data(const QModelIndex& index, int role) const {
         return row.text;
     case PositionRole:
         return row.position;
+    case YearRole:
+        return row.year;
     default:
         return {};
     }

@@ -8,9 +8,13 @@
 // One row of a result list: the summary line the user sees and the 1-based
 // position of the record it was built from, so that opening a row reads that
 // record instead of searching the archive for a line that looks the same.
+// A list drawn from several yearly archives also keeps the year of the
+// archive the record is in; lists of one archive leave it empty. A row with
+// position 0 stands for no record (a note in the list).
 struct ResultRow {
     QString text;
     qint64 position = 0;
+    QString year = {};
 
     bool operator==(const ResultRow&) const = default;
 };
@@ -27,8 +31,9 @@ class ResultRows : public QAbstractListModel {
     Q_OBJECT
 
 public:
-    // The record position of a row, as a qint64.
+    // The record position of a row, as a qint64, and the year of its archive.
     static constexpr int PositionRole = Qt::UserRole + 1;
+    static constexpr int YearRole = Qt::UserRole + 2;
 
     explicit ResultRows(QObject* parent = nullptr);
 

@@ -5,6 +5,7 @@
 #include "common/TextRules.h"
 #include "distinte/DistintaSummary.h"
 
+#include <QDir>
 #include <algorithm>
 #include <array>
 #include <string_view>
@@ -69,18 +70,46 @@ QList<Criterion> criteriaInUse(const Criteria& c) {
     return inUse;
 }
 
+// Appends the row of every record `keep` accepts to `rows`: its summary
+// line, after `prefix` when given. False when the archive could not be read
+// to its end; the rows found before stay.
+template <typename Keep>
+bool appendWhere(const QString& archivePath, Keep keep, QList<ResultRow>& rows,
+                 const QString& year = QString()) {
+    RecordFile file(archivePath, Ricevuta::kRecordSize);
+    if (!file.open())
+        return false;
+    const QString prefix = year.isEmpty() ? QString() : year + QStringLiteral("  ");
+    return file.scan([&](qint64 position, QByteArrayView record) {
+        if (keep(record)) {
+            rows.append(ResultRow{year.isEmpty() ? distintasummary::lineOfRecord(record)
+                                                 : prefix + distintasummary::lineOfRecord(record),
+                                  position, year});
+        }
+        return true;
+    });
+}
+
 // Lists the summary line of every record `keep` accepts.
 template <typename Keep> Listing listWhere(const QString& archivePath, Keep keep) {
     Listing listing;
-    RecordFile file(archivePath, Ricevuta::kRecordSize);
-    if (!file.open())
-        return listing;
-    listing.ok = file.scan([&](qint64 position, QByteArrayView record) {
-        if (keep(record))
-            listing.rows.append({distintasummary::lineOfRecord(record), position});
-        return true;
-    });
+    listing.ok = appendWhere(archivePath, keep, listing.rows);
     return listing;
+}
+
+// Whether a record passes every criterion in use.
+auto matchingAll(const QList<Criterion>& inUse) {
+    return [&inUse](QByteArrayView record) {
+        return std::all_of(inUse.begin(), inUse.end(),
+                           [record](const Criterion& c) { return c.hits(record); });
+    };
+}
+
+bool isYearArchiveName(const QString& name) {
+    if (name.size() != 8 || !name.endsWith(QLatin1String(".ric")))
+        return false;
+    return std::all_of(name.begin(), name.begin() + 4,
+                       [](QChar c) { return c >= u'0' && c <= u'9'; });
 }
 
 } // namespace
@@ -91,10 +120,40 @@ int filledCount(const Criteria& c) {
 
 Listing search(const QString& archivePath, const Criteria& criteria) {
     const QList<Criterion> inUse = criteriaInUse(criteria);
-    return listWhere(archivePath, [&inUse](QByteArrayView record) {
-        return std::all_of(inUse.begin(), inUse.end(),
-                           [record](const Criterion& c) { return c.hits(record); });
-    });
+    return listWhere(archivePath, matchingAll(inUse));
+}
+
+QStringList archiveYears(const ProgramFolder& folder) {
+    QStringList years;
+    // Unreadable files too: the search names them instead of hiding them.
+    const QStringList names =
+        QDir(folder.path())
+            .entryList({QStringLiteral("????.ric")}, QDir::Files | QDir::Hidden, QDir::Name);
+    for (const QString& name : names) {
+        if (isYearArchiveName(name))
+            years.append(name.left(4));
+    }
+    // Four digits each: text order is year order.
+    std::sort(years.begin(), years.end());
+    return years;
+}
+
+QString unreadableRowText(const QString& year) {
+    return year + QStringLiteral("  Attenzione: non è stato possibile leggere l'archivio ") +
+           yearArchiveFileName(year) + QStringLiteral(".");
+}
+
+YearsListing searchEveryYear(const ProgramFolder& folder, const Criteria& criteria) {
+    const QList<Criterion> inUse = criteriaInUse(criteria);
+    YearsListing listing;
+    for (const QString& year : archiveYears(folder)) {
+        if (!appendWhere(folder.file(yearArchiveFileName(year)), matchingAll(inUse), listing.rows,
+                         year))
+            listing.unreadable.append(year);
+    }
+    for (const QString& year : listing.unreadable)
+        listing.rows.append(ResultRow{unreadableRowText(year), 0, year});
+    return listing;
 }
 
 Listing unpaid(const QString& archivePath) {
@@ -126,6 +185,14 @@ std::optional<Opened> open(const QString& archivePath, const ResultRow& row) {
         return true;
     });
     return ok ? found : std::nullopt;
+}
+
+std::optional<Opened> openOfYear(const ProgramFolder& folder, const ResultRow& row) {
+    const QString prefix = row.year + QStringLiteral("  ");
+    if (row.year.isEmpty() || row.position < 1 || !row.text.startsWith(prefix))
+        return std::nullopt;
+    return open(folder.file(yearArchiveFileName(row.year)),
+                ResultRow{row.text.sliced(prefix.size()), row.position});
 }
 
 } // namespace distintasearch

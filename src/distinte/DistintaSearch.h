@@ -1,10 +1,12 @@
 #pragma once
 
+#include "common/ProgramFolder.h"
 #include "common/ResultRows.h"
 #include "distinte/Ricevuta.h"
 
 #include <QList>
 #include <QString>
+#include <QStringList>
 #include <optional>
 
 // The lists of distinte that the search and the unpaid list show, and the
@@ -39,6 +41,28 @@ struct Listing {
 // With no criterion in use every distinta is listed.
 Listing search(const QString& archivePath, const Criteria& criteria);
 
+// The years that have an archive in the data folder: every file named with
+// four digits and ".ric", the years in ascending order. Nothing is created.
+QStringList archiveYears(const ProgramFolder& folder);
+
+// The search run over every yearly archive of the data folder: the years in
+// ascending order, each archive in file order. Each row is the year, two
+// blanks, then the summary line, and keeps its year and record position. An
+// archive that cannot be read (whole or in part) is named by a row of its
+// own after the distinte of all the archives, with position 0, so that the
+// list never hides a year.
+struct YearsListing {
+    QList<ResultRow> rows;
+    // The years whose archive could not be read, ascending.
+    QStringList unreadable;
+    // The rows that are distinte (the notes of unreadable years left out).
+    qsizetype found() const { return rows.size() - unreadable.size(); }
+};
+YearsListing searchEveryYear(const ProgramFolder& folder, const Criteria& criteria);
+
+// The text of the row that names an unreadable archive.
+QString unreadableRowText(const QString& year);
+
 // Every distinta not yet paid: its paid flag, trimmed, is exactly "No".
 // "Sì", an empty or a damaged flag keeps a distinta out of this list.
 Listing unpaid(const QString& archivePath);
@@ -53,5 +77,9 @@ struct Opened {
 // line matches, so nothing opens that the user did not see. Nothing when no
 // record matches or the archive cannot be read.
 std::optional<Opened> open(const QString& archivePath, const ResultRow& row);
+// The same for a row of the every-year search: the archive of the row's year
+// in `folder`, the row compared without its year. Nothing for a row that
+// names no year or no record.
+std::optional<Opened> openOfYear(const ProgramFolder& folder, const ResultRow& row);
 
 } // namespace distintasearch

@@ -85,11 +85,10 @@ void ResultsPart::build(QDialog* dialog, QWidget* parent, QVBoxLayout* layout, S
 
     auto* btnStampa = button(parent, QStringLiteral("btnStampa"), QStringLiteral("Stampa"));
     auto* btnChiudi = button(parent, QStringLiteral("btnChiudi"), QStringLiteral("Chiudi"));
-    ResultList* list = m_list;
-    QObject::connect(btnStampa, &QPushButton::clicked, list,
-                     [list, print = std::move(print), title = texts.printTitle] {
-                         print(title, list->rows().lines());
-                     });
+    m_printTitle = texts.printTitle;
+    QObject::connect(btnStampa, &QPushButton::clicked, m_list, [this, print = std::move(print)] {
+        print(m_printTitle, m_list->rows().lines());
+    });
     QObject::connect(btnChiudi, &QPushButton::clicked, dialog, &QDialog::reject);
     m_commands = new QHBoxLayout;
     m_commands->addStretch();

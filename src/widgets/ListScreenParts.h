@@ -73,6 +73,8 @@ public:
     QLineEdit* findField() const { return m_txtTrova; }
     // The row of commands; a screen may put its own widgets at its left.
     QHBoxLayout* commands() const { return m_commands; }
+    // The title Stampa prints the list under, from now on.
+    void setPrintTitle(const QString& title) { m_printTitle = title; }
     // Forgets the remembered find text and empties the find field, as each
     // showing of the dialog does.
     void resetFind();
@@ -82,6 +84,7 @@ private:
     ResultList* m_list = nullptr;
     QLineEdit* m_txtTrova = nullptr;
     QHBoxLayout* m_commands = nullptr;
+    QString m_printTitle;
 };
 
 } // namespace listscreen

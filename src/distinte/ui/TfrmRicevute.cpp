@@ -4,6 +4,7 @@
 #include "common/Dates.h"
 #include "common/TextRules.h"
 #include "distinte/DistintaForm.h"
+#include "distinte/DistintaSearch.h"
 #include "distinte/Impostazioni.h"
 #include "distinte/Numerazione.h"
 #include "distinte/SaveChecks.h"
@@ -91,8 +92,10 @@ TfrmRicevute::TfrmRicevute(Services& services, ScreenRouter& router, QWidget* pa
     });
     connect(m_w.impCliente, &QToolButton::clicked, this,
             [this] { importBuyerIntoDistinta(m_services, this, *this); });
-    connect(m_w.cmdTrova, &QToolButton::clicked, this,
-            [this] { TfrmTrovaRic::openFor(m_services, *this, this); });
+    connect(m_w.cmdTrova, &QToolButton::clicked, this, [this] {
+        if (const std::optional<ResultRow> row = TfrmTrovaRic::openFor(m_services, *this, this))
+            openFoundRow(*row);
+    });
     connect(m_w.cmdDaSaldare, &QToolButton::clicked, this,
             [this] { TfrmNonPagati::openFor(m_services, *this, this); });
     connect(m_w.cmdGuida, &QToolButton::clicked, this,
@@ -162,6 +165,28 @@ void TfrmRicevute::showDistinta(const Ricevuta& distinta, qint64 position) {
     loadDistinta(distinta);
     setPosition(position);
     m_edits.reset();
+}
+
+void TfrmRicevute::openFoundRow(const ResultRow& row) {
+    if (row.year.isEmpty()) {
+        showListedDistinta(*this, row);
+        return;
+    }
+    // Nothing opens when the record cannot be read: the search closed
+    // without a word, as it always has.
+    const std::optional<distintasearch::Opened> opened =
+        distintasearch::openOfYear(m_services.folder, row);
+    if (!opened)
+        return;
+    if (row.year != m_year) {
+        // The edits on screen belong to this year's archive: they are
+        // settled before the editor moves to the other year.
+        if (settleUnsavedChanges() == Settled::Stay)
+            return;
+        m_edits.reset();
+        openYear(row.year);
+    }
+    showDistinta(opened->distinta, opened->position);
 }
 
 TfrmRicevute::Settled TfrmRicevute::settleUnsavedChanges() {

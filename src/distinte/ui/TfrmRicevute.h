@@ -62,6 +62,11 @@ private:
     // one the user edited.
     using Settled = UnsavedEdits::Settled;
     Settled settleUnsavedChanges();
+    // Opens the distinta behind a row the search handed back: on its own
+    // year when the search ran over every year (the archive, the caption and
+    // the numbering follow that year), after the question about unsaved
+    // edits as every opening asks it.
+    void openFoundRow(const ResultRow& row);
     // A quantity or unit value of line `line` (0-based) changed.
     void lineChanged(int line);
     void navigate(DistintaArchive::Step step);

@@ -10,6 +10,7 @@
 #include "widgets/ResultList.h"
 #include "widgets/Services.h"
 
+#include <QCheckBox>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -19,6 +20,7 @@
 #include <QVBoxLayout>
 
 const QString TfrmTrovaRic::kPrintTitle = QStringLiteral("Riepilogo distinte in archivio");
+const QString TfrmTrovaRic::kEveryYearSuffix = QStringLiteral(" - tutti gli anni");
 
 namespace {
 
@@ -44,9 +46,12 @@ QString TfrmTrovaRic::countText(qsizetype rows) {
     return QStringLiteral("Il presente riepilogo contiene %1 schede.").arg(rows);
 }
 
-void TfrmTrovaRic::openFor(Services& services, DistintaEditor& editor, QWidget* owner) {
+std::optional<ResultRow> TfrmTrovaRic::openFor(Services& services, DistintaEditor& editor,
+                                               QWidget* owner) {
     TfrmTrovaRic dialog(services, editor, owner);
-    services.dialogs.exec(&dialog);
+    if (services.dialogs.exec(&dialog) != QDialog::Accepted)
+        return std::nullopt;
+    return dialog.chosenRow();
 }
 
 TfrmTrovaRic::TfrmTrovaRic(Services& services, DistintaEditor& editor, QWidget* owner)
@@ -97,6 +102,10 @@ QWidget* TfrmTrovaRic::buildCriteriaPanel() {
     }
     for (std::size_t i = 0; i < m_criteria.size(); ++i)
         setEnterNext(m_criteria[i], m_criteria[(i + 1) % m_criteria.size()]);
+    m_chkTuttiGliAnni = new QCheckBox(QStringLiteral("Cerca in tutti gli anni"), panel);
+    m_chkTuttiGliAnni->setObjectName(QStringLiteral("chkTuttiGliAnni"));
+    m_chkTuttiGliAnni->setFont(QFont(QStringLiteral("Verdana"), 12, QFont::Bold));
+    grid->addWidget(m_chkTuttiGliAnni, int(kCriteria.size()), 1, Qt::AlignLeft);
     grid->setColumnStretch(2, 1);
     layout->addLayout(grid);
     layout->addStretch();
@@ -175,14 +184,29 @@ void TfrmTrovaRic::btnCercaClick() {
     m_lblConta->setText(QString::number(distintasearch::filledCount(typed)));
     m_lblAttendere->show();
     m_lblAttendere->repaint();
-    distintasearch::Listing listing = distintasearch::search(m_editor.archivePath(), typed);
-    m_lblAttendere->hide();
-    if (!listing.ok) {
-        m_services.messages.message(this, TfrmRicevute::kAccessFailure);
-        return;
+    QList<ResultRow> rows;
+    qsizetype found = 0;
+    if (m_chkTuttiGliAnni->isChecked()) {
+        // An archive that cannot be read is named in the list itself, so the
+        // other years still show.
+        distintasearch::YearsListing listing =
+            distintasearch::searchEveryYear(m_services.folder, typed);
+        found = listing.found();
+        rows = std::move(listing.rows);
+        m_results.setPrintTitle(kPrintTitle + kEveryYearSuffix);
+    } else {
+        distintasearch::Listing listing = distintasearch::search(m_editor.archivePath(), typed);
+        if (!listing.ok) {
+            m_lblAttendere->hide();
+            m_services.messages.message(this, TfrmRicevute::kAccessFailure);
+            return;
+        }
+        found = listing.rows.size();
+        rows = std::move(listing.rows);
+        m_results.setPrintTitle(kPrintTitle);
     }
-    const qsizetype found = listing.rows.size();
-    m_results.list()->setRows(std::move(listing.rows));
+    m_lblAttendere->hide();
+    m_results.list()->setRows(std::move(rows));
     m_lblTrovate->setText(countText(found));
     m_panAvvio->hide();
     m_panContainer->show();
@@ -191,10 +215,15 @@ void TfrmTrovaRic::btnCercaClick() {
 }
 
 void TfrmTrovaRic::lstRecordsDblClick() {
-    // Nothing to open (no row selected, or the archive cannot be read): the
-    // screen closes without a word.
-    if (showListedDistinta(m_editor, m_results.list()->selectedRow()))
-        accept();
-    else
+    const std::optional<ResultRow> row = m_results.list()->selectedRow();
+    // The row naming an unreadable archive stands for no distinta.
+    if (row && row->position == 0 && !row->year.isEmpty())
+        return;
+    // With no row selected the screen closes without a word.
+    if (!row) {
         reject();
+        return;
+    }
+    m_chosen = row;
+    accept();
 }
