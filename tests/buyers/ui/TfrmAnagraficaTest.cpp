@@ -3,7 +3,10 @@
 #include "support/ActiveWindow.h"
 #include "support/Unprivileged.h"
 
+#include <QLineEdit>
 #include <QMouseEvent>
+#include <QPushButton>
+#include <QTest>
 
 namespace {
 
