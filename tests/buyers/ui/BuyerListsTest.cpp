@@ -116,18 +116,18 @@ TEST(TfrmTrovaAnagrafica, TrovaWrapsRoundAndStampaPrintsTheList) {
     EXPECT_TRUE(text->contains(QStringLiteral("Rossi Mario")));
 }
 
-TEST(TfrmTrovaAnagrafica, FailuresAndUnknownTags) {
+TEST(TfrmTrovaAnagrafica, DoubleClickHandsTheCardOverAndFailuresAreSaid) {
     TestFolder dir;
     FakeServices fake(dir.folder());
     {
-        // No tag: a double click hands nothing over; the screen closes.
+        // A double click hands the card over to the caller; the screen closes.
         writeBuyers(dir, {buyerCard(QStringLiteral("Rossi"))});
         TfrmTrovaAnagrafica dialog(fake.services, nullptr);
         dialog.show();
         clickButton(&dialog, "btnCerca");
         doubleClickRow(&dialog, 0);
-        EXPECT_EQ(dialog.result(), QDialog::Rejected);
-        EXPECT_FALSE(dialog.chosen());
+        EXPECT_EQ(dialog.result(), QDialog::Accepted);
+        EXPECT_TRUE(dialog.chosen());
         EXPECT_FALSE(dialog.isVisible());
     }
     {

@@ -150,14 +150,14 @@ TEST(TfrmAllegaCartella, FailedCopyKeepsTheOldNameAndTheOldFile) {
     EXPECT_FALSE(QFileInfo::exists(QDir(folder).filePath(QStringLiteral("altro.pdf"))));
 }
 
-TEST(TfrmAllegaCartella, ApplicaOnlyUnderTheEditorsTag) {
+TEST(TfrmAllegaCartella, ApplicaAcceptsAndCloses) {
     TestFolder dir;
     FakeServices fake{dir.folder()};
     TfrmAllegaCartella dialog(fake.services, someAttachments(), 0, nullptr);
     dialog.show();
     QTest::mouseClick(dialog.findChild<QPushButton*>(QStringLiteral("btnApplica")), Qt::LeftButton);
-    EXPECT_TRUE(dialog.isVisible());
-    EXPECT_EQ(dialog.result(), QDialog::Rejected);
+    EXPECT_FALSE(dialog.isVisible());
+    EXPECT_EQ(dialog.result(), QDialog::Accepted);
 }
 
 // Through the editor: the six values come back on "Applica e chiudi" only,
@@ -203,7 +203,8 @@ TEST(TfrmAllegaCartella, EditorTakesTheSlotsBackOnApplyAndStoresThemOnSave) {
     EXPECT_EQ(f.fake.dialogs.opened, QStringList(3, QStringLiteral("TfrmAllegaCartella")));
     EXPECT_EQ(f.attachedTexts(),
               (QStringList{QStringLiteral("a.pdf"), QString(), QString(), QStringLiteral("Uno"),
-                           QStringLiteral("Due"), QString(250, 'd')}));
+                           QStringLiteral("Due"), QString(260, 'd')}));
+    // The card's field holds 250 characters: the store cuts the rest.
     f.click(QStringLiteral("cmdSalva"));
     const SchedaAnagrafica stored =
         SchedaAnagrafica::decode(f.dir.readBytes(kBuyersArchiveFileName));
