@@ -151,11 +151,24 @@ void Journey::type(const QString& name, const QString& typed, QWidget* within) {
     }
 }
 
-void Journey::press(Qt::Key key) {
-    QWidget* focus = QApplication::focusWidget();
+void Journey::press(Qt::Key key, Qt::KeyboardModifiers modifiers, QWidget* within) {
+    QWidget* focus = within != nullptr ? within->focusWidget() : QApplication::focusWidget();
+    // A screen just shown gets the keys once its window is active, as the
+    // window manager makes it.
+    if (focus == nullptr) {
+        if (QWidget* showing = screen()) {
+            showing->activateWindow();
+            EXPECT_TRUE(QTest::qWaitForWindowActive(showing));
+            focus = QApplication::focusWidget();
+        }
+    }
     EXPECT_NE(focus, nullptr) << "no control has the focus";
     if (focus != nullptr)
-        QTest::keyClick(focus, key);
+        QTest::keyClick(focus, key, modifiers);
+}
+
+QWidget* Journey::focused() const {
+    return QApplication::focusWidget();
 }
 
 void Journey::clickRow(const QString& containing, QWidget* within) {

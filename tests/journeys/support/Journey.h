@@ -50,8 +50,12 @@ public:
     void click(const QString& name, QWidget* within = nullptr);
     // Puts the focus into a field and types `typed` over its contents.
     void type(const QString& name, const QString& typed, QWidget* within = nullptr);
-    // Presses one key in the control that has the focus.
-    void press(Qt::Key key);
+    // Presses one key, with `modifiers` held, in the control that has the
+    // focus: the one of the dialog `within` when given.
+    void press(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier,
+               QWidget* within = nullptr);
+    // The control that has the focus, or null.
+    QWidget* focused() const;
     // Double-clicks the first row of the result list `lstRecords` (of the
     // dialog or screen `within`) that contains `containing`.
     void doubleClickRow(const QString& containing, QWidget* within = nullptr);
@@ -83,6 +87,8 @@ public:
     }
     // Files the user chooses in the next file dialogs.
     void chooseFiles(const QStringList& paths) { m_fake.files.names += paths; }
+    // The path the last save or folder dialog proposed.
+    QString proposedPath() const { return m_fake.files.lastPath; }
     // What the system's open service was asked to open, in order.
     QStringList opened() const { return m_fake.opener.opened; }
 
