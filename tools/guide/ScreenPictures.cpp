@@ -20,6 +20,7 @@
 #include "distinte/ui/TfrmNonPagati.h"
 #include "distinte/ui/TfrmNumerazione.h"
 #include "distinte/ui/TfrmRicevute.h"
+#include "distinte/ui/TfrmStampaRic.h"
 #include "distinte/ui/TfrmTrovaRic.h"
 #include "help/ui/TfrmGuida.h"
 #include "output/ui/ReportPreviewDialog.h"
@@ -112,6 +113,19 @@ public:
             if (QFileInfo(pdf).size() == 0)
                 m_out.problems.append(pdf + QStringLiteral(": the chart was not printed"));
         }
+    }
+
+    // The sample distinta printed through its print dialog into
+    // distinta-printed.pdf in `folder`.
+    void printDistinta(const QString& folder) {
+        const QString pdf = QDir(folder).filePath(QStringLiteral("distinta-printed.pdf"));
+        m_silent.printInto(pdf);
+        TfrmStampaRic print(m_silent.services, SampleShop::sampleDistinta(), editor());
+        print.show();
+        settle();
+        press(&print, "btnStampa");
+        if (QFileInfo(pdf).size() == 0)
+            m_out.problems.append(pdf + QStringLiteral(": the distinta was not printed"));
     }
 
 private:
@@ -346,8 +360,9 @@ ScreenPictures renderScreens(const SampleShop& shop) {
     return session.result();
 }
 
-QStringList printIncomeCharts(const SampleShop& shop, const QString& folder) {
+QStringList printReadmePages(const SampleShop& shop, const QString& folder) {
     Session session(shop);
     session.printCharts(folder);
+    session.printDistinta(folder);
     return session.result().problems;
 }

@@ -23,6 +23,7 @@ ScreenPictures renderScreens(const SampleShop& shop);
 
 // Prints the income chart of the sample year, as bars and as a pie, through
 // its own print command into income-chart-bars-printed.pdf and
-// income-chart-pie-printed.pdf in `folder` (pictures for the README). Returns
-// what went wrong.
-QStringList printIncomeCharts(const SampleShop& shop, const QString& folder);
+// income-chart-pie-printed.pdf in `folder`, and the sample distinta through
+// its print dialog into distinta-printed.pdf (pictures for the README).
+// Returns what went wrong.
+QStringList printReadmePages(const SampleShop& shop, const QString& folder);

@@ -4,8 +4,8 @@
 //   make_guide <guide text folder> <output pdf> [<folder for the pictures>]
 //
 // Run it on the offscreen platform. The third argument also saves every
-// picture as a PNG file, to look at them, and prints the income chart into
-// PDF files there (the printed charts of the README).
+// picture as a PNG file, to look at them, and prints the income chart and
+// the sample distinta into PDF files there (the printed pages of the README).
 
 #include "tools/guide/GuideBook.h"
 #include "tools/guide/SampleShop.h"
@@ -63,7 +63,7 @@ int main(int argc, char** argv) {
         QDir().mkpath(args[3]);
         for (auto it = shots.pictures.constBegin(); it != shots.pictures.constEnd(); ++it)
             it.value().save(QDir(args[3]).filePath(it.key() + QStringLiteral(".png")));
-        const QStringList problems = printIncomeCharts(shop, args[3]);
+        const QStringList problems = printReadmePages(shop, args[3]);
         if (!problems.isEmpty())
             return fail(problems.join(QStringLiteral("\n")));
     }
