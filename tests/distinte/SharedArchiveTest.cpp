@@ -35,12 +35,16 @@ constexpr int kPerDesk = 300;
 } // namespace
 
 // One desk: saves kPerDesk new distinte into the archive and prints the
-// position each save reported.
+// position each save reported. A save refused because the other desk kept the
+// lock past the bounded wait (a loaded machine) writes nothing and is tried
+// again, as the user presses Salva again.
 TEST_CHILD(AppendDistinte) {
     const DistintaArchive archive(args.at(0));
     for (int i = 0; i < kPerDesk; ++i) {
-        const DistintaArchive::Saved saved = archive.save(
-            marked(QStringLiteral("%1-%2").arg(args.at(1)).arg(i)), DistintaArchive::kNotStored);
+        const Ricevuta distinta = marked(QStringLiteral("%1-%2").arg(args.at(1)).arg(i));
+        DistintaArchive::Saved saved = archive.save(distinta, DistintaArchive::kNotStored);
+        for (int again = 0; !saved.ok && again < 20; ++again)
+            saved = archive.save(distinta, DistintaArchive::kNotStored);
         if (!saved.ok)
             return 1;
         printf("%s-%d %lld\n", qPrintable(args.at(1)), i, static_cast<long long>(saved.position));
