@@ -1,6 +1,7 @@
 #include "widgets/EditorFrame.h"
 
 #include "widgets/DeferredPictures.h"
+#include "widgets/FormFonts.h"
 #include "widgets/PictureButton.h"
 #include "widgets/Pictures.h"
 
@@ -76,7 +77,7 @@ CommandRow::Navigation CommandRow::navigation(int positionMinimumWidth) {
     n.last = command("cmdUltimo", QStyle::SP_MediaSkipForward, "Ultima");
     n.position = new QLabel(m_row);
     n.position->setObjectName(QStringLiteral("lblPosizione"));
-    n.position->setFont(QFont(QStringLiteral("Verdana"), 12, QFont::Bold));
+    n.position->setFont(formfont::bold(12));
     n.position->setAlignment(Qt::AlignCenter);
     n.position->setMinimumWidth(positionMinimumWidth);
     n.position->setFrameShape(QFrame::StyledPanel);

@@ -1,5 +1,7 @@
 #include "widgets/MenuCard.h"
 
+#include "widgets/FormFonts.h"
+
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -11,7 +13,7 @@ QLabel* heading(QWidget* parent, const QString& text, const QString& objectName)
     auto* label = new QLabel(text, parent);
     label->setObjectName(objectName);
     label->setStyleSheet(QStringLiteral("background-color: black; color: white; padding: 8px;"));
-    label->setFont(QFont(QStringLiteral("Verdana"), 16, QFont::Bold));
+    label->setFont(formfont::bold(16));
     return label;
 }
 

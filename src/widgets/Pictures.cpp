@@ -1,5 +1,7 @@
 #include "widgets/Pictures.h"
 
+#include "widgets/FormFonts.h"
+
 #include <QFont>
 #include <QLinearGradient>
 #include <QPainter>
@@ -15,7 +17,7 @@ QPixmap transparent(QSize size) {
     return pixmap;
 }
 
-QFont boldFont(int pointSize, const QString& family = QStringLiteral("Verdana")) {
+QFont boldFont(int pointSize, const QString& family = formfont::family()) {
     QFont font(family, pointSize);
     font.setBold(true);
     return font;

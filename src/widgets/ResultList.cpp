@@ -1,6 +1,7 @@
 #include "widgets/ResultList.h"
 
 #include "widgets/EnterChain.h"
+#include "widgets/FormFonts.h"
 #include "widgets/Services.h"
 
 #include <QLineEdit>
@@ -84,7 +85,7 @@ ResultList::FindControls ResultList::makeFindControls(QWidget* parent, Services&
                                                       listfind::Memory& memory) {
     auto* txtTrova = new QLineEdit(parent);
     txtTrova->setObjectName(QStringLiteral("txtTrova"));
-    txtTrova->setFont(QFont(QStringLiteral("Verdana"), 12, QFont::Bold));
+    txtTrova->setFont(formfont::bold(12));
     auto* btnTrova = new QPushButton(QStringLiteral("Trova"), parent);
     btnTrova->setObjectName(QStringLiteral("btnTrova"));
     btnTrova->setAutoDefault(false);

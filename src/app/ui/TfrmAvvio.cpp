@@ -5,6 +5,7 @@
 #include "app/ui/TfrmSplash.h"
 #include "help/ui/TfrmGuida.h"
 #include "widgets/DeferredPictures.h"
+#include "widgets/FormFonts.h"
 #include "widgets/LinkFeedback.h"
 #include "widgets/OpenService.h"
 #include "widgets/PictureButton.h"
@@ -101,7 +102,7 @@ TfrmAvvio::TfrmAvvio(Services& services, ScreenRouter& router, QWidget* parent)
     });
     auto* lnkCopia = new QLabel(QStringLiteral("Copia di sicurezza e verifica archivi"), this);
     lnkCopia->setObjectName(QStringLiteral("lnkCopia"));
-    QFont linkFont(QStringLiteral("Verdana"), 12, QFont::Bold);
+    QFont linkFont = formfont::bold(12);
     linkFont.setUnderline(true);
     lnkCopia->setFont(linkFont);
     lnkCopia->setAlignment(Qt::AlignCenter);

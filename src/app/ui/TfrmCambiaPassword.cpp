@@ -6,6 +6,7 @@
 #include "common/TextRules.h"
 #include "widgets/EnterChain.h"
 #include "widgets/FieldHighlight.h"
+#include "widgets/FormFonts.h"
 #include "widgets/ScreenPreamble.h"
 #include "widgets/WindowStyle.h"
 
@@ -63,7 +64,7 @@ TfrmCambiaPassword::TfrmCambiaPassword(Services& services, QWidget* parent)
         {QStringLiteral("Conferma nuova password:"), m_txtConferma}};
     for (int row = 0; row < rows.size(); ++row) {
         auto* label = new QLabel(rows[row].first, this);
-        label->setFont(QFont(QStringLiteral("Verdana"), 10));
+        label->setFont(formfont::plain(10));
         fields->addWidget(label, row, 0);
         fields->addWidget(rows[row].second, row, 1);
     }
@@ -89,7 +90,7 @@ QLineEdit* TfrmCambiaPassword::addPasswordField(const QString& name, const QStri
     field->setObjectName(name);
     field->setEchoMode(QLineEdit::Password);
     field->setMaxLength(PasswordCipher::kMaxLength);
-    QFont font(QStringLiteral("Verdana"), 14);
+    QFont font = formfont::plain(14);
     font.setBold(true);
     field->setFont(font);
     field->setMinimumWidth(260);

@@ -1,6 +1,7 @@
 #include "app/ui/TfrmInfo.h"
 
 #include "app/ui/MakerLinks.h"
+#include "widgets/FormFonts.h"
 #include "widgets/Pictures.h"
 
 #include <QHBoxLayout>
@@ -25,7 +26,7 @@ TfrmInfo::TfrmInfo(Services& services, QWidget* owner) : DialogBase(owner) {
                                     .arg(maker::version(), maker::name()),
                                 this);
     lblTesto->setObjectName(QStringLiteral("lblTesto"));
-    lblTesto->setFont(QFont(QStringLiteral("Verdana"), 10));
+    lblTesto->setFont(formfont::plain(10));
     auto* btnChiudi = new QPushButton(QStringLiteral("Chiudi"), this);
     btnChiudi->setObjectName(QStringLiteral("btnChiudi"));
     connect(btnChiudi, &QPushButton::clicked, this, &QDialog::accept);
@@ -36,7 +37,7 @@ TfrmInfo::TfrmInfo(Services& services, QWidget* owner) : DialogBase(owner) {
     text->addSpacing(8);
     auto* lblContatti = new QLabel(QStringLiteral("Informazioni e assistenza:"), this);
     lblContatti->setObjectName(QStringLiteral("lblContatti"));
-    lblContatti->setFont(QFont(QStringLiteral("Verdana"), 10, QFont::Bold));
+    lblContatti->setFont(formfont::bold(10));
     lblContatti->setAlignment(Qt::AlignCenter);
     text->addWidget(lblContatti);
     text->addLayout(maker::createLinks(services, this));

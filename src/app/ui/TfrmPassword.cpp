@@ -7,6 +7,7 @@
 #include "common/TextRules.h"
 #include "widgets/EnterChain.h"
 #include "widgets/FieldHighlight.h"
+#include "widgets/FormFonts.h"
 #include "widgets/Pictures.h"
 #include "widgets/ScreenPreamble.h"
 #include "widgets/WindowStyle.h"
@@ -42,14 +43,14 @@ TfrmPassword::TfrmPassword(Services& services, ScreenRouter& router, QWidget* pa
 
     auto* lblRigo05 = new QLabel(QStringLiteral("Immetti la password e premi OK."), this);
     lblRigo05->setObjectName(QStringLiteral("lblRigo05"));
-    QFont hintFont(QStringLiteral("Verdana"), 10);
+    QFont hintFont = formfont::plain(10);
     lblRigo05->setFont(hintFont);
 
     m_txtPassword = new QLineEdit(this);
     m_txtPassword->setObjectName(QStringLiteral("txtPassword"));
     m_txtPassword->setEchoMode(QLineEdit::Password);
     m_txtPassword->setMaxLength(PasswordCipher::kMaxLength);
-    QFont fieldFont(QStringLiteral("Verdana"), 14);
+    QFont fieldFont = formfont::plain(14);
     fieldFont.setBold(true);
     m_txtPassword->setFont(fieldFont);
     m_txtPassword->setMinimumWidth(300);

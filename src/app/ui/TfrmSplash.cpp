@@ -1,6 +1,7 @@
 #include "app/ui/TfrmSplash.h"
 
 #include "app/ui/MakerLinks.h"
+#include "widgets/FormFonts.h"
 #include "widgets/Pictures.h"
 
 #include <QLabel>
@@ -26,7 +27,7 @@ TfrmSplash::TfrmSplash(Services& services, QWidget* owner) : DialogBase(owner) {
     auto* lblSottotitolo = new QLabel(
         QStringLiteral("Compila, stampa e archivia le distinte dei valori bollati"), this);
     lblSottotitolo->setObjectName(QStringLiteral("lblSottotitolo"));
-    lblSottotitolo->setFont(QFont(QStringLiteral("Verdana"), 10));
+    lblSottotitolo->setFont(formfont::plain(10));
     lblSottotitolo->setAlignment(Qt::AlignCenter);
     auto* btnChiudi = new QPushButton(QStringLiteral("Chiudi"), this);
     btnChiudi->setObjectName(QStringLiteral("btnChiudi"));
@@ -40,7 +41,7 @@ TfrmSplash::TfrmSplash(Services& services, QWidget* owner) : DialogBase(owner) {
     layout->addWidget(lblSottotitolo);
     auto* lblVersione = new QLabel(QStringLiteral("Versione %1").arg(maker::version()), this);
     lblVersione->setObjectName(QStringLiteral("lblVersione"));
-    lblVersione->setFont(QFont(QStringLiteral("Verdana"), 9));
+    lblVersione->setFont(formfont::plain(9));
     lblVersione->setAlignment(Qt::AlignCenter);
     layout->addWidget(lblVersione);
     layout->addLayout(maker::createLinks(services, this));

@@ -6,6 +6,7 @@
 #include "widgets/EditorKeys.h"
 #include "widgets/EnterChain.h"
 #include "widgets/FieldHighlight.h"
+#include "widgets/FormFonts.h"
 #include "widgets/KeyFilters.h"
 #include "widgets/PictureButton.h"
 #include "widgets/Pictures.h"
@@ -25,10 +26,6 @@ namespace {
 
 using Field = SchedaAnagrafica::Field;
 using cardtyping::Rule;
-
-QFont verdana(int points, bool bold = true) {
-    return QFont(QStringLiteral("Verdana"), points, bold ? QFont::Bold : QFont::Normal);
-}
 
 enum class Kind { Text, Box, Digits };
 
@@ -80,14 +77,14 @@ QLineEdit* makeField(QWidget* parent, int index) {
     auto* field = new QLineEdit(parent);
     field->setObjectName(QStringLiteral("txt") + fieldName(index));
     field->setMaxLength(SchedaAnagrafica::layout().field(index).capacity);
-    field->setFont(verdana(12));
+    field->setFont(formfont::bold(12));
     applyStyledHighlight(field);
     return field;
 }
 
 QLabel* makeCaption(QWidget* parent, const char* text) {
     auto* caption = new QLabel(QString::fromUtf8(text), parent);
-    caption->setFont(verdana(8));
+    caption->setFont(formfont::bold(8));
     return caption;
 }
 
@@ -207,7 +204,7 @@ QWidget* buildCommands(AnagraficaWidgets& w, QWidget* screen) {
     w.cmdStampa = row.command("cmdStampa", QStyle::SP_ComputerIcon, "Stampa");
     for (QToolButton* wide : {w.cmdFile, w.cmdStampa}) {
         wide->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
-        wide->setFont(verdana(9));
+        wide->setFont(formfont::bold(9));
     }
     row.addNavigation(w, 60);
     w.cmdEsporta = row.command("cmdEsporta", QStyle::SP_DriveHDIcon, "Esporta");

@@ -1,6 +1,7 @@
 #include "buyers/ui/TfrmAllegaCartella.h"
 
 #include "common/TextRules.h"
+#include "widgets/FormFonts.h"
 #include "widgets/OpenService.h"
 #include "widgets/PictureButton.h"
 #include "widgets/Pictures.h"
@@ -28,10 +29,6 @@ const QString TfrmAllegaCartella::kCopyFailed =
 const QString TfrmAllegaCartella::kAllFilesFilter = QStringLiteral("Tutti i file (*.*) (*)");
 
 namespace {
-
-QFont verdana(int points, bool bold = true) {
-    return QFont(QStringLiteral("Verdana"), points, bold ? QFont::Bold : QFont::Normal);
-}
 
 QString slotName(const char* stem, int slot) {
     return QString::fromLatin1(stem) + QStringLiteral("0%1").arg(slot + 1);
@@ -75,7 +72,7 @@ TfrmAllegaCartella::TfrmAllegaCartella(Services& services, const Attachments& in
         auto* name = new QLineEdit(frame);
         name->setObjectName(slotName("txtFile", n));
         name->setReadOnly(true);
-        name->setFont(verdana(10));
+        name->setFont(formfont::bold(10));
         name->setStyleSheet(QStringLiteral("color: grey;"));
         name->setMinimumWidth(360);
         auto* cancella = makePictureButton(frame, slotName("imgCancella", n), erase);
@@ -95,7 +92,7 @@ TfrmAllegaCartella::TfrmAllegaCartella(Services& services, const Attachments& in
             2, 0, 1, 4);
         auto* desc = new QLineEdit(frame);
         desc->setObjectName(slotName("txtDesc", n));
-        desc->setFont(verdana(12));
+        desc->setFont(formfont::bold(12));
         grid->addWidget(desc, 3, 0, 1, 4);
         layout->addWidget(frame);
 

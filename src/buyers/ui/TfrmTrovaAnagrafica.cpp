@@ -4,6 +4,7 @@
 #include "widgets/ArchiveMessages.h"
 #include "widgets/EnterChain.h"
 #include "widgets/FieldHighlight.h"
+#include "widgets/FormFonts.h"
 #include "widgets/ResultList.h"
 #include "widgets/Services.h"
 
@@ -74,7 +75,7 @@ TfrmTrovaAnagrafica::TfrmTrovaAnagrafica(Services& services, QWidget* owner)
         auto* field = new QLineEdit(panAvvio);
         const QString name = QString::fromLatin1(kFields[i].name);
         field->setObjectName(QStringLiteral("txt") + name);
-        field->setFont(QFont(QStringLiteral("Verdana"), 12, QFont::Bold));
+        field->setFont(formfont::bold(12));
         grid->addWidget(new QLabel(QString::fromUtf8(kFields[i].caption), panAvvio), (i / 2) * 2,
                         i % 2);
         grid->addWidget(field, (i / 2) * 2 + 1, i % 2);

@@ -1,6 +1,7 @@
 #include "chart/ui/ChartPainter.h"
 
 #include "chart/ChartGeometry.h"
+#include "widgets/FormFonts.h"
 
 #include <QFontMetricsF>
 #include <QLinearGradient>
@@ -33,7 +34,7 @@ QFont sized(const QFont& font) {
 }
 
 QFont plain(double points, bool bold = false) {
-    QFont font(QStringLiteral("Verdana"));
+    QFont font(formfont::family());
     font.setBold(bold);
     return sized(font, points);
 }

@@ -6,6 +6,7 @@
 #include "widgets/EditorKeys.h"
 #include "widgets/EnterChain.h"
 #include "widgets/FieldHighlight.h"
+#include "widgets/FormFonts.h"
 #include "widgets/KeyFilters.h"
 #include "widgets/PictureButton.h"
 #include "widgets/Pictures.h"
@@ -33,10 +34,6 @@ const QColor kMaroon(0x800000);
 // stops growing on very wide screens, so the lines stay readable.
 constexpr int kFormMaximumWidth = 1500;
 
-QFont verdana(int points, bool bold = true) {
-    return QFont(QStringLiteral("Verdana"), points, bold ? QFont::Bold : QFont::Normal);
-}
-
 QString numbered(const char* stem, int index) {
     return QString::fromLatin1(stem) + QStringLiteral("%1").arg(index + 1, 2, 10, QLatin1Char('0'));
 }
@@ -47,7 +44,7 @@ QLineEdit* makePlainField(QWidget* parent, const QString& name, int maxLength,
     field->setObjectName(name);
     field->setMaxLength(maxLength);
     field->setAlignment(alignment | Qt::AlignVCenter);
-    field->setFont(verdana(12));
+    field->setFont(formfont::bold(12));
     return field;
 }
 
@@ -63,7 +60,7 @@ QLineEdit* makeField(QWidget* parent, const QString& name, int maxLength, Qt::Al
 QLabel* makeHeading(QWidget* parent, const QString& name, const QString& text) {
     auto* heading = new QLabel(text, parent);
     heading->setObjectName(name);
-    heading->setFont(verdana(10));
+    heading->setFont(formfont::bold(10));
     heading->setAlignment(Qt::AlignCenter);
     heading->setStyleSheet(QStringLiteral("background-color: %1; color: white; padding: 3px;")
                                .arg(pictures::kNavy.name()));
@@ -72,7 +69,7 @@ QLabel* makeHeading(QWidget* parent, const QString& name, const QString& text) {
 
 QLabel* makeCaption(QWidget* parent, const QString& text) {
     auto* caption = new QLabel(text, parent);
-    caption->setFont(verdana(10));
+    caption->setFont(formfont::bold(10));
     return caption;
 }
 
@@ -170,7 +167,7 @@ QGridLayout* buildDetails(RicevuteWidgets& w, QWidget* form) {
     w.txtNumRic->setFixedWidth(150);
     w.impNumerazione = makePictureButton(form, QStringLiteral("impNumerazione"), QIcon());
     w.impNumerazione->setText(QStringLiteral("N."));
-    w.impNumerazione->setFont(verdana(10));
+    w.impNumerazione->setFont(formfont::bold(10));
     w.impNumerazione->setToolButtonStyle(Qt::ToolButtonTextOnly);
     w.txtData = makeField(form, QStringLiteral("txtData"), Ricevuta::capacity(Ricevuta::Data),
                           Qt::AlignHCenter, kWhite);
@@ -229,14 +226,14 @@ void addStampLine(RicevuteWidgets& w, QWidget* form, QGridLayout* lines, int i, 
 void addTotalRow(RicevuteWidgets& w, QWidget* form, QGridLayout* lines, int row) {
     w.chkSaldato = new QCheckBox(QStringLiteral("Saldato"), form);
     w.chkSaldato->setObjectName(QStringLiteral("chkSaldato"));
-    w.chkSaldato->setFont(verdana(12));
+    w.chkSaldato->setFont(formfont::bold(12));
     w.btnTotale = new QPushButton(QStringLiteral("Calcola totale  >>"), form);
     w.btnTotale->setObjectName(QStringLiteral("btnTotale"));
-    w.btnTotale->setFont(verdana(10));
+    w.btnTotale->setFont(formfont::bold(10));
     w.btnTotale->setCursor(Qt::PointingHandCursor);
     w.txtTotale = new QLabel(QStringLiteral("---"), form);
     w.txtTotale->setObjectName(QStringLiteral("txtTotale"));
-    w.txtTotale->setFont(verdana(12));
+    w.txtTotale->setFont(formfont::bold(12));
     w.txtTotale->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     w.txtTotale->setFrameShape(QFrame::Box);
     w.txtTotale->setStyleSheet(
@@ -296,7 +293,7 @@ QWidget* buildCommands(RicevuteWidgets& w, QWidget* screen) {
     // under the pictures, as on the other commands, so that the row fits a
     // 1024-pixel screen.
     for (QToolButton* wide : {w.cmdAnteprima, w.cmdStampa}) {
-        wide->setFont(verdana(10));
+        wide->setFont(formfont::bold(10));
     }
     row.addNavigation(w, 70);
     w.cmdEsporta = row.command("cmdEsporta", QStyle::SP_DriveHDIcon, "Esporta");

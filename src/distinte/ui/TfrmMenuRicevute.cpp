@@ -8,6 +8,7 @@
 #include "help/ui/TfrmGuida.h"
 #include "widgets/DeferredPictures.h"
 #include "widgets/EnterChain.h"
+#include "widgets/FormFonts.h"
 #include "widgets/KeyFilters.h"
 #include "widgets/LinkFeedback.h"
 #include "widgets/MenuCard.h"
@@ -34,7 +35,7 @@ namespace {
 QLabel* makeLink(QWidget* parent, const QString& name, const QString& text) {
     auto* link = new QLabel(text, parent);
     link->setObjectName(name);
-    QFont font(QStringLiteral("Verdana"), 12, QFont::Bold);
+    QFont font = formfont::bold(12);
     font.setUnderline(true);
     link->setFont(font);
     return link;
@@ -56,22 +57,22 @@ TfrmMenuRicevute::TfrmMenuRicevute(Services& services, ScreenRouter& router, Dis
             "In questo ambiente è possibile gestire le distinte da rilasciare agli acquirenti."),
         this);
     info->setObjectName(QStringLiteral("lblInfo"));
-    info->setFont(QFont(QStringLiteral("Verdana"), 11));
+    info->setFont(formfont::plain(11));
     info->setWordWrap(true);
 
     auto* annoTitle = new QLabel(QStringLiteral("Anno:"), this);
     annoTitle->setObjectName(QStringLiteral("titAnnoPreventivi"));
-    annoTitle->setFont(QFont(QStringLiteral("Verdana"), 20, QFont::Bold));
+    annoTitle->setFont(formfont::bold(20));
     m_txtAnno = new QLineEdit(this);
     m_txtAnno->setObjectName(QStringLiteral("txtAnnoPreventivi"));
-    m_txtAnno->setFont(QFont(QStringLiteral("Verdana"), 14, QFont::Bold));
+    m_txtAnno->setFont(formfont::bold(14));
     m_txtAnno->setMaxLength(4);
     m_txtAnno->setAlignment(Qt::AlignCenter);
     m_txtAnno->setFixedWidth(90);
     installKeyFilter(m_txtAnno, KeyFilterKind::Digits);
     auto* apri = new QPushButton(QStringLiteral("Apri"), this);
     apri->setObjectName(QStringLiteral("btnApriPreventivi"));
-    apri->setFont(QFont(QStringLiteral("Verdana"), 12, QFont::Bold));
+    apri->setFont(formfont::bold(12));
     apri->setMinimumWidth(110);
     apri->setCursor(Qt::PointingHandCursor);
     connect(apri, &QPushButton::clicked, this, &TfrmMenuRicevute::openEditorOnYear);

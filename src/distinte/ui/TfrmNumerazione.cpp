@@ -6,6 +6,7 @@
 #include "widgets/EnterChain.h"
 #include "widgets/FieldExit.h"
 #include "widgets/FieldHighlight.h"
+#include "widgets/FormFonts.h"
 #include "widgets/KeyFilters.h"
 #include "widgets/Pictures.h"
 #include "widgets/Services.h"
@@ -44,7 +45,7 @@ TfrmNumerazione::TfrmNumerazione(Services& services, QWidget* owner)
     m_txtInizio = new QLineEdit(QStringLiteral("1"), group);
     m_txtInizio->setObjectName(QStringLiteral("txtInizio"));
     m_txtInizio->setAlignment(Qt::AlignCenter);
-    m_txtInizio->setFont(QFont(QStringLiteral("Verdana"), 12, QFont::Bold));
+    m_txtInizio->setFont(formfont::bold(12));
     m_txtInizio->setMaxLength(kTypingLimit);
     m_txtInizio->setFixedWidth(140);
     installKeyFilter(m_txtInizio, KeyFilterKind::Digits);

@@ -1,5 +1,6 @@
 #include "help/ui/TfrmGuida.h"
 
+#include "widgets/FormFonts.h"
 #include "widgets/LinkFeedback.h"
 #include "widgets/OpenService.h"
 #include "widgets/PictureButton.h"
@@ -76,7 +77,7 @@ TfrmGuida::TfrmGuida(Services& services, QWidget* owner) : DialogBase(owner), m_
     m_txtGuida = new QPlainTextEdit(this);
     m_txtGuida->setObjectName(QStringLiteral("txtGuida"));
     m_txtGuida->setReadOnly(true);
-    m_txtGuida->setFont(QFont(QStringLiteral("Verdana"), 12, QFont::Bold));
+    m_txtGuida->setFont(formfont::bold(12));
     m_txtGuida->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     m_txtGuida->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     // Room around the text, so that bold letters never touch the frame.

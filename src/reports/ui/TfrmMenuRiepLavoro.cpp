@@ -12,6 +12,7 @@
 #include "widgets/DeferredPictures.h"
 #include "widgets/EnterChain.h"
 #include "widgets/FieldExit.h"
+#include "widgets/FormFonts.h"
 #include "widgets/KeyFilters.h"
 #include "widgets/MenuCard.h"
 #include "widgets/PictureButton.h"
@@ -37,7 +38,7 @@ namespace {
 
 QLabel* caption(QWidget* parent, const QString& text) {
     auto* l = new QLabel(text, parent);
-    l->setFont(QFont(QStringLiteral("Verdana"), 11, QFont::Bold));
+    l->setFont(formfont::bold(11));
     return l;
 }
 
@@ -52,21 +53,21 @@ TfrmMenuRiepLavoro::TfrmMenuRiepLavoro(Services& services, ScreenRouter& router,
                                       QStringLiteral("intRiepilogo"));
     const auto instruction = [this](const QString& text) {
         auto* l = new QLabel(text, this);
-        l->setFont(QFont(QStringLiteral("Verdana"), 10));
+        l->setFont(formfont::plain(10));
         l->setWordWrap(true);
         return l;
     };
 
     m_txtAnno = new QLineEdit(this);
     m_txtAnno->setObjectName(QStringLiteral("txtAnno"));
-    m_txtAnno->setFont(QFont(QStringLiteral("Verdana"), 12, QFont::Bold));
+    m_txtAnno->setFont(formfont::bold(12));
     m_txtAnno->setMaxLength(4);
     m_txtAnno->setFixedWidth(80);
     installKeyFilter(m_txtAnno, KeyFilterKind::Digits);
     m_txtAnno->installEventFilter(this);
     m_txtCliente = new QLineEdit(this);
     m_txtCliente->setObjectName(QStringLiteral("txtCliente"));
-    m_txtCliente->setFont(QFont(QStringLiteral("Verdana"), 12, QFont::Bold));
+    m_txtCliente->setFont(formfont::bold(12));
     m_txtCliente->setMaxLength(120);
 
     auto* start = buildIntervalGroup(QStringLiteral(" Data inizio intervallo: "),
@@ -87,7 +88,7 @@ TfrmMenuRiepLavoro::TfrmMenuRiepLavoro(Services& services, ScreenRouter& router,
     m_lblAttendere =
         new QLabel(QStringLiteral("Caricamento riepilogo in corso. Attendere..."), this);
     m_lblAttendere->setObjectName(QStringLiteral("lblAttendere"));
-    m_lblAttendere->setFont(QFont(QStringLiteral("Verdana"), 10, QFont::Bold));
+    m_lblAttendere->setFont(formfont::bold(10));
     m_lblAttendere->setStyleSheet(QStringLiteral("color: #B22234;"));
     // Keeps its place in the layout while hidden, so nothing jumps.
     QSizePolicy keepPlace = m_lblAttendere->sizePolicy();
@@ -100,7 +101,7 @@ TfrmMenuRiepLavoro::TfrmMenuRiepLavoro(Services& services, ScreenRouter& router,
     auto* btnEsci = new QPushButton(QStringLiteral("Esci"), this);
     btnEsci->setObjectName(QStringLiteral("btnEsci"));
     for (QPushButton* b : {m_btnVisualizza, btnEsci}) {
-        b->setFont(QFont(QStringLiteral("Verdana"), 11, QFont::Bold));
+        b->setFont(formfont::bold(11));
         b->setCursor(Qt::PointingHandCursor);
         b->setMinimumSize(200, 40);
     }
@@ -163,7 +164,7 @@ QWidget* TfrmMenuRiepLavoro::buildIntervalGroup(const QString& title, QComboBox*
                                                 const char* dayName, const char* monthName,
                                                 const char* yearName) {
     auto* group = new QGroupBox(title, this);
-    group->setFont(QFont(QStringLiteral("Verdana"), 10, QFont::Bold));
+    group->setFont(formfont::bold(10));
     *day = makeChoiceField(group, QString::fromLatin1(dayName), incomeinterval::dayChoices(), 2,
                            [](const QString& t) { return incomeinterval::isDayChoice(t); });
     *month = makeChoiceField(group, QString::fromLatin1(monthName), incomeinterval::monthChoices(),

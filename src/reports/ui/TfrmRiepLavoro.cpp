@@ -3,6 +3,7 @@
 #include "common/ListFind.h"
 #include "help/ui/TfrmGuida.h"
 #include "output/ui/ListPrinter.h"
+#include "widgets/FormFonts.h"
 #include "widgets/PictureButton.h"
 #include "widgets/Pictures.h"
 #include "widgets/ResultList.h"
@@ -22,14 +23,14 @@ namespace {
 
 QLabel* label(QWidget* parent, const QString& text, int points, bool bold = false) {
     auto* l = new QLabel(text, parent);
-    l->setFont(QFont(QStringLiteral("Verdana"), points, bold ? QFont::Bold : QFont::Normal));
+    l->setFont(bold ? formfont::bold(points) : formfont::plain(points));
     return l;
 }
 
 QPushButton* button(QWidget* parent, const char* name, const QString& caption) {
     auto* b = new QPushButton(caption, parent);
     b->setObjectName(QString::fromLatin1(name));
-    b->setFont(QFont(QStringLiteral("Verdana"), 10, QFont::Bold));
+    b->setFont(formfont::bold(10));
     b->setCursor(Qt::PointingHandCursor);
     b->setMinimumSize(170, 36);
     b->setAutoDefault(false);

@@ -12,6 +12,7 @@
 #include "widgets/ArchiveMessages.h"
 #include "widgets/DeferredPictures.h"
 #include "widgets/EnterChain.h"
+#include "widgets/FormFonts.h"
 #include "widgets/KeyFilters.h"
 #include "widgets/MenuCard.h"
 #include "widgets/PictureButton.h"
@@ -41,7 +42,7 @@ const char* const kMemNames[] = {"memGennaio",   "memFebbraio", "memMarzo",    "
 QPushButton* button(QWidget* parent, const char* name, const QString& caption) {
     auto* b = new QPushButton(caption, parent);
     b->setObjectName(QString::fromLatin1(name));
-    b->setFont(QFont(QStringLiteral("Verdana"), 10, QFont::Bold));
+    b->setFont(formfont::bold(10));
     b->setCursor(Qt::PointingHandCursor);
     b->setMinimumHeight(36);
     return b;
@@ -57,8 +58,7 @@ QToolButton* roundButton(QWidget* parent, const char* name, const QString& glyph
 }
 
 ChartText chartText(const QString& text, int points, unsigned int argb) {
-    return ChartText{text, QFont(QStringLiteral("Verdana"), points, QFont::Bold),
-                     QColor::fromRgba(argb)};
+    return ChartText{text, formfont::bold(points), QColor::fromRgba(argb)};
 }
 
 } // namespace
@@ -85,11 +85,11 @@ QWidget* TfrmStatistiche::buildYearPanel() {
                                       QStringLiteral("intStatistiche"));
     auto* lblApri = new QLabel(QStringLiteral("Indicare l'anno solare e premere Apri."), panel);
     lblApri->setObjectName(QStringLiteral("lblApri"));
-    lblApri->setFont(QFont(QStringLiteral("Verdana"), 11));
+    lblApri->setFont(formfont::plain(11));
 
     m_txtAnno = new QLineEdit(panel);
     m_txtAnno->setObjectName(QStringLiteral("txtAnno"));
-    m_txtAnno->setFont(QFont(QStringLiteral("Verdana"), 26, QFont::Bold));
+    m_txtAnno->setFont(formfont::bold(26));
     m_txtAnno->setMaxLength(4);
     m_txtAnno->setAlignment(Qt::AlignCenter);
     m_txtAnno->setFixedWidth(150);
@@ -143,12 +143,12 @@ QWidget* TfrmStatistiche::buildChartPanel() {
         QStringLiteral("Rappresentazione grafica degli incassi percepiti nell'anno solare."),
         panel);
     m_lblTitolo->setObjectName(QStringLiteral("lblTitolo"));
-    m_lblTitolo->setFont(QFont(QStringLiteral("Verdana"), 20, QFont::Bold));
+    m_lblTitolo->setFont(formfont::bold(20));
     m_lblTitolo->setWordWrap(true);
     const auto infoLine = [panel](const char* name, const QString& text) {
         auto* label = new QLabel(text, panel);
         label->setObjectName(QString::fromLatin1(name));
-        label->setFont(QFont(QStringLiteral("Verdana"), 10));
+        label->setFont(formfont::plain(10));
         label->setWordWrap(true);
         return label;
     };

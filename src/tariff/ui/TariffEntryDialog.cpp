@@ -4,6 +4,7 @@
 #include "common/TextRules.h"
 #include "tariff/TariffEntry.h"
 #include "widgets/EnterChain.h"
+#include "widgets/FormFonts.h"
 #include "widgets/KeyFilters.h"
 #include "widgets/Pictures.h"
 #include "widgets/Services.h"
@@ -21,7 +22,7 @@ const QString kNoName =
     QStringLiteral("Attenzione: non è stato indicato alcun nome da attribuire al valore bollato.");
 
 QFont fieldFont() {
-    QFont font(QStringLiteral("Verdana"), 12);
+    QFont font = formfont::plain(12);
     font.setBold(true);
     return font;
 }
