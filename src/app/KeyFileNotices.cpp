@@ -1,12 +1,15 @@
 #include "app/KeyFileNotices.h"
 
+#include "common/MessageBreaks.h"
+
 #include <QDir>
 
 namespace keyfilenotice {
 
 QString missing(const QString& keyPath) {
-    return QStringLiteral("Attenzione: il file della password \"%1\" manca o è danneggiato.\n\r\n\r"
-                          "Ripristinarlo da una copia di sicurezza o reinstallare il software.")
+    return QStringLiteral(
+               "Attenzione: il file della password \"%1\" manca o è danneggiato." VM_PARAGRAPH
+               "Ripristinarlo da una copia di sicurezza o reinstallare il software.")
         .arg(QDir::toNativeSeparators(keyPath));
 }
 
@@ -19,12 +22,12 @@ QString provided(PasswordStore::Provided outcome, const QString& folderPath) {
     case PasswordStore::Provided::ReadOnlyFolder:
         return QStringLiteral(
                    "Attenzione: la cartella dei dati \"%1\" è di sola lettura: i dati si "
-                   "possono consultare ma non modificare.\n\r\n\r"
+                   "possono consultare ma non modificare." VM_PARAGRAPH
                    "Per accedere usare la password di primo accesso.")
             .arg(shown);
     case PasswordStore::Provided::Failed:
         return QStringLiteral("Attenzione: non è stato possibile creare il file della password "
-                              "nella cartella dei dati \"%1\".\n\r\n\r"
+                              "nella cartella dei dati \"%1\"." VM_PARAGRAPH
                               "Accertarsi che il disco non sia pieno.")
             .arg(shown);
     }

@@ -1,6 +1,7 @@
 #include "distinte/SaveChecks.h"
 
 #include "common/Dates.h"
+#include "common/MessageBreaks.h"
 #include "common/TextRules.h"
 
 namespace savechecks {
@@ -20,7 +21,8 @@ std::optional<Problem> firstProblem(const Ricevuta& d) {
                                       "la data della distinta."),
                        Ricevuta::Data};
     if (!dates::isValidDate(d.data))
-        return Problem{QStringLiteral("Attenzione: la data indicata non esiste.\n\r\n\rPer poter "
+        return Problem{QStringLiteral("Attenzione: la data indicata non esiste." VM_PARAGRAPH
+                                      "Per poter "
                                       "salvare la scheda è necessario indicare una data valida "
                                       "nel formato gg/mm/anno."),
                        Ricevuta::Data};
@@ -55,7 +57,8 @@ Problem totalProblem(const distintatotal::Problem& where) {
         break;
     }
     return Problem{QStringLiteral("Attenzione: impossibile calcolare il totale della distinta "
-                                  "perché %1 del %2° rigo non è un numero valido.\n\r\n\rPer "
+                                  "perché %1 del %2° rigo non è un numero valido." VM_PARAGRAPH
+                                  "Per "
                                   "poter salvare la scheda è necessario correggere il valore "
                                   "indicato.")
                        .arg(what, QString::number(where.line + 1)),
@@ -68,14 +71,14 @@ bool dateOutsideYear(const QString& date, const QString& year) {
 
 QString otherYearQuestion(const QString& date, const QString& year) {
     return QStringLiteral("Attenzione: la data della distinta (%1) non appartiene all'anno %2 "
-                          "dell'archivio aperto.\n\r\n\rSalvare comunque la distinta "
+                          "dell'archivio aperto." VM_PARAGRAPH "Salvare comunque la distinta "
                           "nell'archivio dell'anno %2?")
         .arg(text::trimmed(date), text::trimmed(year));
 }
 
 QString usedNumberQuestion(const QString& number) {
     return QStringLiteral("Attenzione: il numero %1 è già stato assegnato a un'altra distinta "
-                          "di questo archivio.\n\r\n\rSalvare comunque la distinta con lo "
+                          "di questo archivio." VM_PARAGRAPH "Salvare comunque la distinta con lo "
                           "stesso numero?")
         .arg(text::trimmed(number));
 }

@@ -1,5 +1,7 @@
 #include "reports/DamagedRecords.h"
 
+#include "common/MessageBreaks.h"
+
 void DamagedRecords::add(const QString& numRic, qint64 position) {
     ++m_count;
     if (m_names.size() >= kNamed)
@@ -17,10 +19,10 @@ QString DamagedRecords::warning() const {
         named += QStringLiteral(", …");
     if (m_count == 1)
         return QStringLiteral("Attenzione: una distinta è danneggiata (data o totale non "
-                              "leggibili) e non è stata conteggiata.\n\r\n\rDistinta n. ") +
+                              "leggibili) e non è stata conteggiata." VM_PARAGRAPH "Distinta n. ") +
                named + u'.';
     return QStringLiteral("Attenzione: %1 distinte sono danneggiate (data o totale non "
-                          "leggibili) e non sono state conteggiate.\n\r\n\rDistinte n. ")
+                          "leggibili) e non sono state conteggiate." VM_PARAGRAPH "Distinte n. ")
                .arg(m_count) +
            named + u'.';
 }

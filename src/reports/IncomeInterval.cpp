@@ -1,6 +1,7 @@
 #include "reports/IncomeInterval.h"
 
 #include "common/Dates.h"
+#include "common/MessageBreaks.h"
 #include "common/TextRules.h"
 
 #include <QDate>
@@ -13,7 +14,7 @@ const std::array<const char*, 12> kMonths = {"Gennaio",   "Febbraio", "Marzo",  
                                              "Maggio",    "Giugno",   "Luglio",   "Agosto",
                                              "Settembre", "Ottobre",  "Novembre", "Dicembre"};
 
-const QString kDateBreak = QStringLiteral("\n\r\n\r");
+const QString kDateBreak = QStringLiteral(VM_PARAGRAPH);
 
 QString listWarning(const char* which) {
     return QStringLiteral("Attenzione: indicare il %1 selezionandolo dall'elenco a cascata.")

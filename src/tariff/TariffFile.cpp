@@ -1,5 +1,6 @@
 #include "TariffFile.h"
 
+#include "common/MessageBreaks.h"
 #include "common/TextRules.h"
 #include "common/WholeFileWriter.h"
 
@@ -108,7 +109,8 @@ ReadResult readTariffFile(const QString& path) {
 
 QString unreadableTariffMessage(const QString& path) {
     return QStringLiteral("Attenzione: non è stato possibile leggere il file del tariffario "
-                          "\"%1\".\n\r\n\rIl file non verrà sovrascritto, a meno che non si "
+                          "\"%1\"." VM_PARAGRAPH
+                          "Il file non verrà sovrascritto, a meno che non si "
                           "modifichi l'elenco.")
         .arg(QDir::toNativeSeparators(path));
 }

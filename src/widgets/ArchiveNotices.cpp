@@ -1,5 +1,6 @@
 #include "widgets/ArchiveNotices.h"
 
+#include "common/MessageBreaks.h"
 #include "widgets/Services.h"
 
 #include <QSet>
@@ -8,7 +9,8 @@ namespace archivenotice {
 
 const QString kUncoordinated = QStringLiteral(
     "Attenzione: la cartella dei dati si trova su un disco che non permette di riservare gli "
-    "archivi durante il salvataggio.\n\r\n\rI dati sono stati salvati, ma due postazioni che "
+    "archivi durante il salvataggio." VM_PARAGRAPH
+    "I dati sono stati salvati, ma due postazioni che "
     "usano questa cartella non sono coordinate: se salvano nello stesso momento, una delle due "
     "modifiche può andare persa.");
 

@@ -1,5 +1,6 @@
 #include "buyers/ui/TfrmAllegaCartella.h"
 
+#include "common/MessageBreaks.h"
 #include "common/TextRules.h"
 #include "widgets/FormFonts.h"
 #include "widgets/OpenService.h"
@@ -19,11 +20,11 @@
 
 const QString TfrmAllegaCartella::kOverwriteQuestion =
     QStringLiteral("Attenzione: nella cartella dei documenti allegati è presente un file con lo "
-                   "stesso nome.\r\n\r\nSi vuole sovrascrivere il file esistente?");
-const QString TfrmAllegaCartella::kCopyFailed =
-    QStringLiteral("Attenzione: non è stato possibile copiare il file nella cartella "
-                   "Documenti_Allegati.\n\r\n\rAccertarsi di possedere i privilegi di scrittura "
-                   "nella cartella di installazione del programma.");
+                   "stesso nome." VM_PARAGRAPH_CRLF "Si vuole sovrascrivere il file esistente?");
+const QString TfrmAllegaCartella::kCopyFailed = QStringLiteral(
+    "Attenzione: non è stato possibile copiare il file nella cartella "
+    "Documenti_Allegati." VM_PARAGRAPH "Accertarsi di possedere i privilegi di scrittura "
+    "nella cartella di installazione del programma.");
 
 // Every file, with or without an extension, under the label the user knows.
 const QString TfrmAllegaCartella::kAllFilesFilter = QStringLiteral("Tutti i file (*.*) (*)");

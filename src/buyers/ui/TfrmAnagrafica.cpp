@@ -7,6 +7,7 @@
 #include "buyers/ui/TfrmStampaAnagrafica.h"
 #include "buyers/ui/TfrmTrovaAnagrafica.h"
 #include "checks/ui/IdentifierChecks.h"
+#include "common/MessageBreaks.h"
 #include "common/TextRules.h"
 #include "help/ui/TfrmGuida.h"
 #include "widgets/ArchiveNotices.h"
@@ -29,7 +30,7 @@ const QString TfrmAnagrafica::kDuplicateUnsaved =
     QStringLiteral("Attenzione: la duplicazione di una scheda può avvenire soltanto dopo che "
                    "questa è stata inserita in archivio.");
 const QString TfrmAnagrafica::kDuplicated = QStringLiteral(
-    "E' ora possibile apportare le proprie modifiche alla scheda corrente.\n\r\n\rAl "
+    "E' ora possibile apportare le proprie modifiche alla scheda corrente." VM_PARAGRAPH "Al "
     "termine premere Salva per inserire la scheda in archivio.");
 const QString TfrmAnagrafica::kUnsavedQuestion =
     QStringLiteral("Salvare le modifiche apportate alla scheda corrente?");

@@ -1,6 +1,7 @@
 #include "checks/ui/TfrmCarta.h"
 
 #include "checks/CartaCredito.h"
+#include "common/MessageBreaks.h"
 
 namespace {
 constexpr int kNumeroLength = 30;
@@ -26,19 +27,22 @@ CheckDialog::Verdict TfrmCarta::verdict(const QString& fieldText) const {
     case Outcome::Valid:
         return {MessageBoxes::Icon::Information,
                 QStringLiteral("Il numero di carta di credito ") + result.number +
-                    QStringLiteral(" risulta valido.\r\n\r\nLa carta di credito è del tipo ") +
+                    QStringLiteral(" risulta valido." VM_PARAGRAPH_CRLF
+                                   "La carta di credito è del tipo ") +
                     result.type + QStringLiteral(".")};
     case Outcome::UnknownType:
         // Passing the Luhn test with no known type is neither a wrong number
         // nor a reason to close without a word.
         return {MessageBoxes::Icon::Information,
                 QStringLiteral("Il numero di carta di credito ") + result.number +
-                    QStringLiteral(" risulta formalmente valido.\r\n\r\nNon è però possibile "
+                    QStringLiteral(" risulta formalmente valido." VM_PARAGRAPH_CRLF
+                                   "Non è però possibile "
                                    "riconoscere il tipo di carta di credito.")};
     case Outcome::Wrong:
         break;
     }
     return {MessageBoxes::Icon::Warning,
-            QStringLiteral("Attenzione: il numero digitato risulta ERRATO!\r\n\r\nNon è quindi "
+            QStringLiteral("Attenzione: il numero digitato risulta ERRATO!" VM_PARAGRAPH_CRLF
+                           "Non è quindi "
                            "possibile fornire informazioni relative al tipo di carta di credito.")};
 }

@@ -1,6 +1,7 @@
 #include "checks/ui/TfrmPartitaIva.h"
 
 #include "checks/PartitaIva.h"
+#include "common/MessageBreaks.h"
 
 TfrmPartitaIva::TfrmPartitaIva(Services& services, const QString& partitaIva, QWidget* owner)
     : CheckDialog(services,
@@ -14,7 +15,7 @@ CheckDialog::Verdict TfrmPartitaIva::verdict(const QString& fieldText) const {
     using Outcome = checks::PartitaIvaResult::Outcome;
     const checks::PartitaIvaResult result = checks::checkPartitaIva(fieldText);
     const QString valid =
-        QStringLiteral("Il numero di partita IVA digitato risulta VALIDO.\r\n\r\n");
+        QStringLiteral("Il numero di partita IVA digitato risulta VALIDO." VM_PARAGRAPH_CRLF);
     switch (result.outcome) {
     case Outcome::WrongLength:
         return {MessageBoxes::Icon::Warning,
@@ -36,7 +37,8 @@ CheckDialog::Verdict TfrmPartitaIva::verdict(const QString& fieldText) const {
         break;
     }
     return {MessageBoxes::Icon::Warning,
-            QStringLiteral("Attenzione: il numero di partita IVA digitato risulta ERRATO!\r\n\r\n"
-                           "Non è quindi possibile fornire informazioni relative all'Ufficio IVA "
-                           "che lo ha rilasciato.")};
+            QStringLiteral(
+                "Attenzione: il numero di partita IVA digitato risulta ERRATO!" VM_PARAGRAPH_CRLF
+                "Non è quindi possibile fornire informazioni relative all'Ufficio IVA "
+                "che lo ha rilasciato.")};
 }

@@ -1,5 +1,6 @@
 #include "distinte/ui/TfrmAnteprimaRic.h"
 
+#include "common/MessageBreaks.h"
 #include "output/ui/ReportOutput.h"
 #include "output/ui/ReportPreviewDialog.h"
 #include "widgets/Services.h"
@@ -10,14 +11,14 @@
 #include <QRegularExpression>
 #include <exception>
 
-const QString TfrmAnteprimaRic::kFailed =
-    QStringLiteral("Attenzione: la visualizzazione dell'anteprima di stampa non è andata a buon "
-                   "fine.\n\r\n\rSi consiglia di verificare che la stampante sia configurata "
-                   "correttamente.");
+const QString TfrmAnteprimaRic::kFailed = QStringLiteral(
+    "Attenzione: la visualizzazione dell'anteprima di stampa non è andata a buon "
+    "fine." VM_PARAGRAPH "Si consiglia di verificare che la stampante sia configurata "
+    "correttamente.");
 
-const QString TfrmAnteprimaRic::kPdfFailed =
-    QStringLiteral("Attenzione: il file PDF non è stato salvato.\n\r\n\rAccertarsi di possedere i "
-                   "privilegi di scrittura nella cartella scelta.");
+const QString TfrmAnteprimaRic::kPdfFailed = QStringLiteral(
+    "Attenzione: il file PDF non è stato salvato." VM_PARAGRAPH "Accertarsi di possedere i "
+    "privilegi di scrittura nella cartella scelta.");
 
 namespace {
 // The chosen name with ".pdf" added when it has no extension. The proposed
@@ -32,7 +33,7 @@ QString withPdfExtension(const QString& path) {
 } // namespace
 
 QString TfrmAnteprimaRic::pdfSavedText(const QString& path) {
-    return QStringLiteral("Il file PDF è stato salvato in:\n\r\n\r") +
+    return QStringLiteral("Il file PDF è stato salvato in:" VM_PARAGRAPH) +
            QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath());
 }
 

@@ -1,5 +1,6 @@
 #include "distinte/ui/TfrmLogo.h"
 
+#include "common/MessageBreaks.h"
 #include "distinte/ui/LogoPicture.h"
 #include "widgets/Services.h"
 
@@ -16,10 +17,10 @@ const QString TfrmLogo::kBrowseTitle =
     QStringLiteral("Selezionare il logo della Ditta in formato Jpeg o Bitmap.");
 const QString TfrmLogo::kBrowseFilter =
     QStringLiteral("Immagine JPEG (*.jpg *.jpeg);;Immagine Bitmap (*.bmp)");
-const QString TfrmLogo::kNotSaved =
-    QStringLiteral("Attenzione: non è stato possibile salvare il logo; resta in uso quello "
-                   "precedente.\n\r\n\rAccertarsi che il disco non sia pieno e di possedere i "
-                   "privilegi di scrittura nella cartella del programma.");
+const QString TfrmLogo::kNotSaved = QStringLiteral(
+    "Attenzione: non è stato possibile salvare il logo; resta in uso quello "
+    "precedente." VM_PARAGRAPH "Accertarsi che il disco non sia pieno e di possedere i "
+    "privilegi di scrittura nella cartella del programma.");
 
 namespace {
 constexpr int kPreviewWidth = 297;

@@ -1,5 +1,6 @@
 #include "distinte/ui/TfrmNumerazione.h"
 
+#include "common/MessageBreaks.h"
 #include "common/TextRules.h"
 #include "distinte/Impostazioni.h"
 #include "distinte/Numerazione.h"
@@ -26,7 +27,7 @@ constexpr int kTypingLimit = 5;
 } // namespace
 
 const QString TfrmNumerazione::kNotSaved = QStringLiteral(
-    "Attenzione: non è stato possibile salvare il numero iniziale delle distinte.\n\r\n\r"
+    "Attenzione: non è stato possibile salvare il numero iniziale delle distinte." VM_PARAGRAPH
     "Accertarsi di possedere i privilegi di scrittura nella cartella di installazione del "
     "programma.");
 

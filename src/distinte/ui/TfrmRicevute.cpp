@@ -2,6 +2,7 @@
 
 #include "common/Amounts.h"
 #include "common/Dates.h"
+#include "common/MessageBreaks.h"
 #include "common/TextRules.h"
 #include "distinte/DistintaForm.h"
 #include "distinte/DistintaSearch.h"
@@ -42,7 +43,8 @@ const QString TfrmRicevute::kAppended =
 const QString TfrmRicevute::kUnsavedQuestion =
     QStringLiteral("Salvare le modifiche apportate alla distinta corrente?");
 const QString TfrmRicevute::kResellerNotSaved = QStringLiteral(
-    "Attenzione: non è stato possibile salvare i dati del rivenditore.\n\r\n\rAccertarsi di "
+    "Attenzione: non è stato possibile salvare i dati del rivenditore." VM_PARAGRAPH
+    "Accertarsi di "
     "possedere i privilegi di scrittura nella cartella di installazione del programma.");
 
 TfrmRicevute::TfrmRicevute(Services& services, ScreenRouter& router, QWidget* parent)

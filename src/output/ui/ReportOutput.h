@@ -1,5 +1,6 @@
 #pragma once
 
+#include "common/MessageBreaks.h"
 #include "output/PreparedReport.h"
 
 #include <QString>
@@ -17,7 +18,7 @@ enum class PrintResult { Printed, Cancelled, Failed };
 
 // The warning shown when a report could not be printed.
 inline const QString kPrintFailed =
-    QStringLiteral("Attenzione: la stampa non è andata a buon fine.\n\r\n\rSi consiglia di "
+    QStringLiteral("Attenzione: la stampa non è andata a buon fine." VM_PARAGRAPH "Si consiglia di "
                    "verificare che la stampante sia configurata correttamente.");
 
 // Sets the printer's paper, orientation and margins to the report's, with

@@ -1,5 +1,6 @@
 #include "tariff/ui/TfrmProdotti.h"
 
+#include "common/MessageBreaks.h"
 #include "help/ui/TfrmGuida.h"
 #include "output/ui/ListPrinter.h"
 #include "tariff/TariffFile.h"
@@ -29,7 +30,7 @@ const QString kSelectToDelete =
     QStringLiteral("Attenzione: selezionare dall'elenco la voce che si vuole eliminare prima di "
                    "premere il pulsante Elimina voce.");
 const QString kCannotSave =
-    QStringLiteral("Attenzione: il sistema non permette di salvare i dati.\n\r\n\r"
+    QStringLiteral("Attenzione: il sistema non permette di salvare i dati." VM_PARAGRAPH
                    "Accertarsi che il file non sia già aperto.");
 
 // A command drawn as a picture, when the screen is first shown; its caption
