@@ -12,6 +12,7 @@
 #include <QHash>
 #include <QLocale>
 #include <cmath>
+#include <optional>
 
 namespace archivecheck {
 
@@ -29,22 +30,105 @@ QString amountText(qint64 cents) {
     return QStringLiteral("%1,%2").arg(cents / 100).arg(cents % 100, 2, 10, QChar(u'0'));
 }
 
-// The checks every record kind shares: no length byte says more than its
-// field holds.
-void checkLengths(const RecordLayout& layout, QByteArrayView record, Finding& base,
-                  QList<Finding>* findings) {
-    for (int i = 0; i < layout.fieldCount(); ++i) {
-        const FieldSpec& field = layout.field(i);
-        const int length = static_cast<unsigned char>(record[field.offset]);
-        if (length > field.capacity) {
-            base.what = QStringLiteral("campo %1: lunghezza %2 oltre la capacità di %3 caratteri")
-                            .arg(QLatin1String(field.name))
-                            .arg(length)
-                            .arg(field.capacity);
-            findings->append(base);
+// The cents of an amount as the editor stores it: digits, at most one comma
+// and at most two digits after it. Such amounts add up exactly in whole
+// cents, which spares nearly every record the decoding and the rounding of
+// the general reader. Anything else (more decimals, damage) is nullopt and
+// goes the general way.
+std::optional<qint64> plainCents(QByteArrayView bytes) {
+    if (bytes.isEmpty() || bytes.size() > 15)
+        return std::nullopt;
+    qint64 whole = 0;
+    qint64 fraction = 0;
+    int decimals = -1; // -1 before the comma
+    for (const char c : bytes) {
+        if (c >= '0' && c <= '9') {
+            if (decimals < 0) {
+                whole = whole * 10 + (c - '0');
+            } else {
+                if (++decimals > 2)
+                    return std::nullopt;
+                fraction = fraction * 10 + (c - '0');
+            }
+        } else if (c == ',' && decimals < 0) {
+            decimals = 0;
+        } else {
+            return std::nullopt;
         }
     }
+    if (decimals == 1)
+        fraction *= 10;
+    return whole * 100 + fraction;
 }
+
+// A date written as the editor writes it, gg/mm/aaaa: its day, month and
+// year without decoding; nullopt for any other shape.
+std::optional<QDate> plainDate(QByteArrayView bytes) {
+    if (bytes.size() != 10 || bytes[2] != '/' || bytes[5] != '/')
+        return std::nullopt;
+    int parts[3] = {0, 0, 0};
+    const int starts[3] = {0, 3, 6};
+    const int lengths[3] = {2, 2, 4};
+    for (int p = 0; p < 3; ++p) {
+        for (int i = starts[p]; i < starts[p] + lengths[p]; ++i) {
+            const char c = bytes[i];
+            if (c < '0' || c > '9')
+                return std::nullopt;
+            parts[p] = parts[p] * 10 + (c - '0');
+        }
+    }
+    return QDate(parts[2], parts[1], parts[0]);
+}
+
+// Collects the findings of one record. Nearly every record is clean, so
+// the record's number or name is decoded only when something is found.
+class RecordFindings {
+public:
+    RecordFindings(Finding::Archive kind, const QString& file, qint64 position,
+                   QByteArrayView record, const FieldSpec& whoField, QLatin1String whoPrefix,
+                   QList<Finding>* findings)
+        : m_kind(kind), m_file(file), m_position(position), m_record(record), m_whoField(whoField),
+          m_whoPrefix(whoPrefix), m_findings(findings) {}
+
+    void add(const QString& what) {
+        if (!m_whoDecoded) {
+            const QString text = fixedfield::decode(m_record, m_whoField);
+            if (!text.isEmpty())
+                m_who = QString(m_whoPrefix) + text;
+            m_whoDecoded = true;
+        }
+        m_findings->append({m_kind, m_file, m_position, true, m_who, what});
+    }
+
+    QString text(int field, const RecordLayout& layout) const {
+        return fixedfield::decode(m_record, layout.field(field));
+    }
+
+    // No length byte says more than its field holds: the check every
+    // record kind shares.
+    void checkLengths(const RecordLayout& layout) {
+        for (int i = 0; i < layout.fieldCount(); ++i) {
+            const FieldSpec& field = layout.field(i);
+            const int length = static_cast<unsigned char>(m_record[field.offset]);
+            if (length > field.capacity)
+                add(QStringLiteral("campo %1: lunghezza %2 oltre la capacità di %3 caratteri")
+                        .arg(QLatin1String(field.name))
+                        .arg(length)
+                        .arg(field.capacity));
+        }
+    }
+
+private:
+    Finding::Archive m_kind;
+    const QString& m_file;
+    qint64 m_position;
+    QByteArrayView m_record;
+    const FieldSpec& m_whoField;
+    QLatin1String m_whoPrefix;
+    QList<Finding>* m_findings;
+    QString m_who;
+    bool m_whoDecoded = false;
+};
 
 // The distinte of one yearly archive, record after record.
 class DistinteCheck {
@@ -59,54 +143,79 @@ public:
 
     void record(qint64 position, QByteArrayView record, QList<Finding>* findings) {
         const RecordLayout& layout = Ricevuta::layout();
-        fixedfield::FieldChars chars;
-        const auto text = [&](int field) {
-            return fixedfield::decodeInto(record, layout.field(field), chars);
+        const auto bytes = [&](int field) {
+            return fixedfield::trimmedBytes(record, layout.field(field));
         };
-        Finding base{Finding::Distinte, m_file, position, true, {}, {}};
-        const QStringView number = text(Ricevuta::NumRic);
-        if (!number.isEmpty())
-            base.who = QStringLiteral("n. ") + number.toString();
-        const auto add = [&](const QString& what) {
-            base.what = what;
-            findings->append(base);
-        };
+        RecordFindings found(Finding::Distinte, m_file, position, record,
+                             layout.field(Ricevuta::NumRic), QLatin1String("n. "), findings);
+        found.checkLengths(layout);
+        checkNumber(position, bytes(Ricevuta::NumRic), found);
+        checkDate(bytes(Ricevuta::Data), found, layout);
+        if (bytes(Ricevuta::AcqRigo01).isEmpty())
+            found.add(QStringLiteral("manca il primo rigo dell'acquirente"));
+        if (bytes(Ricevuta::Descrizione01).isEmpty())
+            found.add(QStringLiteral("manca la descrizione del primo rigo"));
+        if (!plainTotalAgrees(record, layout))
+            checkTotal(found, layout);
+    }
 
-        checkLengths(layout, record, base, findings);
-
-        const QByteArrayView numberBytes =
-            fixedfield::trimmedBytes(record, layout.field(Ricevuta::NumRic));
-        if (numberBytes.isEmpty()) {
-            add(QStringLiteral("manca il numero della distinta"));
-        } else {
-            const QByteArray key = numberBytes.toByteArray();
-            const auto first = m_numbers.constFind(key);
-            if (first != m_numbers.constEnd())
-                add(QStringLiteral("numero già usato dalla distinta in posizione %1")
-                        .arg(first.value()));
-            else
-                m_numbers.insert(key, position);
+private:
+    void checkNumber(qint64 position, QByteArrayView number, RecordFindings& found) {
+        if (number.isEmpty()) {
+            found.add(QStringLiteral("manca il numero della distinta"));
+            return;
         }
+        const auto first =
+            m_numbers.constFind(QByteArray::fromRawData(number.data(), qsizetype(number.size())));
+        if (first != m_numbers.constEnd())
+            found.add(QStringLiteral("numero già usato dalla distinta in posizione %1")
+                          .arg(first.value()));
+        else
+            m_numbers.insert(number.toByteArray(), position);
+    }
 
-        const QStringView date = text(Ricevuta::Data);
-        if (date.isEmpty()) {
-            add(QStringLiteral("manca la data"));
-        } else {
-            const QDate parsed = dates::parseDate(date);
-            if (!parsed.isValid())
-                add(QStringLiteral("data non valida: %1").arg(date));
-            else if (m_year != 0 && parsed.year() != m_year)
-                add(QStringLiteral("data %1 non dell'anno %2").arg(date).arg(m_year));
+    void checkDate(QByteArrayView stored, RecordFindings& found, const RecordLayout& layout) {
+        if (stored.isEmpty()) {
+            found.add(QStringLiteral("manca la data"));
+            return;
         }
-        if (text(Ricevuta::AcqRigo01).isEmpty())
-            add(QStringLiteral("manca il primo rigo dell'acquirente"));
-        if (text(Ricevuta::Descrizione01).isEmpty())
-            add(QStringLiteral("manca la descrizione del primo rigo"));
+        const std::optional<QDate> plain = plainDate(stored);
+        const QString text = plain ? QString() : found.text(Ricevuta::Data, layout);
+        const QDate parsed = plain ? *plain : dates::parseDate(text);
+        if (!parsed.isValid())
+            found.add(
+                QStringLiteral("data non valida: %1").arg(found.text(Ricevuta::Data, layout)));
+        else if (m_year != 0 && parsed.year() != m_year)
+            found.add(QStringLiteral("data %1 non dell'anno %2")
+                          .arg(found.text(Ricevuta::Data, layout))
+                          .arg(m_year));
+    }
 
+    // True when every line amount and the total are plain amounts and the
+    // total is their sum: the answer for nearly every record.
+    static bool plainTotalAgrees(QByteArrayView record, const RecordLayout& layout) {
+        qint64 sum = 0;
+        for (int line = 0; line < Ricevuta::kLines; ++line) {
+            const QByteArrayView amount =
+                fixedfield::trimmedBytes(record, layout.field(Ricevuta::Importo01 + line));
+            if (amount.isEmpty())
+                continue;
+            const std::optional<qint64> value = plainCents(amount);
+            if (!value)
+                return false;
+            sum += *value;
+        }
+        const std::optional<qint64> total =
+            plainCents(fixedfield::trimmedBytes(record, layout.field(Ricevuta::Totale)));
+        return total && *total == sum;
+    }
+
+    // The general way, which names what is wrong.
+    static void checkTotal(RecordFindings& found, const RecordLayout& layout) {
         double sum = 0;
         bool summed = true;
         for (int line = 0; line < Ricevuta::kLines; ++line) {
-            const QStringView amount = text(Ricevuta::Importo01 + line);
+            const QString amount = found.text(Ricevuta::Importo01 + line, layout);
             if (amount.isEmpty())
                 continue;
             const std::optional<double> value = amounts::parseAmount(amount);
@@ -115,21 +224,20 @@ public:
                 continue;
             }
             summed = false;
-            add(QStringLiteral("importo del rigo %1 non è un importo: %2")
-                    .arg(line + 1)
-                    .arg(amount));
+            found.add(QStringLiteral("importo del rigo %1 non è un importo: %2")
+                          .arg(line + 1)
+                          .arg(amount));
         }
-        const QStringView total = text(Ricevuta::Totale);
+        const QString total = found.text(Ricevuta::Totale, layout);
         const std::optional<double> totalValue = amounts::parseAmount(total);
         if (!totalValue)
-            add(total.isEmpty() ? QStringLiteral("manca il totale")
-                                : QStringLiteral("totale non è un importo: %1").arg(total));
+            found.add(total.isEmpty() ? QStringLiteral("manca il totale")
+                                      : QStringLiteral("totale non è un importo: %1").arg(total));
         else if (summed && cents(*totalValue) != cents(sum))
-            add(QStringLiteral("totale %1 diverso dalla somma degli importi dei righi %2")
-                    .arg(total, amountText(cents(sum))));
+            found.add(QStringLiteral("totale %1 diverso dalla somma degli importi dei righi %2")
+                          .arg(total, amountText(cents(sum))));
     }
 
-private:
     QString m_file;
     int m_year = 0;
     QHash<QByteArray, qint64> m_numbers;
@@ -138,15 +246,12 @@ private:
 void checkCard(const QString& fileName, qint64 position, QByteArrayView record,
                QList<Finding>* findings) {
     const RecordLayout& layout = SchedaAnagrafica::layout();
-    fixedfield::FieldChars chars;
-    const QStringView name =
-        fixedfield::decodeInto(record, layout.field(SchedaAnagrafica::Nome), chars);
-    Finding base{Finding::Acquirenti, fileName, position, true, name.toString(), {}};
-    checkLengths(layout, record, base, findings);
-    if (name.isEmpty()) {
-        base.what = QStringLiteral("scheda senza nome");
-        findings->append(base);
-    }
+    const FieldSpec& name = layout.field(SchedaAnagrafica::Nome);
+    RecordFindings found(Finding::Acquirenti, fileName, position, record, name, QLatin1String(),
+                         findings);
+    found.checkLengths(layout);
+    if (fixedfield::trimmedBytes(record, name).isEmpty())
+        found.add(QStringLiteral("scheda senza nome"));
 }
 
 struct Archive {

@@ -83,6 +83,56 @@ TEST(ArchiveCheck, EachFaultOfADistintaIsFoundWhereItIs) {
     }
 }
 
+// Stored texts the editor would not write but reads the same way: a date
+// without leading zeros, amounts with one or three decimals or a bare comma.
+// They are read as the program reads them, not reported, and a wrong total
+// among them is still found.
+TEST(ArchiveCheck, AmountsAndDatesWrittenAnotherWayAreReadAsTheProgramReadsThem) {
+    const struct {
+        const char* name;
+        QByteArray record;
+        const char* what; // "" for a clean record
+    } cases[] = {
+        {"date without leading zeros", changed(2, [](Ricevuta& d) { d.data = "3/5/2024"; }), ""},
+        {"one and three decimals",
+         changed(2,
+                 [](Ricevuta& d) {
+                     d.importo[0] = "32,5";
+                     d.importo[1] = "0,125";
+                     d.totale = "32,63";
+                 }),
+         ""},
+        {"a bare comma",
+         changed(2,
+                 [](Ricevuta& d) {
+                     d.importo[0] = "32,";
+                     d.totale = "33,2";
+                 }),
+         ""},
+        {"three decimals not summing",
+         changed(2,
+                 [](Ricevuta& d) {
+                     d.importo[1] = "1,125";
+                     d.totale = "33,20";
+                 }),
+         "totale 33,20 diverso dalla somma degli importi dei righi 33,13"},
+        {"another year without leading zeros", changed(2, [](Ricevuta& d) { d.data = "3/5/2023"; }),
+         "data 3/5/2023 non dell'anno 2024"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        TestFolder data;
+        fixture::write(data.file("2024.ric"), fixture::cleanDistinta(1).encode() + c.record);
+        const archivecheck::Report report = archivecheck::check(data.folder());
+        QStringList found;
+        for (const Finding& f : report.findings)
+            found.append(f.what);
+        EXPECT_EQ(found, QString::fromUtf8(c.what).isEmpty()
+                             ? QStringList()
+                             : QStringList{QString::fromUtf8(c.what)});
+    }
+}
+
 TEST(ArchiveCheck, PartialRecordsAndNamelessCardsAreFound) {
     TestFolder data;
     fixture::write(data.file("2024.ric"), fixture::distinte(2) + QByteArray(100, 'x'));
