@@ -12,6 +12,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <gtest/gtest.h>
+#include <optional>
 
 using backup::CopyOutcome;
 
@@ -152,6 +153,39 @@ TEST(BackupCopy, CancellingLeavesNoHalfCopy) {
     EXPECT_EQ(backup::copyMessage(outcome),
               QStringLiteral("Copia di sicurezza annullata. La copia incompleta è stata "
                              "eliminata."));
+}
+
+// A stick that lets the copy be renamed but not emptied (here: the copy
+// folder turned read-only for an unprivileged user at the first progress
+// step): the unfinished copy cannot be removed, so it is renamed and the
+// message says it must not be used.
+TEST(BackupCopy, UnfinishedCopyThatCannotBeRemovedIsRenamedIncomplete) {
+    TestFolder data;
+    TestFolder stick;
+    fixture::fillDataFolder(data.path(), 2000);
+    // Writable by anyone (the group too, which stays root's), so that the
+    // unprivileged user may rename in it.
+    ASSERT_TRUE(QFile::setPermissions(
+        stick.path(), QFileDevice::ReadUser | QFileDevice::WriteUser | QFileDevice::ExeUser |
+                          QFileDevice::ReadGroup | QFileDevice::WriteGroup | QFileDevice::ExeGroup |
+                          QFileDevice::ReadOther | QFileDevice::WriteOther |
+                          QFileDevice::ExeOther));
+    const QString copy = QDir(stick.path()).filePath(backup::copyFolderName(kWhen));
+    std::optional<ReadOnlyScope> readOnly;
+    const CopyOutcome outcome =
+        backup::makeCopy(data.folder(), stick.path(), kWhen, [&](qint64, qint64) {
+            readOnly.emplace(QStringList{copy});
+            return false;
+        });
+    readOnly.reset();
+    EXPECT_EQ(outcome.kind, CopyOutcome::Cancelled);
+    ASSERT_EQ(outcome.leftover, CopyOutcome::RenamedIncomplete);
+    EXPECT_EQ(outcome.folder, copy + "-INCOMPLETA");
+    EXPECT_EQ(entriesOf(stick.path()), QStringList{QFileInfo(copy).fileName() + "-INCOMPLETA"});
+    EXPECT_EQ(backup::copyMessage(outcome),
+              QStringLiteral("Copia di sicurezza annullata. La copia incompleta non si è potuta "
+                             "eliminare ed è stata rinominata %1: non va usata.")
+                  .arg(QDir::toNativeSeparators(copy + "-INCOMPLETA")));
 }
 
 namespace {
