@@ -87,6 +87,8 @@ public:
     }
     // Files the user chooses in the next file dialogs.
     void chooseFiles(const QStringList& paths) { m_fake.files.names += paths; }
+    // Folders the user chooses in the next folder dialogs.
+    void chooseFolders(const QStringList& paths) { m_fake.files.folders += paths; }
     // The path the last save or folder dialog proposed.
     QString proposedPath() const { return m_fake.files.lastPath; }
     // What the system's open service was asked to open, in order.
