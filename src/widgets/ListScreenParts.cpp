@@ -1,5 +1,6 @@
 #include "widgets/ListScreenParts.h"
 
+#include "widgets/CommandButtons.h"
 #include "widgets/Pictures.h"
 
 #include <QDialog>
@@ -53,15 +54,6 @@ QLabel* hiddenLabel(QWidget* parent, const QString& objectName, const QString& t
     return label;
 }
 
-QPushButton* button(QWidget* parent, const QString& objectName, const QString& caption) {
-    auto* b = new QPushButton(caption, parent);
-    b->setObjectName(objectName);
-    b->setAutoDefault(false);
-    b->setCursor(Qt::PointingHandCursor);
-    b->setMinimumWidth(110);
-    return b;
-}
-
 QHBoxLayout* findRow(const ResultList::FindControls& find) {
     auto* row = new QHBoxLayout;
     find.txtTrova->setMinimumWidth(420);
@@ -83,8 +75,10 @@ void ResultsPart::build(QDialog* dialog, QWidget* parent, QVBoxLayout* layout, S
     layout->addWidget(m_list, 1);
     layout->addWidget(doubleClickHint(parent));
 
-    auto* btnStampa = button(parent, QStringLiteral("btnStampa"), QStringLiteral("Stampa"));
-    auto* btnChiudi = button(parent, QStringLiteral("btnChiudi"), QStringLiteral("Chiudi"));
+    auto* btnStampa =
+        commandbutton::plain(parent, QStringLiteral("btnStampa"), QStringLiteral("Stampa"));
+    auto* btnChiudi =
+        commandbutton::plain(parent, QStringLiteral("btnChiudi"), QStringLiteral("Chiudi"));
     m_printTitle = texts.printTitle;
     QObject::connect(btnStampa, &QPushButton::clicked, m_list, [this, print = std::move(print)] {
         print(m_printTitle, m_list->rows().lines());

@@ -37,8 +37,6 @@ QLabel* instruction(QWidget* parent, const QString& text, const QString& objectN
 QLabel* doubleClickHint(QWidget* parent);
 // A hidden label that carries state.
 QLabel* hiddenLabel(QWidget* parent, const QString& objectName, const QString& text);
-// A push button that Enter does not press by default, with the hand cursor.
-QPushButton* button(QWidget* parent, const QString& objectName, const QString& caption);
 // The find field and its button side by side, field first.
 QHBoxLayout* findRow(const ResultList::FindControls& find);
 

@@ -5,6 +5,7 @@
 #include "backup/Restore.h"
 #include "backup/ui/TfrmVerificaArchivi.h"
 #include "help/ui/TfrmGuida.h"
+#include "widgets/CommandButtons.h"
 #include "widgets/ListScreenParts.h"
 #include "widgets/Services.h"
 #include "widgets/WorkProgress.h"
@@ -75,7 +76,7 @@ TfrmCopiaSicurezza::TfrmCopiaSicurezza(Services& services, QWidget* owner)
     int row = 0;
     for (const Command& command : commands) {
         QPushButton* button =
-            listscreen::button(this, QString::fromLatin1(command.name), command.caption);
+            commandbutton::plain(this, QString::fromLatin1(command.name), command.caption);
         button->setMinimumWidth(240);
         grid->addWidget(button, row, 0, Qt::AlignTop);
         grid->addWidget(explanation(this, command.explanation), row, 1);
@@ -87,9 +88,9 @@ TfrmCopiaSicurezza::TfrmCopiaSicurezza(Services& services, QWidget* owner)
 
     auto* bottom = new QHBoxLayout;
     QPushButton* cmdGuida =
-        listscreen::button(this, QStringLiteral("cmdGuida"), QStringLiteral("Guida"));
+        commandbutton::plain(this, QStringLiteral("cmdGuida"), QStringLiteral("Guida"));
     QPushButton* cmdEsci =
-        listscreen::button(this, QStringLiteral("cmdEsci"), QStringLiteral("Esci"));
+        commandbutton::plain(this, QStringLiteral("cmdEsci"), QStringLiteral("Esci"));
     bottom->addWidget(cmdGuida);
     bottom->addStretch(1);
     bottom->addWidget(cmdEsci);

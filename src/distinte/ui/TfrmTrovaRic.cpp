@@ -3,6 +3,7 @@
 #include "distinte/ui/DistintaEditor.h"
 #include "distinte/ui/TfrmRicevute.h"
 #include "output/ui/ListPrinter.h"
+#include "widgets/CommandButtons.h"
 #include "widgets/EnterChain.h"
 #include "widgets/FieldHighlight.h"
 #include "widgets/ListScreenParts.h"
@@ -119,9 +120,10 @@ QWidget* TfrmTrovaRic::buildCriteriaPanel() {
     m_lblAttendere->hide();
     m_lblConta = listscreen::hiddenLabel(panel, QStringLiteral("lblConta"), QStringLiteral("0"));
 
-    auto* btnCerca = listscreen::button(panel, QStringLiteral("btnCerca"), QStringLiteral("Cerca"));
+    auto* btnCerca =
+        commandbutton::plain(panel, QStringLiteral("btnCerca"), QStringLiteral("Cerca"));
     auto* btnAnnulla =
-        listscreen::button(panel, QStringLiteral("btnAnnulla"), QStringLiteral("Chiudi"));
+        commandbutton::plain(panel, QStringLiteral("btnAnnulla"), QStringLiteral("Chiudi"));
     // Shown as soon as the button goes down and painted at once, so the
     // wait label is on screen while the search runs.
     connect(btnCerca, &QPushButton::pressed, this, [this] {

@@ -20,6 +20,7 @@
 #include "widgets/ScreenPreamble.h"
 #include "widgets/ScreenRouter.h"
 #include "widgets/Services.h"
+#include "widgets/YearField.h"
 
 #include <QCloseEvent>
 #include <QComboBox>
@@ -58,12 +59,7 @@ TfrmMenuRiepLavoro::TfrmMenuRiepLavoro(Services& services, ScreenRouter& router,
         return l;
     };
 
-    m_txtAnno = new QLineEdit(this);
-    m_txtAnno->setObjectName(QStringLiteral("txtAnno"));
-    m_txtAnno->setFont(formfont::bold(12));
-    m_txtAnno->setMaxLength(4);
-    m_txtAnno->setFixedWidth(80);
-    installKeyFilter(m_txtAnno, KeyFilterKind::Digits);
+    m_txtAnno = yearfield::make(this, QStringLiteral("txtAnno"), {12, 80, false});
     m_txtAnno->installEventFilter(this);
     m_txtCliente = new QLineEdit(this);
     m_txtCliente->setObjectName(QStringLiteral("txtCliente"));

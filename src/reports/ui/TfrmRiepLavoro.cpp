@@ -3,6 +3,7 @@
 #include "common/ListFind.h"
 #include "help/ui/TfrmGuida.h"
 #include "output/ui/ListPrinter.h"
+#include "widgets/CommandButtons.h"
 #include "widgets/FormFonts.h"
 #include "widgets/PictureButton.h"
 #include "widgets/Pictures.h"
@@ -25,16 +26,6 @@ QLabel* label(QWidget* parent, const QString& text, int points, bool bold = fals
     auto* l = new QLabel(text, parent);
     l->setFont(bold ? formfont::bold(points) : formfont::plain(points));
     return l;
-}
-
-QPushButton* button(QWidget* parent, const char* name, const QString& caption) {
-    auto* b = new QPushButton(caption, parent);
-    b->setObjectName(QString::fromLatin1(name));
-    b->setFont(formfont::bold(10));
-    b->setCursor(Qt::PointingHandCursor);
-    b->setMinimumSize(170, 36);
-    b->setAutoDefault(false);
-    return b;
 }
 
 } // namespace
@@ -61,8 +52,10 @@ TfrmRiepLavoro::TfrmRiepLavoro(Services& services, QWidget* owner, listfind::Mem
     m_lblConta->setObjectName(QStringLiteral("lblConta"));
     m_lblConta->hide();
 
-    auto* btnStampa = button(this, "btnStampa", QStringLiteral("Stampa riepilogo"));
-    auto* btnEsci = button(this, "btnEsci", QStringLiteral("Esci"));
+    auto* btnStampa = commandbutton::bold(this, QStringLiteral("btnStampa"),
+                                          QStringLiteral("Stampa riepilogo"), QSize(170, 36));
+    auto* btnEsci = commandbutton::bold(this, QStringLiteral("btnEsci"), QStringLiteral("Esci"),
+                                        QSize(170, 36));
     auto* imgGuida =
         makePictureButton(this, QStringLiteral("imgGuida"),
                           QIcon(pictures::roundIcon(QStringLiteral("?"), pictures::kTeal, 48)));

@@ -10,6 +10,7 @@
 #include "output/ui/ReportOutput.h"
 #include "reports/MonthlyIncome.h"
 #include "widgets/ArchiveMessages.h"
+#include "widgets/CommandButtons.h"
 #include "widgets/DeferredPictures.h"
 #include "widgets/EnterChain.h"
 #include "widgets/FormFonts.h"
@@ -21,6 +22,7 @@
 #include "widgets/ScreenRouter.h"
 #include "widgets/Services.h"
 #include "widgets/StatusHints.h"
+#include "widgets/YearField.h"
 
 #include <QCloseEvent>
 #include <QFrame>
@@ -39,13 +41,9 @@ const char* const kMemNames[] = {"memGennaio",   "memFebbraio", "memMarzo",    "
                                  "memMaggio",    "memGiugno",   "memLuglio",   "memAgosto",
                                  "memSettembre", "memOttobre",  "memNovembre", "memDicembre"};
 
+// The chart's commands, all of one size.
 QPushButton* button(QWidget* parent, const char* name, const QString& caption) {
-    auto* b = new QPushButton(caption, parent);
-    b->setObjectName(QString::fromLatin1(name));
-    b->setFont(formfont::bold(10));
-    b->setCursor(Qt::PointingHandCursor);
-    b->setMinimumHeight(36);
-    return b;
+    return commandbutton::bold(parent, QString::fromLatin1(name), caption, QSize(0, 36));
 }
 
 QToolButton* roundButton(QWidget* parent, const char* name, const QString& glyph,
@@ -87,19 +85,10 @@ QWidget* TfrmStatistiche::buildYearPanel() {
     lblApri->setObjectName(QStringLiteral("lblApri"));
     lblApri->setFont(formfont::plain(11));
 
-    m_txtAnno = new QLineEdit(panel);
-    m_txtAnno->setObjectName(QStringLiteral("txtAnno"));
-    m_txtAnno->setFont(formfont::bold(26));
-    m_txtAnno->setMaxLength(4);
-    m_txtAnno->setAlignment(Qt::AlignCenter);
-    m_txtAnno->setFixedWidth(150);
-    installKeyFilter(m_txtAnno, KeyFilterKind::Digits);
-    auto* btnApri = button(panel, "btnApri", QStringLiteral("Apri"));
-    btnApri->setMinimumWidth(120);
-    btnApri->setMinimumHeight(48);
-    connect(btnApri, &QPushButton::clicked, this, &TfrmStatistiche::btnApriClick);
-    setEnterNext(m_txtAnno, btnApri);
-    setEnterAction(btnApri, [this] { btnApriClick(); });
+    m_txtAnno = yearfield::make(panel, QStringLiteral("txtAnno"), {26, 150});
+    auto* btnApri = commandbutton::bold(panel, QStringLiteral("btnApri"), QStringLiteral("Apri"),
+                                        QSize(120, 48));
+    yearfield::wireOpen(m_txtAnno, btnApri, [this] { btnApriClick(); });
 
     m_lblFile = new QLabel(panel);
     m_lblFile->setObjectName(QStringLiteral("lblFile"));
