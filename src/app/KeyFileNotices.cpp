@@ -13,6 +13,23 @@ QString missing(const QString& keyPath) {
         .arg(QDir::toNativeSeparators(keyPath));
 }
 
+std::optional<QString> storedPassword(const PasswordStore& store, const QString& garbled,
+                                      QString* notice) {
+    QString stored;
+    switch (store.read(&stored)) {
+    case PasswordStore::Found::Garbled:
+        *notice = garbled;
+        return std::nullopt;
+    case PasswordStore::Found::NoKeyFile:
+        // Not "password errata": no password could ever be right.
+        *notice = missing(store.path());
+        return std::nullopt;
+    case PasswordStore::Found::Password:
+        break;
+    }
+    return stored;
+}
+
 QString provided(PasswordStore::Provided outcome, const QString& folderPath) {
     const QString shown = QDir::toNativeSeparators(folderPath);
     switch (outcome) {

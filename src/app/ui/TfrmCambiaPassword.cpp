@@ -35,7 +35,7 @@ const QString kChangeError =
 } // namespace
 
 TfrmCambiaPassword::TfrmCambiaPassword(Services& services, QWidget* parent)
-    : QWidget(parent), m_services(services) {
+    : ClosingScreen(parent), m_services(services) {
     prepareScreen(this, QStringLiteral("frmCambiaPassword"), QStringLiteral(" Cambia password"));
     setFixedFrame(this);
 
@@ -112,11 +112,6 @@ void TfrmCambiaPassword::showEvent(QShowEvent* event) {
     m_txtPasswordOld->setFocus();
 }
 
-void TfrmCambiaPassword::closeEvent(QCloseEvent* event) {
-    event->accept();
-    emit closed();
-}
-
 bool TfrmCambiaPassword::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::KeyRelease)
         updateOK();
@@ -132,18 +127,14 @@ void TfrmCambiaPassword::updateOK() {
 
 void TfrmCambiaPassword::cmdOKClick() {
     PasswordStore store(m_services.folder);
-    QString stored;
-    switch (store.read(&stored)) {
-    case PasswordStore::Found::Garbled:
-        m_services.messages.message(this, kChangeError);
+    QString notice;
+    const std::optional<QString> stored =
+        keyfilenotice::storedPassword(store, kChangeError, &notice);
+    if (!stored) {
+        m_services.messages.message(this, notice);
         return;
-    case PasswordStore::Found::NoKeyFile:
-        m_services.messages.message(this, keyfilenotice::missing(store.path()));
-        return;
-    case PasswordStore::Found::Password:
-        break;
     }
-    if (PasswordStore::normalised(m_txtPasswordOld->text()) != stored) {
+    if (PasswordStore::normalised(m_txtPasswordOld->text()) != *stored) {
         m_services.messages.message(this, kWrongOld);
         m_txtPasswordOld->clear();
         m_txtPasswordOld->setFocus();

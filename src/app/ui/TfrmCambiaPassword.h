@@ -1,8 +1,7 @@
 #pragma once
 
+#include "app/ui/ClosingScreen.h"
 #include "widgets/Services.h"
-
-#include <QWidget>
 
 class QLineEdit;
 class QPushButton;
@@ -11,18 +10,14 @@ class QPushButton;
 // checks the old password, asks for the new one twice and stores it through
 // PasswordStore. Whenever it closes it emits closed(), and the password
 // screen comes back.
-class TfrmCambiaPassword : public QWidget {
+class TfrmCambiaPassword : public ClosingScreen {
     Q_OBJECT
 
 public:
     explicit TfrmCambiaPassword(Services& services, QWidget* parent = nullptr);
 
-signals:
-    void closed();
-
 protected:
     void showEvent(QShowEvent* event) override;
-    void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:

@@ -30,7 +30,7 @@ const QString kReadError =
 } // namespace
 
 TfrmPassword::TfrmPassword(Services& services, ScreenRouter& router, QWidget* parent)
-    : QWidget(parent), m_services(services), m_router(router) {
+    : ClosingScreen(parent), m_services(services), m_router(router) {
     prepareScreen(this, QStringLiteral("frmPassword"), QStringLiteral(" Vellarmo - Accesso"));
     setFixedFrame(this);
 
@@ -110,11 +110,6 @@ void TfrmPassword::showEvent(QShowEvent* event) {
     m_txtPassword->setFocus();
 }
 
-void TfrmPassword::closeEvent(QCloseEvent* event) {
-    event->accept();
-    emit closed();
-}
-
 bool TfrmPassword::eventFilter(QObject* watched, QEvent* event) {
     if (watched == m_txtPassword && event->type() == QEvent::KeyRelease)
         updateOK();
@@ -126,21 +121,15 @@ void TfrmPassword::updateOK() {
 }
 
 void TfrmPassword::cmdOKClick() {
-    QString stored;
-    const PasswordStore store(m_services.folder);
-    switch (store.read(&stored)) {
-    case PasswordStore::Found::Garbled:
-        m_services.messages.message(this, kReadError);
+    QString notice;
+    const std::optional<QString> stored =
+        keyfilenotice::storedPassword(PasswordStore(m_services.folder), kReadError, &notice);
+    if (!stored) {
+        m_services.messages.message(this, notice);
         return;
-    case PasswordStore::Found::NoKeyFile:
-        // Not "password errata": no password could ever be right.
-        m_services.messages.message(this, keyfilenotice::missing(store.path()));
-        return;
-    case PasswordStore::Found::Password:
-        break;
     }
     const QString typed = PasswordStore::normalised(m_txtPassword->text());
-    if (typed != stored) {
+    if (typed != *stored) {
         m_services.messages.message(this, kWrongPassword);
         m_txtPassword->clear();
         m_txtPassword->setFocus();

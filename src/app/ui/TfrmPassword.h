@@ -1,9 +1,8 @@
 #pragma once
 
+#include "app/ui/ClosingScreen.h"
 #include "widgets/ScreenRouter.h"
 #include "widgets/Services.h"
-
-#include <QWidget>
 
 class QLabel;
 class QLineEdit;
@@ -14,7 +13,7 @@ class TfrmCambiaPassword;
 // it and shows the main menu; "Esci" or closing it ends the program; it also
 // opens the change-password screen, which always comes back here. The
 // password rules live in PasswordStore.
-class TfrmPassword : public QWidget {
+class TfrmPassword : public ClosingScreen {
     Q_OBJECT
 
 public:
@@ -23,13 +22,8 @@ public:
     // The change-password screen, created after this one.
     void setChangeScreen(TfrmCambiaPassword* changeScreen);
 
-signals:
-    // The screen was closed: the program ends.
-    void closed();
-
 protected:
     void showEvent(QShowEvent* event) override;
-    void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
