@@ -37,6 +37,26 @@ TfrmAvvio::TfrmAvvio(Services& services, ScreenRouter& router, QWidget* parent)
     : QWidget(parent), m_services(services), m_router(router) {
     prepareScreen(this, QStringLiteral("frmAvvio"), QStringLiteral(" Vellarmo"), QColor(0xF4F8FC));
 
+    // Tab goes through the three areas and the exit, in this order.
+    QList<PictureButton*> reachable;
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(24, 18, 24, 18);
+    layout->addLayout(buildTitleRow());
+    layout->addWidget(buildSubtitle());
+    layout->addStretch(1);
+    layout->addLayout(buildAreas(&reachable));
+    layout->addStretch(2);
+    layout->addLayout(buildBottomRow(&reachable));
+
+    for (PictureButton* button : reachable)
+        button->makeKeyboardReachable();
+    for (qsizetype i = 0; i + 1 < reachable.size(); ++i)
+        setTabOrder(reachable[i], reachable[i + 1]);
+    m_firstArea = reachable.first();
+}
+
+// Information and help at the corners, the program's name between them.
+QHBoxLayout* TfrmAvvio::buildTitleRow() {
     using namespace pictures;
     auto* imgInfo = picture(this, QStringLiteral("imgInfo"), QSize(48, 48),
                             [] { return roundIcon(QStringLiteral("i"), kTeal, 48); });
@@ -47,16 +67,36 @@ TfrmAvvio::TfrmAvvio(Services& services, ScreenRouter& router, QWidget* parent)
     deferred::setPicture(imgTitolo, QSize(520, 96),
                          [] { return title(QStringLiteral("Vellarmo"), QSize(520, 96), 48); });
     imgTitolo->setAlignment(Qt::AlignCenter);
+    connect(imgInfo, &PictureButton::clicked, this, &TfrmAvvio::imgInfoClick);
+    connect(imgGuida, &PictureButton::clicked, this,
+            [this] { showHelpTopic(m_services, this, help::Topic::Panoramica); });
+
+    auto* top = new QHBoxLayout;
+    top->addWidget(imgInfo, 0, Qt::AlignTop);
+    top->addStretch(1);
+    top->addWidget(imgTitolo);
+    top->addStretch(1);
+    top->addWidget(imgGuida, 0, Qt::AlignTop);
+    return top;
+}
+
+QLabel* TfrmAvvio::buildSubtitle() {
     auto* imgSottotitolo = new QLabel(this);
     imgSottotitolo->setObjectName(QStringLiteral("imgSottotitolo"));
     deferred::setPicture(imgSottotitolo, QSize(900, 44), [] {
-        return strip(
+        return pictures::strip(
             QStringLiteral("Software per compilare, stampare e archiviare le distinte di acquisto "
                            "dei valori bollati, per tabaccherie e rivenditori autorizzati"),
-            QSize(900, 44), kNavy, 12);
+            QSize(900, 44), pictures::kNavy, 12);
     });
     imgSottotitolo->setAlignment(Qt::AlignCenter);
+    return imgSottotitolo;
+}
 
+// The three areas side by side, each a picture over its caption button;
+// both open the area. The caption buttons join `reachable`.
+QHBoxLayout* TfrmAvvio::buildAreas(QList<PictureButton*>* reachable) {
+    using namespace pictures;
     struct Column {
         QString image, button, caption;
         Area area;
@@ -73,8 +113,6 @@ TfrmAvvio::TfrmAvvio(Services& services, ScreenRouter& router, QWidget* parent)
     };
     auto* areas = new QHBoxLayout;
     areas->addStretch(1);
-    // Tab goes through the three areas and the exit, in this order.
-    QList<PictureButton*> reachable;
     for (const Column& column : columns) {
         const Area area = column.area;
         auto* image =
@@ -83,7 +121,7 @@ TfrmAvvio::TfrmAvvio(Services& services, ScreenRouter& router, QWidget* parent)
                                [caption = column.caption, colour = column.colour] {
                                    return captionButton(caption, colour, kCaptionButtonSize);
                                });
-        reachable.append(button);
+        reachable->append(button);
         const MainScreen target = column.target;
         connect(image, &PictureButton::clicked, this, [this, target] { openArea(target); });
         connect(button, &PictureButton::clicked, this, [this, target] { openArea(target); });
@@ -94,7 +132,13 @@ TfrmAvvio::TfrmAvvio(Services& services, ScreenRouter& router, QWidget* parent)
         areas->addLayout(stack);
         areas->addStretch(1);
     }
+    return areas;
+}
 
+// The maker's mark, the copy link over the web address, and the exit, which
+// joins `reachable`.
+QHBoxLayout* TfrmAvvio::buildBottomRow(QList<PictureButton*>* reachable) {
+    using namespace pictures;
     auto* imgMarchio =
         picture(this, QStringLiteral("imgMarchio"), QSize(56, 56), [] { return productLogo(56); });
     auto* imgSito = picture(this, QStringLiteral("imgSito"), QSize(360, 34), [] {
@@ -110,12 +154,6 @@ TfrmAvvio::TfrmAvvio(Services& services, ScreenRouter& router, QWidget* parent)
     auto* imgEsci = picture(this, QStringLiteral("imgEsci"), QSize(56, 56),
                             [] { return roundIcon(QStringLiteral("×"), kCrimson, 56); });
 
-    auto* top = new QHBoxLayout;
-    top->addWidget(imgInfo, 0, Qt::AlignTop);
-    top->addStretch(1);
-    top->addWidget(imgTitolo);
-    top->addStretch(1);
-    top->addWidget(imgGuida, 0, Qt::AlignTop);
     auto* bottom = new QHBoxLayout;
     bottom->addWidget(imgMarchio, 0, Qt::AlignBottom);
     bottom->addStretch(1);
@@ -126,28 +164,11 @@ TfrmAvvio::TfrmAvvio(Services& services, ScreenRouter& router, QWidget* parent)
     bottom->addStretch(1);
     bottom->addWidget(imgEsci, 0, Qt::AlignBottom);
 
-    auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(24, 18, 24, 18);
-    layout->addLayout(top);
-    layout->addWidget(imgSottotitolo);
-    layout->addStretch(1);
-    layout->addLayout(areas);
-    layout->addStretch(2);
-    layout->addLayout(bottom);
-
-    reachable.append(imgEsci);
-    for (PictureButton* button : reachable)
-        button->makeKeyboardReachable();
-    for (qsizetype i = 0; i + 1 < reachable.size(); ++i)
-        setTabOrder(reachable[i], reachable[i + 1]);
-    m_firstArea = reachable.first();
-
-    connect(imgInfo, &PictureButton::clicked, this, &TfrmAvvio::imgInfoClick);
+    reachable->append(imgEsci);
     connect(imgMarchio, &PictureButton::clicked, this, &TfrmAvvio::imgSplashClick);
     connect(imgSito, &PictureButton::clicked, this, &TfrmAvvio::imgSitoClick);
     connect(imgEsci, &PictureButton::clicked, this, &QWidget::close);
-    connect(imgGuida, &PictureButton::clicked, this,
-            [this] { showHelpTopic(m_services, this, help::Topic::Panoramica); });
+    return bottom;
 }
 
 void TfrmAvvio::setRecordEditors(DistintaEditor* distinte, BuyerEditor* buyers) {

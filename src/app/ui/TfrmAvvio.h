@@ -4,7 +4,12 @@
 #include "widgets/ScreenRouter.h"
 #include "widgets/Services.h"
 
+#include <QList>
 #include <QWidget>
+
+class PictureButton;
+class QHBoxLayout;
+class QLabel;
 
 // The main menu: pictures that open the three work areas through the router,
 // the general help topic, the about and splash boxes, the maker's web site,
@@ -30,6 +35,10 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    QHBoxLayout* buildTitleRow();
+    QLabel* buildSubtitle();
+    QHBoxLayout* buildAreas(QList<PictureButton*>* reachable);
+    QHBoxLayout* buildBottomRow(QList<PictureButton*>* reachable);
     void openArea(MainScreen area);
     void imgInfoClick();
     void imgSplashClick();

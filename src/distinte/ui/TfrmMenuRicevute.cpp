@@ -6,6 +6,7 @@
 #include "distinte/ui/DistintaEditor.h"
 #include "distinte/ui/DistintaPrinting.h"
 #include "help/ui/TfrmGuida.h"
+#include "widgets/CommandButtons.h"
 #include "widgets/DeferredPictures.h"
 #include "widgets/EnterChain.h"
 #include "widgets/FormFonts.h"
@@ -17,6 +18,7 @@
 #include "widgets/ScreenPreamble.h"
 #include "widgets/ScreenRouter.h"
 #include "widgets/Services.h"
+#include "widgets/YearField.h"
 
 #include <QCloseEvent>
 #include <QFrame>
@@ -51,7 +53,6 @@ TfrmMenuRicevute::TfrmMenuRicevute(Services& services, ScreenRouter& router, Dis
 
     auto* heading = menucard::heading(this, QStringLiteral("Distinte valori bollati"),
                                       QStringLiteral("intAnnoPreventivi"));
-
     auto* info = new QLabel(
         QStringLiteral(
             "In questo ambiente è possibile gestire le distinte da rilasciare agli acquirenti."),
@@ -59,27 +60,47 @@ TfrmMenuRicevute::TfrmMenuRicevute(Services& services, ScreenRouter& router, Dis
     info->setObjectName(QStringLiteral("lblInfo"));
     info->setFont(formfont::plain(11));
     info->setWordWrap(true);
+    QHBoxLayout* yearRow = buildYearRow();
+    QGridLayout* links = buildLinks();
+    const auto [imgGuida, imgEsci] = buildCorners();
 
+    auto* panel = menucard::card(this, QStringLiteral("pnlAnno"), 720);
+    auto* panelLayout = new QVBoxLayout(panel);
+    panelLayout->setContentsMargins(24, 24, 24, 24);
+    panelLayout->setSpacing(18);
+    panelLayout->addWidget(heading);
+    panelLayout->addWidget(info);
+    panelLayout->addLayout(yearRow);
+    panelLayout->addSpacing(18);
+    panelLayout->addLayout(links);
+
+    menucard::layOut(this, panel, {imgGuida, imgEsci});
+}
+
+// "Anno:", the year and "Apri", which opens the editor on it.
+QHBoxLayout* TfrmMenuRicevute::buildYearRow() {
     auto* annoTitle = new QLabel(QStringLiteral("Anno:"), this);
     annoTitle->setObjectName(QStringLiteral("titAnnoPreventivi"));
     annoTitle->setFont(formfont::bold(20));
-    m_txtAnno = new QLineEdit(this);
-    m_txtAnno->setObjectName(QStringLiteral("txtAnnoPreventivi"));
-    m_txtAnno->setFont(formfont::bold(14));
-    m_txtAnno->setMaxLength(4);
-    m_txtAnno->setAlignment(Qt::AlignCenter);
-    m_txtAnno->setFixedWidth(90);
-    installKeyFilter(m_txtAnno, KeyFilterKind::Digits);
-    auto* apri = new QPushButton(QStringLiteral("Apri"), this);
-    apri->setObjectName(QStringLiteral("btnApriPreventivi"));
+    m_txtAnno = yearfield::make(this, QStringLiteral("txtAnnoPreventivi"), {14, 90});
+    auto* apri =
+        commandbutton::plain(this, QStringLiteral("btnApriPreventivi"), QStringLiteral("Apri"));
     apri->setFont(formfont::bold(12));
-    apri->setMinimumWidth(110);
-    apri->setCursor(Qt::PointingHandCursor);
-    connect(apri, &QPushButton::clicked, this, &TfrmMenuRicevute::openEditorOnYear);
-    setEnterNext(m_txtAnno, apri);
-    // A focused button takes Enter as a click, as the year's Enter leads here.
-    setEnterAction(apri, [this] { openEditorOnYear(); });
+    yearfield::wireOpen(m_txtAnno, apri, [this] { openEditorOnYear(); });
 
+    auto* yearRow = new QHBoxLayout;
+    yearRow->addWidget(annoTitle);
+    yearRow->addSpacing(12);
+    yearRow->addWidget(m_txtAnno);
+    yearRow->addSpacing(12);
+    yearRow->addWidget(apri);
+    yearRow->addStretch();
+    return yearRow;
+}
+
+// The income screens and the logo, each a picture beside its link; a screen
+// that is not there leaves the menu open.
+QGridLayout* TfrmMenuRicevute::buildLinks() {
     auto* lnkStatistiche = makeLink(this, QStringLiteral("lnkStatistiche"),
                                     QStringLiteral("Grafici statistici incassi"));
     auto* imgStatistiche =
@@ -93,39 +114,16 @@ TfrmMenuRicevute::TfrmMenuRicevute(Services& services, ScreenRouter& router, Dis
         makeLink(this, QStringLiteral("lnkWeb"), QStringLiteral("Imposta logo rivenditore"));
     auto* imgEmail = makePictureButton(this, QStringLiteral("imgEmail"),
                                        deferred::styleIcon(QStyle::SP_DesktopIcon));
-    // Help and exit look as they do on the main menu.
-    auto* imgGuida =
-        makePictureButton(this, QStringLiteral("imgGuida"), deferred::pictureIcon([] {
-                              return pictures::roundIcon(QStringLiteral("?"), pictures::kTeal, 56);
-                          }));
-    auto* imgEsci = makePictureButton(this, QStringLiteral("imgEsci"), deferred::pictureIcon([] {
-                                          return pictures::roundIcon(QStringLiteral("×"),
-                                                                     pictures::kCrimson, 56);
-                                      }));
-    imgGuida->setIconSize(QSize(48, 48));
-    imgEsci->setIconSize(QSize(48, 48));
 
-    // A screen that is not there leaves the menu open.
     const auto toStatistiche = [this] { m_router.switchTo(MainScreen::Statistiche, this); };
     const auto toRiepilogo = [this] { m_router.switchTo(MainScreen::MenuRiepLavoro, this); };
+    const auto toLogo = [this] { openLogoDialog(m_services, this); };
     applyLinkFeedback(lnkStatistiche, toStatistiche);
     applyLinkFeedback(lnkRiepIncassi, toRiepilogo);
-    const auto toLogo = [this] { openLogoDialog(m_services, this); };
     applyLinkFeedback(lnkWeb, toLogo);
     connect(imgEmail, &QToolButton::clicked, this, toLogo);
     connect(imgStatistiche, &QToolButton::clicked, this, toStatistiche);
     connect(imgRiepIncassi, &QToolButton::clicked, this, toRiepilogo);
-    connect(imgEsci, &QToolButton::clicked, this, &QWidget::close);
-    connect(imgGuida, &QToolButton::clicked, this,
-            [this] { showHelpTopic(m_services, this, help::Topic::Distinte); });
-
-    auto* yearRow = new QHBoxLayout;
-    yearRow->addWidget(annoTitle);
-    yearRow->addSpacing(12);
-    yearRow->addWidget(m_txtAnno);
-    yearRow->addSpacing(12);
-    yearRow->addWidget(apri);
-    yearRow->addStretch();
 
     auto* links = new QGridLayout;
     links->setHorizontalSpacing(12);
@@ -137,18 +135,25 @@ TfrmMenuRicevute::TfrmMenuRicevute(Services& services, ScreenRouter& router, Dis
         links->addWidget(rows[i].second, i, 1);
     }
     links->setColumnStretch(2, 1);
+    return links;
+}
 
-    auto* panel = menucard::card(this, QStringLiteral("pnlAnno"), 720);
-    auto* panelLayout = new QVBoxLayout(panel);
-    panelLayout->setContentsMargins(24, 24, 24, 24);
-    panelLayout->setSpacing(18);
-    panelLayout->addWidget(heading);
-    panelLayout->addWidget(info);
-    panelLayout->addLayout(yearRow);
-    panelLayout->addSpacing(18);
-    panelLayout->addLayout(links);
-
-    menucard::layOut(this, panel, {imgGuida, imgEsci});
+// Help and exit, as they look on the main menu.
+std::pair<QWidget*, QWidget*> TfrmMenuRicevute::buildCorners() {
+    auto* imgGuida =
+        makePictureButton(this, QStringLiteral("imgGuida"), deferred::pictureIcon([] {
+                              return pictures::roundIcon(QStringLiteral("?"), pictures::kTeal, 56);
+                          }));
+    auto* imgEsci = makePictureButton(this, QStringLiteral("imgEsci"), deferred::pictureIcon([] {
+                                          return pictures::roundIcon(QStringLiteral("×"),
+                                                                     pictures::kCrimson, 56);
+                                      }));
+    imgGuida->setIconSize(QSize(48, 48));
+    imgEsci->setIconSize(QSize(48, 48));
+    connect(imgEsci, &QToolButton::clicked, this, &QWidget::close);
+    connect(imgGuida, &QToolButton::clicked, this,
+            [this] { showHelpTopic(m_services, this, help::Topic::Distinte); });
+    return {imgGuida, imgEsci};
 }
 
 void TfrmMenuRicevute::showEvent(QShowEvent* event) {

@@ -1,6 +1,10 @@
 #pragma once
 
 #include <QWidget>
+#include <utility>
+
+class QGridLayout;
+class QHBoxLayout;
 
 class DistintaEditor;
 class QLineEdit;
@@ -23,6 +27,10 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    QHBoxLayout* buildYearRow();
+    QGridLayout* buildLinks();
+    // Help and exit.
+    std::pair<QWidget*, QWidget*> buildCorners();
     void openEditorOnYear();
 
     Services& m_services;
