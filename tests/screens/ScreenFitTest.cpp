@@ -6,7 +6,6 @@
 // With VELLARMO_SCREENSHOTS set to a folder, each screen is also saved there
 // as <name>-<width>x<height>.png, for the pictures in docs/.
 
-#include "app/PasswordStore.h"
 #include "app/ui/Program.h"
 #include "app/ui/TfrmAvvio.h"
 #include "app/ui/TfrmCambiaPassword.h"
@@ -41,14 +40,11 @@
 #include "output/ui/ReportPreviewDialog.h"
 #include "reports/IncomeSummary.h"
 #include "reports/ui/TfrmRiepLavoro.h"
-#include "support/ArchiveBytes.h"
 #include "support/DistintaBuilder.h"
 #include "support/FakeServices.h"
-#include "support/SampleTariff.h"
-#include "support/SampleYear.h"
+#include "support/SampleShop.h"
 #include "support/TestFolder.h"
 #include "tariff/TariffEntry.h"
-#include "tariff/TariffFile.h"
 #include "tariff/ui/TfrmAggiungi_Voce.h"
 #include "tariff/ui/TfrmModifica_Voce.h"
 #include "tariff/ui/TfrmTrovaServizi.h"
@@ -74,15 +70,10 @@
 
 namespace {
 
-// The program with its main screens, on a folder holding a small tariff list
-// and a year of stored distinte, so that lists and fields show real content.
+// The program with its main screens, on the sample shop's folder, so that
+// lists and fields show real content.
 struct Shop {
-    Shop() {
-        folder.writeBytes(QStringLiteral("2024.ric"), archiveBytes(sampleYear(kYear)));
-        PasswordStore(folder.folder()).write(PasswordStore::firstAccessPassword());
-        folder.writeBytes(tariff::tariffFileName(),
-                          tariff::encodeTariffText(sampleTariffEntries()));
-    }
+    Shop() { EXPECT_TRUE(SampleShop::write(folder.folder())); }
 
     template <typename T> T* screen(MainScreen id) {
         return static_cast<T*>(program.router().screen(id));
@@ -129,7 +120,7 @@ struct Shop {
         return resultScreen.get();
     }
 
-    static inline const QString kYear = QStringLiteral("2024");
+    static inline const QString kYear = SampleShop::year();
 
     static Ricevuta sample() {
         return DistintaBuilder(QStringLiteral("128"))

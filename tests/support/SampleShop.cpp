@@ -1,4 +1,4 @@
-#include "tools/guide/SampleShop.h"
+#include "support/SampleShop.h"
 
 #include "app/PasswordStore.h"
 #include "buyers/BuyerArchive.h"
@@ -8,8 +8,8 @@
 #include "distinte/DistintaTotal.h"
 #include "distinte/Impostazioni.h"
 #include "distinte/YearChoice.h"
+#include "support/SampleTariff.h"
 #include "tariff/TariffFile.h"
-#include "tests/support/SampleTariff.h"
 
 #include <QDir>
 #include <QFile>
@@ -36,11 +36,11 @@ struct Buyer {
 
 const Buyer kBuyers[] = {
     {"Studio Bianchi S.r.l.", "Corso Italia", "8", "00198", "Roma", "RM", "09876543210", "",
-     "Attende la fattura di marzo per le marche da bollo.", "06 5551234", "M"},
+     "Attende la fattura di marzo per le marche da bollo.", "06 5551234", ""},
     {"Rossi Mario", "Via Appia Nuova", "120", "00183", "Roma", "RM", "", "RSSMRA80A01H501U", "",
      "06 5552211", "M"},
     {"Agenzia Pratiche Auto Verdi", "Via Tuscolana", "44", "00181", "Roma", "RM", "07643520567", "",
-     "Chiede il prezzo dei contrassegni per 200 pezzi.", "06 5559087", "M"},
+     "Chiede il prezzo dei contrassegni per 200 pezzi.", "06 5559087", ""},
     {"Esposito Anna", "Piazza Navona", "3", "00186", "Roma", "RM", "", "SPSNNA75M41F839X", "",
      "06 5554410", "F"},
     {"Condominio Via Nazionale 90", "Via Nazionale", "90", "00184", "Roma", "RM", "", "97012340581",
@@ -97,7 +97,8 @@ SchedaAnagrafica cardFor(const Buyer& b) {
     card.codFisc = text(b.codFisc);
     card.questioni = text(b.questioni);
     card.tel = text(b.tel);
-    // The program asks M or F of every card, firms included.
+    // Firms with a partita IVA have no sex; the condominium, with a codice
+    // fiscale only, is given one as the program asks.
     card.sesso = text(b.sesso);
     return card;
 }
@@ -129,11 +130,21 @@ Ricevuta distintaFor(int number, const Sale& s) {
     return d;
 }
 
+bool writeTariff(const ProgramFolder& folder);
+bool writeSettings(const ProgramFolder& folder);
+bool writeBuyers(const ProgramFolder& folder);
+bool writeDistinte(const ProgramFolder& folder);
+
 } // namespace
 
 SampleShop::SampleShop() {
-    m_ok = m_dir.isValid() && PasswordStore(folder()).write(PasswordStore::firstAccessPassword()) &&
-           writeTariff() && writeSettings() && writeBuyers() && writeDistinte();
+    m_ok = m_dir.isValid() && write(folder());
+}
+
+bool SampleShop::write(const ProgramFolder& folder) {
+    return PasswordStore(folder).write(PasswordStore::firstAccessPassword()) &&
+           writeTariff(folder) && writeSettings(folder) && writeBuyers(folder) &&
+           writeDistinte(folder);
 }
 
 QString SampleShop::year() {
@@ -164,36 +175,39 @@ SchedaAnagrafica SampleShop::sampleCard() {
     return card;
 }
 
-bool SampleShop::writeTariff() {
-    return tariff::writeTariffFile(folder().file(tariff::tariffFileName()), sampleTariffEntries())
-        .ok;
+namespace {
+
+bool writeTariff(const ProgramFolder& folder) {
+    return tariff::writeTariffFile(folder.file(tariff::tariffFileName()), sampleTariffEntries()).ok;
 }
 
-bool SampleShop::writeSettings() {
+bool writeSettings(const ProgramFolder& folder) {
     DatiRivenditore dati;
     dati.righe = kReseller;
     dati.nome = QStringLiteral("Giovanna Ferri");
-    return Impostazioni(folder()).setRivenditore(dati);
+    return Impostazioni(folder).setRivenditore(dati);
 }
 
-bool SampleShop::writeBuyers() {
-    const BuyerArchive archive(folder());
-    if (!archive.save(sampleCard(), BuyerArchive::kNotStored).ok)
+bool writeBuyers(const ProgramFolder& folder) {
+    const BuyerArchive archive(folder);
+    if (!archive.save(SampleShop::sampleCard(), BuyerArchive::kNotStored).ok)
         return false;
     for (std::size_t i = 1; i < std::size(kBuyers); ++i)
         if (!archive.save(cardFor(kBuyers[i]), BuyerArchive::kNotStored).ok)
             return false;
     // The attachment the sample card names.
-    QDir().mkpath(folder().file(QStringLiteral("Documenti_Allegati")));
-    QFile attached(folder().file(QStringLiteral("Documenti_Allegati/visura.pdf")));
+    QDir().mkpath(folder.file(QStringLiteral("Documenti_Allegati")));
+    QFile attached(folder.file(QStringLiteral("Documenti_Allegati/visura.pdf")));
     return attached.open(QIODevice::WriteOnly) && attached.write("%PDF-1.4\n") > 0;
 }
 
-bool SampleShop::writeDistinte() {
-    const DistintaArchive archive(archivePath());
+bool writeDistinte(const ProgramFolder& folder) {
+    const DistintaArchive archive(yearchoice::archivePath(folder, SampleShop::year()));
     int number = 1;
     for (const Sale& s : kSales)
         if (!archive.save(distintaFor(number++, s), DistintaArchive::kNotStored).ok)
             return false;
     return true;
 }
+
+} // namespace

@@ -6,13 +6,18 @@
 
 #include <QTemporaryDir>
 
-// A made-up tobacconist's program folder for the guide's pictures: a tariff
-// list, the reseller data, a buyers archive and one year of distinte, all
-// written through the program's own model code into a temporary folder that
-// is removed afterwards. It never touches a real user's data.
+// The one made-up tobacconist of the guide's pictures and the screen tests: a
+// tariff list, the reseller data, a buyers archive with an attachment and a
+// year of distinte (some unpaid), all written through the program's own
+// model code. Always the same records, so pictures and tests stay the same.
+// The object writes them into a temporary folder that is removed
+// afterwards; write() puts them into a folder of the caller's.
 class SampleShop {
 public:
     SampleShop();
+
+    // Writes the whole shop, its key file included, into `folder`.
+    static bool write(const ProgramFolder& folder);
 
     bool ok() const { return m_ok; }
     ProgramFolder folder() const { return ProgramFolder(m_dir.path()); }
@@ -26,11 +31,6 @@ public:
     static SchedaAnagrafica sampleCard();
 
 private:
-    bool writeTariff();
-    bool writeSettings();
-    bool writeBuyers();
-    bool writeDistinte();
-
     QTemporaryDir m_dir;
     bool m_ok = false;
 };

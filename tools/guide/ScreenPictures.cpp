@@ -26,9 +26,9 @@
 #include "output/ui/ReportPreviewDialog.h"
 #include "reports/IncomeSummary.h"
 #include "reports/ui/TfrmRiepLavoro.h"
+#include "support/SampleShop.h"
 #include "tariff/ui/TfrmAggiungi_Voce.h"
 #include "tariff/ui/TfrmTrovaServizi.h"
-#include "tools/guide/SampleShop.h"
 #include "tools/guide/SilentServices.h"
 
 #include <QAbstractButton>

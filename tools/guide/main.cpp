@@ -7,8 +7,8 @@
 // picture as a PNG file, to look at them, and prints the income chart and
 // the sample distinta into PDF files there (the printed pages of the README).
 
+#include "support/SampleShop.h"
 #include "tools/guide/GuideBook.h"
-#include "tools/guide/SampleShop.h"
 #include "tools/guide/ScreenPictures.h"
 #include "widgets/ItalianToolkit.h"
 #include "widgets/NumberSettings.h"
