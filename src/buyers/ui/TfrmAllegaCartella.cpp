@@ -44,6 +44,16 @@ TfrmAllegaCartella::TfrmAllegaCartella(Services& services, const Attachments& in
     setWindowTitle(QStringLiteral(" Allega file"));
 
     auto* layout = new QVBoxLayout(this);
+    layout->addLayout(buildInstructions());
+    for (int n = 0; n < Attachments::kSlots; ++n)
+        layout->addWidget(buildSlot(n, initial));
+    layout->addLayout(buildButtons());
+    for (QPushButton* b : findChildren<QPushButton*>())
+        b->setAutoDefault(false);
+}
+
+// The paper clip and what to do.
+QHBoxLayout* TfrmAllegaCartella::buildInstructions() {
     auto* heading = new QLabel(
         QStringLiteral("Selezionare i file da allegare alla scheda corrente con il pulsante "
                        "Sfoglia, quindi fare clic su Applica e chiudi e successivamente sul "
@@ -58,58 +68,62 @@ TfrmAllegaCartella::TfrmAllegaCartella(Services& services, const Attachments& in
     auto* top = new QHBoxLayout;
     top->addWidget(clip);
     top->addWidget(heading, 1);
-    layout->addLayout(top);
+    return top;
+}
 
+// One attachment: its name with erase, Sfoglia... and Apri, then its
+// description, filled from `initial`.
+QGroupBox* TfrmAllegaCartella::buildSlot(int n, const Attachments& initial) {
     const QIcon erase = style()->standardIcon(QStyle::SP_DialogDiscardButton);
     const char* ordinal[] = {"1°", "2°", "3°"};
-    for (int n = 0; n < Attachments::kSlots; ++n) {
-        auto* frame = new QGroupBox(this);
-        frame->setObjectName(slotName("sfoFile", n));
-        auto* grid = new QGridLayout(frame);
-        grid->addWidget(
-            new QLabel(QStringLiteral("Nome %1 file allegato:").arg(QString::fromUtf8(ordinal[n])),
-                       frame),
-            0, 0, 1, 4);
-        auto* name = new QLineEdit(frame);
-        name->setObjectName(slotName("txtFile", n));
-        name->setReadOnly(true);
-        name->setFont(formfont::bold(10));
-        name->setStyleSheet(QStringLiteral("color: grey;"));
-        name->setMinimumWidth(360);
-        auto* cancella = makePictureButton(frame, slotName("imgCancella", n), erase);
-        auto* sfoglia = new QPushButton(QStringLiteral("Sfoglia..."), frame);
-        sfoglia->setObjectName(slotName("btnSfoglia", n));
-        auto* apri = new QPushButton(QStringLiteral("Apri"), frame);
-        apri->setObjectName(slotName("btnApri", n));
-        apri->setEnabled(false);
-        grid->addWidget(name, 1, 0);
-        grid->addWidget(cancella, 1, 1);
-        grid->addWidget(sfoglia, 1, 2);
-        grid->addWidget(apri, 1, 3);
-        grid->addWidget(
-            new QLabel(
-                QStringLiteral("Descrizione %1 file allegato:").arg(QString::fromUtf8(ordinal[n])),
-                frame),
-            2, 0, 1, 4);
-        auto* desc = new QLineEdit(frame);
-        desc->setObjectName(slotName("txtDesc", n));
-        desc->setFont(formfont::bold(12));
-        grid->addWidget(desc, 3, 0, 1, 4);
-        layout->addWidget(frame);
+    auto* frame = new QGroupBox(this);
+    frame->setObjectName(slotName("sfoFile", n));
+    auto* grid = new QGridLayout(frame);
+    grid->addWidget(
+        new QLabel(QStringLiteral("Nome %1 file allegato:").arg(QString::fromUtf8(ordinal[n])),
+                   frame),
+        0, 0, 1, 4);
+    auto* name = new QLineEdit(frame);
+    name->setObjectName(slotName("txtFile", n));
+    name->setReadOnly(true);
+    name->setFont(formfont::bold(10));
+    name->setStyleSheet(QStringLiteral("color: grey;"));
+    name->setMinimumWidth(360);
+    auto* cancella = makePictureButton(frame, slotName("imgCancella", n), erase);
+    auto* sfoglia = new QPushButton(QStringLiteral("Sfoglia..."), frame);
+    sfoglia->setObjectName(slotName("btnSfoglia", n));
+    auto* apri = new QPushButton(QStringLiteral("Apri"), frame);
+    apri->setObjectName(slotName("btnApri", n));
+    apri->setEnabled(false);
+    grid->addWidget(name, 1, 0);
+    grid->addWidget(cancella, 1, 1);
+    grid->addWidget(sfoglia, 1, 2);
+    grid->addWidget(apri, 1, 3);
+    grid->addWidget(
+        new QLabel(
+            QStringLiteral("Descrizione %1 file allegato:").arg(QString::fromUtf8(ordinal[n])),
+            frame),
+        2, 0, 1, 4);
+    auto* desc = new QLineEdit(frame);
+    desc->setObjectName(slotName("txtDesc", n));
+    desc->setFont(formfont::bold(12));
+    grid->addWidget(desc, 3, 0, 1, 4);
 
-        m_txtFile[n] = name;
-        m_txtDesc[n] = desc;
-        m_btnApri[n] = apri;
-        // "Apri" follows the name however it changes, also when filled below.
-        connect(name, &QLineEdit::textChanged, apri,
-                [apri](const QString& text) { apri->setEnabled(!text::trimmed(text).isEmpty()); });
-        connect(cancella, &QToolButton::clicked, name, &QLineEdit::clear);
-        connect(sfoglia, &QPushButton::clicked, this, [this, n] { btnSfogliaClick(n); });
-        connect(apri, &QPushButton::clicked, this, [this, n] { btnApriClick(n); });
-        name->setText(initial.file[n]);
-        desc->setText(initial.desc[n]);
-    }
+    m_txtFile[n] = name;
+    m_txtDesc[n] = desc;
+    m_btnApri[n] = apri;
+    // "Apri" follows the name however it changes, also when filled below.
+    connect(name, &QLineEdit::textChanged, apri,
+            [apri](const QString& text) { apri->setEnabled(!text::trimmed(text).isEmpty()); });
+    connect(cancella, &QToolButton::clicked, name, &QLineEdit::clear);
+    connect(sfoglia, &QPushButton::clicked, this, [this, n] { btnSfogliaClick(n); });
+    connect(apri, &QPushButton::clicked, this, [this, n] { btnApriClick(n); });
+    name->setText(initial.file[n]);
+    desc->setText(initial.desc[n]);
+    return frame;
+}
 
+QHBoxLayout* TfrmAllegaCartella::buildButtons() {
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
     auto* btnAnnulla = new QPushButton(QStringLiteral("Annulla"), this);
@@ -118,12 +132,9 @@ TfrmAllegaCartella::TfrmAllegaCartella(Services& services, const Attachments& in
     btnApplica->setObjectName(QStringLiteral("btnApplica"));
     buttons->addWidget(btnAnnulla);
     buttons->addWidget(btnApplica);
-    layout->addLayout(buttons);
-    for (QPushButton* b : findChildren<QPushButton*>())
-        b->setAutoDefault(false);
-
     connect(btnAnnulla, &QPushButton::clicked, this, &QDialog::reject);
     connect(btnApplica, &QPushButton::clicked, this, &QDialog::accept);
+    return buttons;
 }
 
 Attachments TfrmAllegaCartella::attachments() const {

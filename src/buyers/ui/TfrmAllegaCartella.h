@@ -6,6 +6,8 @@
 #include <array>
 
 struct Services;
+class QGroupBox;
+class QHBoxLayout;
 class QLineEdit;
 class QPushButton;
 
@@ -34,6 +36,9 @@ public:
     static const QString kAllFilesFilter;
 
 private:
+    QHBoxLayout* buildInstructions();
+    QGroupBox* buildSlot(int n, const Attachments& initial);
+    QHBoxLayout* buildButtons();
     void btnSfogliaClick(int slot);
     void btnApriClick(int slot);
 

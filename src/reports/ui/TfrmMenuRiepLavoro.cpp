@@ -58,53 +58,11 @@ TfrmMenuRiepLavoro::TfrmMenuRiepLavoro(Services& services, ScreenRouter& router,
         l->setWordWrap(true);
         return l;
     };
-
-    m_txtAnno = yearfield::make(this, QStringLiteral("txtAnno"), {12, 80, false});
-    m_txtAnno->installEventFilter(this);
-    m_txtCliente = new QLineEdit(this);
-    m_txtCliente->setObjectName(QStringLiteral("txtCliente"));
-    m_txtCliente->setFont(formfont::bold(12));
-    m_txtCliente->setMaxLength(120);
-
-    auto* start = buildIntervalGroup(QStringLiteral(" Data inizio intervallo: "),
-                                     &m_txtGiornoInizio, &m_txtMeseInizio, &m_lblAnnoInizio,
-                                     "txtGiornoInizio", "txtMeseInizio", "lblAnnoInizio");
-    auto* end = buildIntervalGroup(QStringLiteral(" Data fine intervallo: "), &m_txtGiornoFine,
-                                   &m_txtMeseFine, &m_lblAnnoFine, "txtGiornoFine", "txtMeseFine",
-                                   "lblAnnoFine");
-
-    m_lblDataInizio = new QLabel(this);
-    m_lblDataInizio->setObjectName(QStringLiteral("lblDataInizio"));
-    m_lblDataFine = new QLabel(this);
-    m_lblDataFine->setObjectName(QStringLiteral("lblDataFine"));
-    m_lblFile = new QLabel(this);
-    m_lblFile->setObjectName(QStringLiteral("lblFile"));
-    for (QLabel* hidden : {m_lblDataInizio, m_lblDataFine, m_lblFile})
-        hidden->hide();
-    m_lblAttendere =
-        new QLabel(QStringLiteral("Caricamento riepilogo in corso. Attendere..."), this);
-    m_lblAttendere->setObjectName(QStringLiteral("lblAttendere"));
-    m_lblAttendere->setFont(formfont::bold(10));
-    m_lblAttendere->setStyleSheet(QStringLiteral("color: #B22234;"));
-    // Keeps its place in the layout while hidden, so nothing jumps.
-    QSizePolicy keepPlace = m_lblAttendere->sizePolicy();
-    keepPlace.setRetainSizeWhenHidden(true);
-    m_lblAttendere->setSizePolicy(keepPlace);
-    m_lblAttendere->hide();
-
-    m_btnVisualizza = new QPushButton(QStringLiteral("Visualizza riepilogo"), this);
-    m_btnVisualizza->setObjectName(QStringLiteral("btnVisualizza"));
-    auto* btnEsci = new QPushButton(QStringLiteral("Esci"), this);
-    btnEsci->setObjectName(QStringLiteral("btnEsci"));
-    for (QPushButton* b : {m_btnVisualizza, btnEsci}) {
-        b->setFont(formfont::bold(11));
-        b->setCursor(Qt::PointingHandCursor);
-        b->setMinimumSize(200, 40);
-    }
-    connect(m_btnVisualizza, &QPushButton::pressed, m_lblAttendere, &QWidget::show);
-    connect(m_btnVisualizza, &QPushButton::clicked, this, &TfrmMenuRiepLavoro::btnVisualizzaClick);
-    connect(btnEsci, &QPushButton::clicked, this, &QWidget::close);
-
+    QGridLayout* fields = buildFields();
+    QHBoxLayout* interval = buildInterval();
+    buildHiddenLabels();
+    QHBoxLayout* commands = buildCommands();
+    // Enter goes field by field, and on Visualizza shows the summary.
     setEnterNext(m_txtAnno, m_txtCliente);
     setEnterNext(m_txtCliente, m_txtGiornoInizio);
     setEnterNext(m_txtGiornoInizio, m_txtMeseInizio);
@@ -112,20 +70,6 @@ TfrmMenuRiepLavoro::TfrmMenuRiepLavoro(Services& services, ScreenRouter& router,
     setEnterNext(m_txtGiornoFine, m_txtMeseFine);
     setEnterNext(m_txtMeseFine, m_btnVisualizza);
     setEnterAction(m_btnVisualizza, [this] { btnVisualizzaClick(); });
-
-    auto* fields = new QGridLayout;
-    fields->addWidget(caption(this, QStringLiteral("Anno:")), 0, 0);
-    fields->addWidget(m_txtAnno, 0, 1, Qt::AlignLeft);
-    fields->addWidget(caption(this, QStringLiteral("Dati acquirente (rigo 1):")), 1, 0);
-    fields->addWidget(m_txtCliente, 1, 1);
-    fields->setColumnStretch(1, 1);
-    auto* interval = new QHBoxLayout;
-    interval->addWidget(start);
-    interval->addWidget(end);
-    auto* commands = new QHBoxLayout;
-    commands->addWidget(m_lblAttendere, 1);
-    commands->addWidget(m_btnVisualizza);
-    commands->addWidget(btnEsci);
 
     auto* card = menucard::card(this, QStringLiteral("bkgRiepilogo"), 900);
     auto* cardLayout = new QVBoxLayout(card);
@@ -153,6 +97,84 @@ TfrmMenuRiepLavoro::TfrmMenuRiepLavoro(Services& services, ScreenRouter& router,
     connect(imgGuida, &QToolButton::clicked, this,
             [this] { showHelpTopic(m_services, this, help::Topic::Riepilogo); });
     menucard::layOut(this, card, {imgGuida});
+}
+
+// The year and the buyer's line 1, with their captions.
+QGridLayout* TfrmMenuRiepLavoro::buildFields() {
+    m_txtAnno = yearfield::make(this, QStringLiteral("txtAnno"), {12, 80, false});
+    m_txtAnno->installEventFilter(this);
+    m_txtCliente = new QLineEdit(this);
+    m_txtCliente->setObjectName(QStringLiteral("txtCliente"));
+    m_txtCliente->setFont(formfont::bold(12));
+    m_txtCliente->setMaxLength(120);
+
+    auto* fields = new QGridLayout;
+    fields->addWidget(caption(this, QStringLiteral("Anno:")), 0, 0);
+    fields->addWidget(m_txtAnno, 0, 1, Qt::AlignLeft);
+    fields->addWidget(caption(this, QStringLiteral("Dati acquirente (rigo 1):")), 1, 0);
+    fields->addWidget(m_txtCliente, 1, 1);
+    fields->setColumnStretch(1, 1);
+    return fields;
+}
+
+// The interval's start and end side by side.
+QHBoxLayout* TfrmMenuRiepLavoro::buildInterval() {
+    auto* start = buildIntervalGroup(QStringLiteral(" Data inizio intervallo: "),
+                                     &m_txtGiornoInizio, &m_txtMeseInizio, &m_lblAnnoInizio,
+                                     "txtGiornoInizio", "txtMeseInizio", "lblAnnoInizio");
+    auto* end = buildIntervalGroup(QStringLiteral(" Data fine intervallo: "), &m_txtGiornoFine,
+                                   &m_txtMeseFine, &m_lblAnnoFine, "txtGiornoFine", "txtMeseFine",
+                                   "lblAnnoFine");
+
+    auto* interval = new QHBoxLayout;
+    interval->addWidget(start);
+    interval->addWidget(end);
+    return interval;
+}
+
+void TfrmMenuRiepLavoro::buildHiddenLabels() {
+    m_lblDataInizio = new QLabel(this);
+    m_lblDataInizio->setObjectName(QStringLiteral("lblDataInizio"));
+    m_lblDataFine = new QLabel(this);
+    m_lblDataFine->setObjectName(QStringLiteral("lblDataFine"));
+    m_lblFile = new QLabel(this);
+    m_lblFile->setObjectName(QStringLiteral("lblFile"));
+    for (QLabel* hidden : {m_lblDataInizio, m_lblDataFine, m_lblFile})
+        hidden->hide();
+}
+
+// "Attendere..." while the summary loads, then Visualizza and Esci.
+QHBoxLayout* TfrmMenuRiepLavoro::buildCommands() {
+    m_lblAttendere =
+        new QLabel(QStringLiteral("Caricamento riepilogo in corso. Attendere..."), this);
+    m_lblAttendere->setObjectName(QStringLiteral("lblAttendere"));
+    m_lblAttendere->setFont(formfont::bold(10));
+    m_lblAttendere->setStyleSheet(QStringLiteral("color: #B22234;"));
+    // Keeps its place in the layout while hidden, so nothing jumps.
+    QSizePolicy keepPlace = m_lblAttendere->sizePolicy();
+    keepPlace.setRetainSizeWhenHidden(true);
+    m_lblAttendere->setSizePolicy(keepPlace);
+    m_lblAttendere->hide();
+
+    m_btnVisualizza = new QPushButton(QStringLiteral("Visualizza riepilogo"), this);
+    m_btnVisualizza->setObjectName(QStringLiteral("btnVisualizza"));
+    auto* btnEsci = new QPushButton(QStringLiteral("Esci"), this);
+    btnEsci->setObjectName(QStringLiteral("btnEsci"));
+    for (QPushButton* b : {m_btnVisualizza, btnEsci}) {
+        b->setFont(formfont::bold(11));
+        b->setCursor(Qt::PointingHandCursor);
+        b->setMinimumSize(200, 40);
+    }
+    connect(m_btnVisualizza, &QPushButton::pressed, m_lblAttendere, &QWidget::show);
+    connect(m_btnVisualizza, &QPushButton::clicked, this, &TfrmMenuRiepLavoro::btnVisualizzaClick);
+    connect(btnEsci, &QPushButton::clicked, this, &QWidget::close);
+
+    auto* commands = new QHBoxLayout;
+    commands->addWidget(m_lblAttendere, 1);
+    commands->addWidget(m_btnVisualizza);
+    commands->addWidget(btnEsci);
+
+    return commands;
 }
 
 QWidget* TfrmMenuRiepLavoro::buildIntervalGroup(const QString& title, QComboBox** day,

@@ -6,6 +6,8 @@
 #include <QWidget>
 
 class QComboBox;
+class QGridLayout;
+class QHBoxLayout;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -29,6 +31,10 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    QGridLayout* buildFields();
+    QHBoxLayout* buildInterval();
+    void buildHiddenLabels();
+    QHBoxLayout* buildCommands();
     QWidget* buildIntervalGroup(const QString& title, QComboBox** day, QComboBox** month,
                                 QLabel** year, const char* dayName, const char* monthName,
                                 const char* yearName);
