@@ -141,12 +141,19 @@ HelpTopic distinte() {
         "interessano e si preme «Cerca»; un doppio clic su una riga dei risultati apre la "
         "distinta.");
     p << QStringLiteral(
+        "Spuntando «Cerca in tutti gli anni» la ricerca passa per gli archivi di tutti gli "
+        "anni, dal più vecchio al più recente, e ogni riga dei risultati comincia con l'anno "
+        "della distinta; il doppio clic apre la distinta nell'archivio del suo anno. Se "
+        "l'archivio di un anno non si può leggere, lo dice una riga in fondo all'elenco e gli "
+        "altri anni compaiono lo stesso.");
+    p << QStringLiteral(
         "La casella «Saldato» indica che l'acquirente ha pagato. «Da saldare» elenca le "
         "distinte non ancora saldate; quando arriva il pagamento si apre la distinta, si spunta "
         "la casella e si salva.");
     p << QStringLiteral(
         "«Anteprima» mostra la pagina prima della stampa, «Stampa» la manda alla stampante "
-        "scelta ed «Esporta» salva l'archivio dell'anno in un file di Microsoft Excel.");
+        "scelta ed «Esporta» salva l'archivio dell'anno in un file di Microsoft Excel, nel "
+        "formato XLS o in quello XLSX di Excel 2007 e successivi.");
     p << chartParagraphs() << summaryParagraphs();
     return {QStringLiteral("App Emissione Distinte"), p};
 }
@@ -256,20 +263,30 @@ HelpTopic riepilogo() {
 }
 
 // The two exports work alike; only the screen, the records and the file differ.
-QStringList exportSteps(const QString& screen, const QString& records, const QString& file) {
+QStringList exportSteps(const QString& screen, const QString& records, const QString& file,
+                        const QString& xlsxFile) {
     return {
         QStringLiteral("Nella schermata %1 il pulsante «Esporta» apre la finestra "
                        "dell'esportazione, che mostra in una griglia %2.")
             .arg(screen, records),
-        QStringLiteral("Si fa clic sull'icona del foglio di calcolo e si conferma. Terminata "
-                       "l'esportazione, il programma chiede se aprire il file XLS appena creato: "
-                       "rispondendo «Sì» il file si apre con il programma di fogli di calcolo."),
+        QStringLiteral("Si fa clic su una delle due icone del foglio di calcolo e si conferma. "
+                       "Terminata l'esportazione, il programma chiede se aprire il file appena "
+                       "creato: rispondendo «Sì» il file si apre con il programma di fogli di "
+                       "calcolo."),
         QStringLiteral(
-            "Il file si chiama %1 e si trova nella cartella del programma; ogni nuova "
-            "esportazione lo sostituisce. Per conservarlo lo si salva subito con un nome a "
-            "scelta. Si apre con Microsoft Excel, LibreOffice Calc o qualsiasi altro programma "
-            "che legga i file XLS.")
+            "«Esporta» scrive il file %1, che si apre con Microsoft Excel, LibreOffice Calc o "
+            "qualsiasi altro programma che legga i file XLS.")
             .arg(file),
+        QStringLiteral(
+            "«Esporta .xlsx» scrive invece il file %1, nel formato di Excel 2007 e successivi: "
+            "si apre con Excel 2007 e le versioni successive e con gli altri programmi di fogli "
+            "di calcolo recenti. I totali sono numeri, che il foglio di calcolo può sommare; la "
+            "prima riga con i nomi delle colonne resta ferma mentre si scorre.")
+            .arg(xlsxFile),
+        QStringLiteral(
+            "I file si trovano nella cartella del programma e ogni nuova esportazione sostituisce "
+            "quello dello stesso formato. Per conservarne uno lo si salva subito con un nome a "
+            "scelta."),
     };
 }
 
@@ -277,14 +294,15 @@ HelpTopic esportaDistinte() {
     return {QStringLiteral("Esportazione archivio distinte in Microsoft Excel"),
             exportSteps(QStringLiteral("delle distinte"),
                         QStringLiteral("tutte le distinte dell'anno aperto"),
-                        QStringLiteral("Archivio_Distinte.xls"))};
+                        QStringLiteral("Archivio_Distinte.xls"),
+                        QStringLiteral("Archivio_Distinte.xlsx"))};
 }
 
 HelpTopic esportaAnagrafica() {
     return {QStringLiteral("Esportazione archivio anagrafico in Microsoft Excel"),
             exportSteps(QStringLiteral("dell'Archivio acquirenti"),
                         QStringLiteral("tutte le schede degli acquirenti"),
-                        QStringLiteral("Anagrafica.xls"))};
+                        QStringLiteral("Anagrafica.xls"), QStringLiteral("Anagrafica.xlsx"))};
 }
 
 } // namespace

@@ -4,6 +4,7 @@
 
 #include <QDir>
 #include <gtest/gtest.h>
+#include <vector>
 
 using help::Topic;
 
@@ -56,6 +57,29 @@ TEST(HelpTopics, TheBuyersTopicTellsDuplicaAttachmentsAndTheNeededData) {
          {"i componenti di una famiglia che abitano allo stesso indirizzo",
           "ciascuno con una sua descrizione", "sono necessari il nome e il sesso"})
         EXPECT_TRUE(text.contains(QString::fromUtf8(told))) << told;
+}
+
+// Each command a reseller meets on the screen is told by its own name: the
+// search in every year in the distinte topic, the .xlsx export with its file
+// and the Excel versions that open it in both export topics.
+TEST(HelpTopics, TheEveryYearSearchAndTheXlsxExportAreTold) {
+    const struct {
+        Topic topic;
+        std::vector<const char*> told;
+    } cases[] = {
+        {Topic::Distinte, {"«Cerca in tutti gli anni»", "nell'archivio del suo anno", "XLSX"}},
+        {Topic::EsportaDistinte,
+         {"«Esporta .xlsx»", "Archivio_Distinte.xlsx", "Excel 2007 e le versioni successive",
+          "Archivio_Distinte.xls,"}},
+        {Topic::EsportaAnagrafica,
+         {"«Esporta .xlsx»", "Anagrafica.xlsx", "Excel 2007 e le versioni successive",
+          "Anagrafica.xls,"}},
+    };
+    for (const auto& c : cases) {
+        const QString text = help::joinParagraphs(help::topic(c.topic).paragraphs);
+        for (const char* told : c.told)
+            EXPECT_TRUE(text.contains(QString::fromUtf8(told))) << told;
+    }
 }
 
 TEST(HelpTopics, TheDistinteTopicEndsWithTheChartAndSummaryTopics) {
