@@ -55,6 +55,7 @@
 #include <QAbstractItemView>
 #include <QAbstractSpinBox>
 #include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
 #include <QLabel>
@@ -164,6 +165,16 @@ QWidget* dialogOver(QWidget* owner, std::unique_ptr<QWidget>& keep, Args&&... ar
     return keep.get();
 }
 
+// The distinte search over the editor with the buyers of one postal code
+// asked in every year, as the pictures in docs/ show it.
+QWidget* everyYearSearch(Shop& s, std::unique_ptr<QWidget>& keep) {
+    TfrmRicevute* editor = s.editor();
+    QWidget* search = dialogOver<TfrmTrovaRic>(editor, keep, s.fake.services, *editor);
+    search->findChild<QCheckBox*>(QStringLiteral("chkTuttiGliAnni"))->setChecked(true);
+    search->findChild<QLineEdit*>(QStringLiteral("txtAcqRigo03"))->setText(QStringLiteral("00198"));
+    return search;
+}
+
 const ScreenCase kScreens[] = {
     {"password",
      [](Shop& s, auto&) {
@@ -224,17 +235,12 @@ const ScreenCase kScreens[] = {
          return dialogOver<TfrmExpAnagrafica>(s.show(MainScreen::Anagrafica), keep,
                                               s.fake.services);
      }},
-    {"distinte-search",
-     [](Shop& s, auto& keep) {
-         TfrmRicevute* editor = s.editor();
-         return dialogOver<TfrmTrovaRic>(editor, keep, s.fake.services, *editor);
-     }},
+    {"distinte-search", [](Shop& s, auto& keep) { return everyYearSearch(s, keep); }},
     {"distinte-found",
      [](Shop& s, auto& keep) {
-         TfrmRicevute* editor = s.editor();
-         QWidget* search = dialogOver<TfrmTrovaRic>(editor, keep, s.fake.services, *editor);
-         search->findChild<QLineEdit*>(QStringLiteral("txtAcqRigo03"))
-             ->setText(QStringLiteral("00198"));
+         s.folder.writeBytes(QStringLiteral("2023.ric"),
+                             archiveBytes(sampleYear(QStringLiteral("2023"))));
+         QWidget* search = everyYearSearch(s, keep);
          Shop::click(search, "btnCerca");
          return search;
      }},
