@@ -40,6 +40,7 @@
 #include "output/ui/ReportPreviewDialog.h"
 #include "reports/IncomeSummary.h"
 #include "reports/ui/TfrmRiepLavoro.h"
+#include "support/ArchiveBytes.h"
 #include "support/DistintaBuilder.h"
 #include "support/FakeServices.h"
 #include "support/SampleShop.h"
@@ -239,7 +240,7 @@ const ScreenCase kScreens[] = {
     {"distinte-found",
      [](Shop& s, auto& keep) {
          s.folder.writeBytes(QStringLiteral("2023.ric"),
-                             archiveBytes(sampleYear(QStringLiteral("2023"))));
+                             archiveBytes(SampleShop::distinte(QStringLiteral("2023"))));
          QWidget* search = everyYearSearch(s, keep);
          Shop::click(search, "btnCerca");
          return search;

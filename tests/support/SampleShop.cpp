@@ -159,6 +159,17 @@ Ricevuta SampleShop::sampleDistinta() {
     return distintaFor(1, kSales[0]);
 }
 
+QList<Ricevuta> SampleShop::distinte(const QString& year) {
+    QList<Ricevuta> distinte;
+    int number = 1;
+    for (const Sale& s : kSales) {
+        Ricevuta d = distintaFor(number++, s);
+        d.data = d.data.left(6) + year;
+        distinte.append(d);
+    }
+    return distinte;
+}
+
 SchedaAnagrafica SampleShop::sampleCard() {
     SchedaAnagrafica card = cardFor(kBuyers[0]);
     card.email = QStringLiteral("info@studiobianchi.example");
@@ -203,9 +214,8 @@ bool writeBuyers(const ProgramFolder& folder) {
 
 bool writeDistinte(const ProgramFolder& folder) {
     const DistintaArchive archive(yearchoice::archivePath(folder, SampleShop::year()));
-    int number = 1;
-    for (const Sale& s : kSales)
-        if (!archive.save(distintaFor(number++, s), DistintaArchive::kNotStored).ok)
+    for (const Ricevuta& distinta : SampleShop::distinte())
+        if (!archive.save(distinta, DistintaArchive::kNotStored).ok)
             return false;
     return true;
 }

@@ -25,6 +25,9 @@ public:
 
     // The year of the sample archive.
     static QString year();
+    // The year's distinte in stored order; another `year` gives the same
+    // sales on the same days of that year.
+    static QList<Ricevuta> distinte(const QString& year = SampleShop::year());
     // The distinta shown in the editor, as stored at position 1.
     static Ricevuta sampleDistinta();
     // The buyer card shown in the buyers archive, as stored at position 1.
