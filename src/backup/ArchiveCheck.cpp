@@ -9,10 +9,12 @@
 
 #include <QDir>
 #include <QFileInfo>
-#include <QHash>
 #include <QLocale>
+#include <array>
 #include <cmath>
+#include <cstring>
 #include <optional>
+#include <unordered_map>
 
 namespace archivecheck {
 
@@ -165,14 +167,38 @@ private:
             found.add(QStringLiteral("manca il numero della distinta"));
             return;
         }
-        const auto first =
-            m_numbers.constFind(QByteArray::fromRawData(number.data(), qsizetype(number.size())));
-        if (first != m_numbers.constEnd())
-            found.add(QStringLiteral("numero già usato dalla distinta in posizione %1")
-                          .arg(first.value()));
-        else
-            m_numbers.insert(number.toByteArray(), position);
+        qint64 first = 0;
+        if (number.size() <= NumberKey::kBytes) {
+            const auto [at, added] = m_shortNumbers.try_emplace(NumberKey(number), position);
+            first = added ? 0 : at->second;
+        } else {
+            const auto [at, added] = m_longNumbers.try_emplace(number.toByteArray(), position);
+            first = added ? 0 : at->second;
+        }
+        if (first != 0)
+            found.add(QStringLiteral("numero già usato dalla distinta in posizione %1").arg(first));
     }
+
+    // A number of up to 16 bytes, kept in place: nearly every number is
+    // short, and a key that needs no allocation makes the look-up the small
+    // part of the check it should be.
+    struct NumberKey {
+        static constexpr qsizetype kBytes = 16;
+        explicit NumberKey(QByteArrayView number) : length(quint8(number.size())) {
+            std::memcpy(bytes.data(), number.data(), std::size_t(number.size()));
+        }
+        bool operator==(const NumberKey&) const = default;
+
+        std::array<char, kBytes> bytes{};
+        quint8 length;
+    };
+    struct NumberKeyHash {
+        std::size_t operator()(const NumberKey& key) const {
+            quint64 words[2];
+            std::memcpy(words, key.bytes.data(), sizeof words);
+            return std::size_t((words[0] * 0x9E3779B97F4A7C15ull) ^ (words[1] + key.length));
+        }
+    };
 
     void checkDate(QByteArrayView stored, RecordFindings& found, const RecordLayout& layout) {
         if (stored.isEmpty()) {
@@ -240,7 +266,8 @@ private:
 
     QString m_file;
     int m_year = 0;
-    QHash<QByteArray, qint64> m_numbers;
+    std::unordered_map<NumberKey, qint64, NumberKeyHash> m_shortNumbers;
+    std::unordered_map<QByteArray, qint64> m_longNumbers;
 };
 
 void checkCard(const QString& fileName, qint64 position, QByteArrayView record,

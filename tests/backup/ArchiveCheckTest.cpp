@@ -133,6 +133,26 @@ TEST(ArchiveCheck, AmountsAndDatesWrittenAnotherWayAreReadAsTheProgramReadsThem)
     }
 }
 
+// Numbers are told apart by every byte, short ones ("7" and "07") as long
+// ones, whatever length they are kept in.
+TEST(ArchiveCheck, NumbersUsedTwiceAreFoundWhateverTheirLength) {
+    const QString longNumber = QStringLiteral("2024/SEDE-CENTRALE-000123");
+    QByteArray archive;
+    for (const QString& number :
+         {QStringLiteral("7"), QStringLiteral("07"), longNumber, longNumber + QStringLiteral("4"),
+          longNumber, QStringLiteral("7")})
+        archive += changed(1, [&](Ricevuta& d) { d.numRic = number; });
+    TestFolder data;
+    fixture::write(data.file("2024.ric"), archive);
+    const archivecheck::Report report = archivecheck::check(data.folder());
+    QStringList found;
+    for (const Finding& f : report.findings)
+        found.append(QStringLiteral("%1 %2: %3").arg(f.position).arg(f.who, f.what));
+    EXPECT_EQ(found, (QStringList{"5 n. " + longNumber +
+                                      ": numero già usato dalla distinta in posizione 3",
+                                  "6 n. 7: numero già usato dalla distinta in posizione 1"}));
+}
+
 TEST(ArchiveCheck, PartialRecordsAndNamelessCardsAreFound) {
     TestFolder data;
     fixture::write(data.file("2024.ric"), fixture::distinte(2) + QByteArray(100, 'x'));
