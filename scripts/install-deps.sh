@@ -15,7 +15,7 @@ packages=(
   dpkg-dev file lintian desktop-file-utils appstream
   cups cups-bsd printer-driver-cups-pdf
   python3
-  libxlsxwriter-dev
+  libxlsxwriter-dev libssl-dev
   gnumeric python3-openpyxl
 )
 

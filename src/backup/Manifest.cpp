@@ -1,8 +1,8 @@
 #include "backup/Manifest.h"
 
-#include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
+#include <openssl/evp.h>
 
 namespace manifest {
 
@@ -56,8 +56,18 @@ std::optional<QByteArray> unescaped(QByteArrayView name) {
 
 } // namespace
 
+// OpenSSL's SHA-256 uses the processor's own instructions where it has
+// them: several times faster than the toolkit's, which would otherwise be
+// most of the time a copy of the data folder takes.
 QByteArray digestOf(QByteArrayView bytes) {
-    return QCryptographicHash::hash(bytes, QCryptographicHash::Sha256);
+    QByteArray digest(EVP_MAX_MD_SIZE, Qt::Uninitialized);
+    unsigned int length = 0;
+    if (EVP_Digest(bytes.data(), std::size_t(bytes.size()),
+                   reinterpret_cast<unsigned char*>(digest.data()), &length, EVP_sha256(),
+                   nullptr) != 1)
+        return {}; // never matches a stored digest: the file counts as damaged
+    digest.resize(length);
+    return digest;
 }
 
 QByteArray format(const QList<Entry>& entries) {
