@@ -377,12 +377,27 @@ QString lineOf(const Finding& finding) {
         .arg(finding.file.leftJustified(16), where, who.leftJustified(30), finding.what);
 }
 
+namespace {
+// "1 distinta", "2 distinte": a count agrees with its noun.
+QString counted(qint64 count, const char* one, const char* many) {
+    return QLocale(QLocale::Italian).toString(count) + u' ' +
+           QString::fromUtf8(count == 1 ? one : many);
+}
+} // namespace
+
 QString cleanMessage(const Report& report) {
-    const QLocale italian(QLocale::Italian);
-    return QStringLiteral("Nessun problema trovato: controllati %1 archivi, %2 distinte e %3 "
-                          "schede acquirenti.")
-        .arg(report.archives)
-        .arg(italian.toString(report.distinte), italian.toString(report.cards));
+    return QStringLiteral("Nessun problema trovato: controllati %1, %2 e %3.")
+        .arg(counted(report.archives, "archivio", "archivi"),
+             counted(report.distinte, "distinta", "distinte"),
+             counted(report.cards, "scheda acquirente", "schede acquirenti"));
+}
+
+QString summaryLine(const Report& report) {
+    return QStringLiteral("%1 in %2 (%3, %4).")
+        .arg(counted(report.findings.size(), "problema trovato", "problemi trovati"),
+             counted(report.archives, "archivio", "archivi"),
+             counted(report.distinte, "distinta", "distinte"),
+             counted(report.cards, "scheda acquirente", "schede acquirenti"));
 }
 
 } // namespace archivecheck

@@ -42,5 +42,7 @@ Report check(const ProgramFolder& folder, const Progress& progress = {});
 QString lineOf(const Finding& finding);
 // What the user is told when nothing was found.
 QString cleanMessage(const Report& report);
+// The count under the list of findings.
+QString summaryLine(const Report& report);
 
 } // namespace archivecheck

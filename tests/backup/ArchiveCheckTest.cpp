@@ -39,6 +39,29 @@ TEST(ArchiveCheck, CleanArchivesGiveNothingAndSaySoWithTheCounts) {
     EXPECT_EQ(fixture::contents(data.path()), before);
 }
 
+// One of anything is said in the singular.
+TEST(ArchiveCheck, CountsAgreeWithTheirNouns) {
+    archivecheck::Report one;
+    one.archives = 1;
+    one.distinte = 1;
+    one.cards = 1;
+    one.findings.resize(1);
+    EXPECT_EQ(archivecheck::cleanMessage(one),
+              QStringLiteral("Nessun problema trovato: controllati 1 archivio, 1 distinta e 1 "
+                             "scheda acquirente."));
+    EXPECT_EQ(
+        archivecheck::summaryLine(one),
+        QStringLiteral("1 problema trovato in 1 archivio (1 distinta, 1 scheda acquirente)."));
+    archivecheck::Report many;
+    many.archives = 21;
+    many.distinte = 100000;
+    many.cards = 0;
+    many.findings.resize(2);
+    EXPECT_EQ(archivecheck::summaryLine(many),
+              QStringLiteral("2 problemi trovati in 21 archivi (100.000 distinte, 0 schede "
+                             "acquirenti)."));
+}
+
 TEST(ArchiveCheck, EachFaultOfADistintaIsFoundWhereItIs) {
     const struct {
         const char* name;

@@ -49,7 +49,7 @@ TEST(Journeys, BackupMadeCheckedAndRestoredFromTheMainMenu) {
                                           "tutti riletti e verificati.")
                                .arg(copyFolder),
                            QStringLiteral("Nessun problema trovato: controllati 2 archivi, 1 "
-                                          "distinte e 1 schede acquirenti.")}));
+                                          "distinta e 1 scheda acquirente.")}));
 
     const QByteArray good = j.dataFolder().readBytes(QStringLiteral("2024.ric"));
     const QByteArray damaged = withTotal(good, "99,00");

@@ -23,13 +23,7 @@ TfrmVerificaArchivi::TfrmVerificaArchivi(Services& services, const archivecheck:
         this, this, layout, m_services,
         {QStringLiteral("VERIFICA ARCHIVI"), QStringLiteral("titVerifica"), kPrintTitle},
         listPrinter(m_services, this));
-    const QLocale italian(QLocale::Italian);
-    auto* lblRiepilogo = new QLabel(
-        QStringLiteral("%1 problemi trovati in %2 archivi (%3 distinte, %4 schede acquirenti).")
-            .arg(italian.toString(m_findings.size()))
-            .arg(report.archives)
-            .arg(italian.toString(report.distinte), italian.toString(report.cards)),
-        this);
+    auto* lblRiepilogo = new QLabel(archivecheck::summaryLine(report), this);
     lblRiepilogo->setObjectName(QStringLiteral("lblRiepilogo"));
     m_results.commands()->insertWidget(0, lblRiepilogo);
 

@@ -240,10 +240,11 @@ TEST(Reminder, AsksAtEightDaysNotAtSixAndNeverWhenOff) {
         if (!c.reminder.isEmpty())
             fixture::write(data.file("Impostazioni.ini"),
                            "[Copia di sicurezza]\r\nPromemoria giorni=" + c.reminder + "\r\n");
-        if (c.daysAgo >= 0)
+        if (c.daysAgo >= 0) {
             ASSERT_TRUE(BackupSettings(data.folder())
                             .setLastCopy({QDateTime::currentDateTime().addDays(-c.daysAgo),
                                           QStringLiteral("/media/chiavetta")}));
+        }
         FakeServices fake(data.folder());
         Program program(fake.services);
         int ends = 0;
