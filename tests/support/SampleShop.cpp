@@ -159,6 +159,14 @@ Ricevuta SampleShop::sampleDistinta() {
     return distintaFor(1, kSales[0]);
 }
 
+bool SampleShop::writeYear(const ProgramFolder& folder, const QString& year) {
+    const DistintaArchive archive(yearchoice::archivePath(folder, year));
+    for (const Ricevuta& distinta : distinte(year))
+        if (!archive.save(distinta, DistintaArchive::kNotStored).ok)
+            return false;
+    return true;
+}
+
 QList<Ricevuta> SampleShop::distinte(const QString& year) {
     QList<Ricevuta> distinte;
     int number = 1;
@@ -213,11 +221,7 @@ bool writeBuyers(const ProgramFolder& folder) {
 }
 
 bool writeDistinte(const ProgramFolder& folder) {
-    const DistintaArchive archive(yearchoice::archivePath(folder, SampleShop::year()));
-    for (const Ricevuta& distinta : SampleShop::distinte())
-        if (!archive.save(distinta, DistintaArchive::kNotStored).ok)
-            return false;
-    return true;
+    return SampleShop::writeYear(folder, SampleShop::year());
 }
 
 } // namespace

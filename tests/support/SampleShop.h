@@ -18,6 +18,8 @@ public:
 
     // Writes the whole shop, its key file included, into `folder`.
     static bool write(const ProgramFolder& folder);
+    // Writes the yearly archive of `year` with distinte(year) into `folder`.
+    static bool writeYear(const ProgramFolder& folder, const QString& year);
 
     bool ok() const { return m_ok; }
     ProgramFolder folder() const { return ProgramFolder(m_dir.path()); }
