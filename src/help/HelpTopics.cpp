@@ -1,5 +1,6 @@
 #include "help/HelpTopics.h"
 
+#include "common/MessageBreaks.h"
 #include "common/ProgramFolder.h"
 
 #include <QDir>
@@ -338,7 +339,7 @@ QList<Topic> allTopics() {
 }
 
 QString joinParagraphs(const QStringList& paragraphs) {
-    return paragraphs.join(QStringLiteral("\r\n\r\n"));
+    return paragraphs.join(QStringLiteral(VM_PARAGRAPH_CRLF));
 }
 
 QString userGuideFileName() {
@@ -350,8 +351,9 @@ QString quotedUserGuidePath(const ProgramFolder& folder) {
 }
 
 QString missingUserGuideMessage(const QString& path) {
-    return QStringLiteral("Attenzione: la guida in formato PDF non è stata trovata.\r\n\r\n"
-                          "Il file cercato è \"%1\".")
+    return QStringLiteral(
+               "Attenzione: la guida in formato PDF non è stata trovata." VM_PARAGRAPH_CRLF
+               "Il file cercato è \"%1\".")
         .arg(QDir::toNativeSeparators(path));
 }
 

@@ -6,6 +6,7 @@
 #include "backup/ui/TfrmVerificaArchivi.h"
 #include "help/ui/TfrmGuida.h"
 #include "widgets/CommandButtons.h"
+#include "widgets/FormFonts.h"
 #include "widgets/ListScreenParts.h"
 #include "widgets/Services.h"
 #include "widgets/WorkProgress.h"
@@ -29,7 +30,7 @@ Progress stepsOf(WorkProgress& window) {
 QLabel* explanation(QWidget* parent, const QString& text) {
     auto* label = new QLabel(text, parent);
     label->setWordWrap(true);
-    label->setFont(QFont(QStringLiteral("Verdana"), 10));
+    label->setFont(formfont::plain(10));
     return label;
 }
 
@@ -47,7 +48,7 @@ TfrmCopiaSicurezza::TfrmCopiaSicurezza(Services& services, QWidget* owner)
     m_lblUltimaCopia = new QLabel(this);
     m_lblUltimaCopia->setObjectName(QStringLiteral("lblUltimaCopia"));
     m_lblUltimaCopia->setWordWrap(true);
-    m_lblUltimaCopia->setFont(QFont(QStringLiteral("Verdana"), 11, QFont::Bold));
+    m_lblUltimaCopia->setFont(formfont::bold(11));
     layout->addWidget(m_lblUltimaCopia);
 
     struct Command {

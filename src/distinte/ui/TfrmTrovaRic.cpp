@@ -6,6 +6,7 @@
 #include "widgets/CommandButtons.h"
 #include "widgets/EnterChain.h"
 #include "widgets/FieldHighlight.h"
+#include "widgets/FormFonts.h"
 #include "widgets/ListScreenParts.h"
 #include "widgets/Pictures.h"
 #include "widgets/ResultList.h"
@@ -91,7 +92,7 @@ QWidget* TfrmTrovaRic::buildCriteriaPanel() {
         auto* caption = new QLabel(QString::fromUtf8(kCriteria[i].caption), panel);
         auto* field = new QLineEdit(panel);
         field->setObjectName(QStringLiteral("txt") + name);
-        field->setFont(QFont(QStringLiteral("Verdana"), 12, QFont::Bold));
+        field->setFont(formfont::bold(12));
         // The buyer lines are long texts; number, date and total are short.
         const bool buyerLine = i >= 2 && i <= 4;
         field->setMinimumWidth(buyerLine ? 520 : 220);
@@ -105,7 +106,7 @@ QWidget* TfrmTrovaRic::buildCriteriaPanel() {
         setEnterNext(m_criteria[i], m_criteria[(i + 1) % m_criteria.size()]);
     m_chkTuttiGliAnni = new QCheckBox(QStringLiteral("Cerca in tutti gli anni"), panel);
     m_chkTuttiGliAnni->setObjectName(QStringLiteral("chkTuttiGliAnni"));
-    m_chkTuttiGliAnni->setFont(QFont(QStringLiteral("Verdana"), 12, QFont::Bold));
+    m_chkTuttiGliAnni->setFont(formfont::bold(12));
     grid->addWidget(m_chkTuttiGliAnni, int(kCriteria.size()), 1, Qt::AlignLeft);
     grid->setColumnStretch(2, 1);
     layout->addLayout(grid);

@@ -1,5 +1,6 @@
 #include "output/ui/ExportScreen.h"
 
+#include "common/MessageBreaks.h"
 #include "help/ui/TfrmGuida.h"
 #include "output/ExportFile.h"
 #include "output/ui/ExportGridModel.h"
@@ -20,16 +21,18 @@
 
 const QString ExportScreen::kAskExport = QStringLiteral(
     "L'esportazione dei dati in Excel può richiedere diversi minuti a seconda del numero di "
-    "schede presenti in archivio.\r\n\r\nSi vuole esportare i dati adesso?");
-const QString ExportScreen::kAskOpen = QStringLiteral(
-    "Le schede in archivio sono state esportate con successo.\r\n\r\nSi vuole aprire il file di "
-    "Excel?");
-const QString ExportScreen::kExportFailed =
-    QStringLiteral("Attenzione: il sistema non permette di esportare i dati.\n\r\n\rAccertarsi "
-                   "che il file di Excel non sia già aperto.");
-const QString ExportScreen::kExportIncomplete = QStringLiteral(
-    "Attenzione: l'archivio non è stato letto per intero.\r\n\r\nIl file di Excel contiene "
-    "soltanto le %1 schede lette.");
+    "schede presenti in archivio." VM_PARAGRAPH_CRLF "Si vuole esportare i dati adesso?");
+const QString ExportScreen::kAskOpen =
+    QStringLiteral("Le schede in archivio sono state esportate con successo." VM_PARAGRAPH_CRLF
+                   "Si vuole aprire il file di "
+                   "Excel?");
+const QString ExportScreen::kExportFailed = QStringLiteral(
+    "Attenzione: il sistema non permette di esportare i dati." VM_PARAGRAPH "Accertarsi "
+    "che il file di Excel non sia già aperto.");
+const QString ExportScreen::kExportIncomplete =
+    QStringLiteral("Attenzione: l'archivio non è stato letto per intero." VM_PARAGRAPH_CRLF
+                   "Il file di Excel contiene "
+                   "soltanto le %1 schede lette.");
 const QString ExportScreen::kInitialStatus =
     QStringLiteral("Esportazione archivio in Microsoft Excel.");
 const QString ExportScreen::kXlsxHint =
