@@ -156,4 +156,12 @@ void chooseInterval(Journey& journey, const Interval& interval) {
     journey.choose(QStringLiteral("txtMeseFine"), interval.endMonth);
 }
 
+QStringList exportMessages() {
+    return {QStringLiteral("L'esportazione dei dati in Excel può richiedere diversi minuti a "
+                           "seconda del numero di schede presenti in archivio.\r\n\r\nSi vuole "
+                           "esportare i dati adesso?"),
+            QStringLiteral("Le schede in archivio sono state esportate con successo.\r\n\r\nSi "
+                           "vuole aprire il file di Excel?")};
+}
+
 } // namespace steps

@@ -49,6 +49,10 @@ void addTariffEntry(Journey& journey, const QString& name, const QString& price)
 // back on the main menu.
 void stockTheShop(Journey& journey);
 
+// What an export screen says when the user exports (Sì) and does not open
+// the file (No).
+QStringList exportMessages();
+
 // From the main menu: the distinte menu, the year typed, Apri; the editor
 // shows on that year.
 void openDistinte(Journey& journey, const QString& year);
