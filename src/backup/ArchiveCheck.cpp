@@ -10,10 +10,9 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QLocale>
-#include <array>
 #include <cmath>
-#include <cstring>
 #include <optional>
+#include <string>
 #include <unordered_map>
 
 namespace archivecheck {
@@ -167,38 +166,12 @@ private:
             found.add(QStringLiteral("manca il numero della distinta"));
             return;
         }
-        qint64 first = 0;
-        if (number.size() <= NumberKey::kBytes) {
-            const auto [at, added] = m_shortNumbers.try_emplace(NumberKey(number), position);
-            first = added ? 0 : at->second;
-        } else {
-            const auto [at, added] = m_longNumbers.try_emplace(number.toByteArray(), position);
-            first = added ? 0 : at->second;
-        }
-        if (first != 0)
-            found.add(QStringLiteral("numero già usato dalla distinta in posizione %1").arg(first));
+        const auto [first, added] =
+            m_numbers.try_emplace(std::string(number.data(), std::size_t(number.size())), position);
+        if (!added)
+            found.add(QStringLiteral("numero già usato dalla distinta in posizione %1")
+                          .arg(first->second));
     }
-
-    // A number of up to 16 bytes, kept in place: nearly every number is
-    // short, and a key that needs no allocation makes the look-up the small
-    // part of the check it should be.
-    struct NumberKey {
-        static constexpr qsizetype kBytes = 16;
-        explicit NumberKey(QByteArrayView number) : length(quint8(number.size())) {
-            std::memcpy(bytes.data(), number.data(), std::size_t(number.size()));
-        }
-        bool operator==(const NumberKey&) const = default;
-
-        std::array<char, kBytes> bytes{};
-        quint8 length;
-    };
-    struct NumberKeyHash {
-        std::size_t operator()(const NumberKey& key) const {
-            quint64 words[2];
-            std::memcpy(words, key.bytes.data(), sizeof words);
-            return std::size_t((words[0] * 0x9E3779B97F4A7C15ull) ^ (words[1] + key.length));
-        }
-    };
 
     void checkDate(QByteArrayView stored, RecordFindings& found, const RecordLayout& layout) {
         if (stored.isEmpty()) {
@@ -206,15 +179,14 @@ private:
             return;
         }
         const std::optional<QDate> plain = plainDate(stored);
-        const QString text = plain ? QString() : found.text(Ricevuta::Data, layout);
-        const QDate parsed = plain ? *plain : dates::parseDate(text);
+        const QDate parsed = plain ? *plain : dates::parseDate(found.text(Ricevuta::Data, layout));
+        if (parsed.isValid() && (m_year == 0 || parsed.year() == m_year))
+            return;
+        const QString text = found.text(Ricevuta::Data, layout);
         if (!parsed.isValid())
-            found.add(
-                QStringLiteral("data non valida: %1").arg(found.text(Ricevuta::Data, layout)));
-        else if (m_year != 0 && parsed.year() != m_year)
-            found.add(QStringLiteral("data %1 non dell'anno %2")
-                          .arg(found.text(Ricevuta::Data, layout))
-                          .arg(m_year));
+            found.add(QStringLiteral("data non valida: %1").arg(text));
+        else
+            found.add(QStringLiteral("data %1 non dell'anno %2").arg(text).arg(m_year));
     }
 
     // True when every line amount and the total are plain amounts and the
@@ -266,8 +238,9 @@ private:
 
     QString m_file;
     int m_year = 0;
-    std::unordered_map<NumberKey, qint64, NumberKeyHash> m_shortNumbers;
-    std::unordered_map<QByteArray, qint64> m_longNumbers;
+    // Standard strings keep the short numbers of nearly every archive in
+    // place: no allocation per record, which a QByteArray key would cost.
+    std::unordered_map<std::string, qint64> m_numbers;
 };
 
 void checkCard(const QString& fileName, qint64 position, QByteArrayView record,
