@@ -1,10 +1,14 @@
 #include "widgets/MenuCard.h"
 
+#include "widgets/DeferredPictures.h"
 #include "widgets/FormFonts.h"
+#include "widgets/PictureButton.h"
+#include "widgets/Pictures.h"
 
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QToolButton>
 #include <QVBoxLayout>
 
 namespace menucard {
@@ -42,6 +46,25 @@ void layOut(QWidget* screen, QFrame* card, std::initializer_list<QWidget*> corne
     layout->addLayout(centre);
     layout->addStretch(2);
     layout->addLayout(bottom);
+}
+
+namespace {
+QToolButton* roundButton(QWidget* parent, const QString& objectName, const QString& glyph,
+                         const QColor& colour, int iconSide) {
+    auto* b = makePictureButton(parent, objectName, deferred::pictureIcon([glyph, colour] {
+                                    return pictures::roundIcon(glyph, colour, 56);
+                                }));
+    b->setIconSize(QSize(iconSide, iconSide));
+    return b;
+}
+} // namespace
+
+QToolButton* helpButton(QWidget* parent, const QString& objectName, int iconSide) {
+    return roundButton(parent, objectName, QStringLiteral("?"), pictures::kTeal, iconSide);
+}
+
+QToolButton* exitButton(QWidget* parent, const QString& objectName, int iconSide) {
+    return roundButton(parent, objectName, QStringLiteral("×"), pictures::kCrimson, iconSide);
 }
 
 } // namespace menucard

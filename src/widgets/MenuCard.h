@@ -5,6 +5,7 @@
 
 class QFrame;
 class QLabel;
+class QToolButton;
 class QWidget;
 
 // The look that the small entry screens share (the distinte menu, the
@@ -24,5 +25,10 @@ QFrame* card(QWidget* parent, const QString& objectName, int maxWidth);
 // Lays `card` out on `screen` (which must have no layout yet), with
 // `corner` side by side in the bottom right corner.
 void layOut(QWidget* screen, QFrame* card, std::initializer_list<QWidget*> corner);
+
+// The round commands of the corner: help ("?", teal) and exit ("×",
+// crimson), drawn when first shown, their icons `iconSide` pixels wide.
+QToolButton* helpButton(QWidget* parent, const QString& objectName, int iconSide);
+QToolButton* exitButton(QWidget* parent, const QString& objectName, int iconSide);
 
 } // namespace menucard

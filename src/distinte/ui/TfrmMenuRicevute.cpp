@@ -140,16 +140,8 @@ QGridLayout* TfrmMenuRicevute::buildLinks() {
 
 // Help and exit, as they look on the main menu.
 std::pair<QWidget*, QWidget*> TfrmMenuRicevute::buildCorners() {
-    auto* imgGuida =
-        makePictureButton(this, QStringLiteral("imgGuida"), deferred::pictureIcon([] {
-                              return pictures::roundIcon(QStringLiteral("?"), pictures::kTeal, 56);
-                          }));
-    auto* imgEsci = makePictureButton(this, QStringLiteral("imgEsci"), deferred::pictureIcon([] {
-                                          return pictures::roundIcon(QStringLiteral("×"),
-                                                                     pictures::kCrimson, 56);
-                                      }));
-    imgGuida->setIconSize(QSize(48, 48));
-    imgEsci->setIconSize(QSize(48, 48));
+    QToolButton* imgGuida = menucard::helpButton(this, QStringLiteral("imgGuida"), 48);
+    QToolButton* imgEsci = menucard::exitButton(this, QStringLiteral("imgEsci"), 48);
     connect(imgEsci, &QToolButton::clicked, this, &QWidget::close);
     connect(imgGuida, &QToolButton::clicked, this,
             [this] { showHelpTopic(m_services, this, help::Topic::Distinte); });

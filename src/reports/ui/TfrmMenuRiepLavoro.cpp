@@ -88,11 +88,7 @@ TfrmMenuRiepLavoro::TfrmMenuRiepLavoro(Services& services, ScreenRouter& router,
     cardLayout->addLayout(interval);
     cardLayout->addLayout(commands);
 
-    auto* imgGuida =
-        makePictureButton(this, QStringLiteral("imgGuida"), deferred::pictureIcon([] {
-                              return pictures::roundIcon(QStringLiteral("?"), pictures::kTeal, 56);
-                          }));
-    imgGuida->setIconSize(QSize(44, 44));
+    QToolButton* imgGuida = menucard::helpButton(this, QStringLiteral("imgGuida"), 44);
     // The entry screen explains the same summary as its result screen.
     connect(imgGuida, &QToolButton::clicked, this,
             [this] { showHelpTopic(m_services, this, help::Topic::Riepilogo); });

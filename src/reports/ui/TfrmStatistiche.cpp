@@ -46,15 +46,6 @@ QPushButton* button(QWidget* parent, const char* name, const QString& caption) {
     return commandbutton::bold(parent, QString::fromLatin1(name), caption, QSize(0, 36));
 }
 
-QToolButton* roundButton(QWidget* parent, const char* name, const QString& glyph,
-                         const QColor& colour) {
-    auto* b = makePictureButton(
-        parent, QString::fromLatin1(name),
-        deferred::pictureIcon([glyph, colour] { return pictures::roundIcon(glyph, colour, 56); }));
-    b->setIconSize(QSize(44, 44));
-    return b;
-}
-
 ChartText chartText(const QString& text, int points, unsigned int argb) {
     return ChartText{text, formfont::bold(points), QColor::fromRgba(argb)};
 }
@@ -115,8 +106,8 @@ QWidget* TfrmStatistiche::buildYearPanel() {
     cardLayout->addWidget(lblApri);
     cardLayout->addLayout(yearRow);
 
-    auto* imgGuida = roundButton(panel, "imgGuida", QStringLiteral("?"), pictures::kTeal);
-    auto* imgEsci = roundButton(panel, "imgEsci", QStringLiteral("×"), pictures::kCrimson);
+    QToolButton* imgGuida = menucard::helpButton(panel, QStringLiteral("imgGuida"), 44);
+    QToolButton* imgEsci = menucard::exitButton(panel, QStringLiteral("imgEsci"), 44);
     connect(imgEsci, &QToolButton::clicked, this, &QWidget::close);
     connect(imgGuida, &QToolButton::clicked, this, &TfrmStatistiche::showHelp);
 
@@ -161,7 +152,7 @@ QWidget* TfrmStatistiche::buildChartPanel() {
     auto* btnBarre = button(panel, "btnBarre", QStringLiteral("Visualizza grafico a barre"));
     auto* btnStampa = button(panel, "btnStampa", QStringLiteral("Stampa grafico"));
     auto* btnEsci = button(panel, "btnEsci", QStringLiteral("Esci"));
-    auto* cmdGuida = roundButton(panel, "cmdGuida", QStringLiteral("?"), pictures::kTeal);
+    QToolButton* cmdGuida = menucard::helpButton(panel, QStringLiteral("cmdGuida"), 44);
     cmdGuida->setIconSize(QSize(32, 32));
     connect(btnTorta, &QPushButton::clicked, this, [this] { setStyle(ChartContent::Style::Pie); });
     connect(btnBarre, &QPushButton::clicked, this, [this] { setStyle(ChartContent::Style::Bars); });
