@@ -58,9 +58,8 @@ Problem totalProblem(const distintatotal::Problem& where) {
     }
     return Problem{QStringLiteral("Attenzione: impossibile calcolare il totale della distinta "
                                   "perché %1 del %2° rigo non è un numero valido." VM_PARAGRAPH
-                                  "Per "
-                                  "poter salvare la scheda è necessario correggere il valore "
-                                  "indicato.")
+                                  "Per poter salvare la scheda è necessario correggere il "
+                                  "valore indicato.")
                        .arg(what, QString::number(where.line + 1)),
                    Ricevuta::Field(first + where.line)};
 }

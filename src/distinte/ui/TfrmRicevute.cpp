@@ -42,10 +42,10 @@ const QString TfrmRicevute::kAppended =
     QStringLiteral("La scheda corrente è stata inserita in archivio.");
 const QString TfrmRicevute::kUnsavedQuestion =
     QStringLiteral("Salvare le modifiche apportate alla distinta corrente?");
-const QString TfrmRicevute::kResellerNotSaved = QStringLiteral(
-    "Attenzione: non è stato possibile salvare i dati del rivenditore." VM_PARAGRAPH
-    "Accertarsi di "
-    "possedere i privilegi di scrittura nella cartella di installazione del programma.");
+const QString TfrmRicevute::kResellerNotSaved =
+    QStringLiteral("Attenzione: non è stato possibile salvare i dati del rivenditore." VM_PARAGRAPH
+                   "Accertarsi di possedere i privilegi di scrittura nella cartella di "
+                   "installazione del programma.");
 
 TfrmRicevute::TfrmRicevute(Services& services, ScreenRouter& router, QWidget* parent)
     : QWidget(parent), m_services(services), m_router(router) {

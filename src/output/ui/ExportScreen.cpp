@@ -24,15 +24,13 @@ const QString ExportScreen::kAskExport = QStringLiteral(
     "schede presenti in archivio." VM_PARAGRAPH_CRLF "Si vuole esportare i dati adesso?");
 const QString ExportScreen::kAskOpen =
     QStringLiteral("Le schede in archivio sono state esportate con successo." VM_PARAGRAPH_CRLF
-                   "Si vuole aprire il file di "
-                   "Excel?");
-const QString ExportScreen::kExportFailed = QStringLiteral(
-    "Attenzione: il sistema non permette di esportare i dati." VM_PARAGRAPH "Accertarsi "
-    "che il file di Excel non sia già aperto.");
+                   "Si vuole aprire il file di Excel?");
+const QString ExportScreen::kExportFailed =
+    QStringLiteral("Attenzione: il sistema non permette di esportare i dati." VM_PARAGRAPH
+                   "Accertarsi che il file di Excel non sia già aperto.");
 const QString ExportScreen::kExportIncomplete =
     QStringLiteral("Attenzione: l'archivio non è stato letto per intero." VM_PARAGRAPH_CRLF
-                   "Il file di Excel contiene "
-                   "soltanto le %1 schede lette.");
+                   "Il file di Excel contiene soltanto le %1 schede lette.");
 const QString ExportScreen::kInitialStatus =
     QStringLiteral("Esportazione archivio in Microsoft Excel.");
 const QString ExportScreen::kXlsxHint =
