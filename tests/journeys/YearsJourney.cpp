@@ -7,6 +7,7 @@
 #include <QJsonArray>
 #include <QJsonObject>
 #include <gtest/gtest.h>
+#include <utility>
 
 namespace {
 
@@ -74,21 +75,18 @@ TEST(Journeys, EveryYearSearchOpensEachDistintaOnItsOwnYear) {
         for (const QString& row : rows)
             EXPECT_TRUE(row.contains(mario)) << row.toStdString();
     };
-    findInEveryYear(j, QStringLiteral("rossi"), QStringLiteral("2023"), bothYears);
-    EXPECT_EQ(j.screen()->windowTitle(),
-              QStringLiteral(" Vellarmo - Emissione Distinte anno 2023"));
-    EXPECT_EQ(j.text(QStringLiteral("lblPosizione")), QStringLiteral("2"));
-    EXPECT_EQ(j.text(QStringLiteral("txtNumRic")), QStringLiteral("2"));
-    EXPECT_EQ(j.text(QStringLiteral("txtAcqRigo01")), mario);
-    EXPECT_EQ(j.text(QStringLiteral("txtData")), QStringLiteral("10/06/2023"));
-
-    findInEveryYear(j, QStringLiteral("rossi"), QStringLiteral("2021"), bothYears);
-    EXPECT_EQ(j.screen()->windowTitle(),
-              QStringLiteral(" Vellarmo - Emissione Distinte anno 2021"));
-    EXPECT_EQ(j.text(QStringLiteral("lblPosizione")), QStringLiteral("1"));
-    EXPECT_EQ(j.text(QStringLiteral("txtNumRic")), QStringLiteral("1"));
-    EXPECT_EQ(j.text(QStringLiteral("txtAcqRigo01")), mario);
-    EXPECT_EQ(j.text(QStringLiteral("txtData")), QStringLiteral("10/06/2021"));
+    // Each found distinta opens on its own year: the later one first.
+    for (const auto& [year, position] : {std::pair{"2023", "2"}, {"2021", "1"}}) {
+        SCOPED_TRACE(year);
+        findInEveryYear(j, QStringLiteral("rossi"), QString::fromLatin1(year), bothYears);
+        EXPECT_EQ(j.screen()->windowTitle(),
+                  QStringLiteral(" Vellarmo - Emissione Distinte anno ") + QLatin1String(year));
+        EXPECT_EQ(j.text(QStringLiteral("lblPosizione")), QLatin1String(position));
+        EXPECT_EQ(j.text(QStringLiteral("txtNumRic")), QLatin1String(position));
+        EXPECT_EQ(j.text(QStringLiteral("txtAcqRigo01")), mario);
+        EXPECT_EQ(j.text(QStringLiteral("txtData")),
+                  QStringLiteral("10/06/") + QLatin1String(year));
+    }
 
     // The editor now saves into the 2021 archive: a new distinta there is
     // its second.
