@@ -48,19 +48,15 @@
 #include <QListWidget>
 #include <QTest>
 
-namespace {
-
-void settle() {
-    for (int i = 0; i < 3; ++i)
-        QApplication::processEvents();
-}
-
-} // namespace
-
 ScreenStage::ScreenStage(Program& program, Services& services, ProgramFolder folder)
     : m_program(program), m_services(services), m_folder(std::move(folder)) {}
 
 ScreenStage::~ScreenStage() = default;
+
+void ScreenStage::settle() {
+    for (int i = 0; i < 3; ++i)
+        QApplication::processEvents();
+}
 
 QWidget* ScreenStage::show(MainScreen id) {
     m_program.password()->hide();
@@ -183,7 +179,7 @@ std::vector<ScreenEntry> makeCatalogue() {
          [](S& s) {
              QWidget* w = s.program().changePassword();
              w->show();
-             settle();
+             ScreenStage::settle();
              for (const char* field : {"txtPasswordOld", "txtPasswordNew", "txtConferma"})
                  s.type(w, field, QStringLiteral("segreta"));
              return w;

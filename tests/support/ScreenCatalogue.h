@@ -54,6 +54,9 @@ public:
     // Hides and drops what the last entry kept.
     void release();
 
+    // Lets the screens handle what their last step posted (layouts, paints).
+    static void settle();
+
     // Types into a field key by key, so that the screen's own key handling runs.
     void type(QWidget* window, const char* field, const QString& text);
     void press(QWidget* window, const char* button);

@@ -7,15 +7,9 @@
 #include "support/ScreenCatalogue.h"
 #include "tools/guide/SilentServices.h"
 
-#include <QAbstractButton>
-#include <QApplication>
-#include <QComboBox>
 #include <QDir>
 #include <QFileInfo>
-#include <QLineEdit>
-#include <QListWidget>
 #include <QPainter>
-#include <QTest>
 #include <functional>
 #include <memory>
 
@@ -37,11 +31,6 @@ QImage asWindow(QWidget* window) {
                window->windowTitle().trimmed());
     p.drawImage(1, kBar + 1, content);
     return shot;
-}
-
-void settle() {
-    for (int i = 0; i < 3; ++i)
-        QApplication::processEvents();
 }
 
 class Session {
@@ -86,7 +75,7 @@ public:
         m_silent.printInto(pdf);
         TfrmStampaRic print(m_silent.services, SampleShop::sampleDistinta(), m_stage.editor());
         print.show();
-        settle();
+        ScreenStage::settle();
         m_stage.press(&print, "btnStampa");
         if (QFileInfo(pdf).size() == 0)
             m_out.problems.append(pdf + QStringLiteral(": the distinta was not printed"));
@@ -101,7 +90,7 @@ private:
             return;
         }
         window->show();
-        settle();
+        ScreenStage::settle();
         m_out.pictures.insert(name, asWindow(window));
         for (qsizetype i = before; i < m_silent.shownTexts().size(); ++i)
             m_out.problems.append(name + QStringLiteral(": the screen said \"") +
