@@ -48,6 +48,13 @@ void layOut(QWidget* screen, QFrame* card, std::initializer_list<QWidget*> corne
     layout->addLayout(bottom);
 }
 
+QVBoxLayout* column(QFrame* card) {
+    auto* layout = new QVBoxLayout(card);
+    layout->setContentsMargins(24, 24, 24, 24);
+    layout->setSpacing(18);
+    return layout;
+}
+
 namespace {
 QToolButton* roundButton(QWidget* parent, const QString& objectName, const QString& glyph,
                          const QColor& colour, int iconSide) {

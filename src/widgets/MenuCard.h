@@ -6,6 +6,7 @@
 class QFrame;
 class QLabel;
 class QToolButton;
+class QVBoxLayout;
 class QWidget;
 
 // The look that the small entry screens share (the distinte menu, the
@@ -21,6 +22,9 @@ QLabel* heading(QWidget* parent, const QString& text, const QString& objectName)
 
 // A white card with a thin grey frame, no wider than `maxWidth`.
 QFrame* card(QWidget* parent, const QString& objectName, int maxWidth);
+
+// The card's column: 24 pixels of margin and 18 between its blocks.
+QVBoxLayout* column(QFrame* card);
 
 // Lays `card` out on `screen` (which must have no layout yet), with
 // `corner` side by side in the bottom right corner.

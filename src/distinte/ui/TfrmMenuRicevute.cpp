@@ -65,9 +65,7 @@ TfrmMenuRicevute::TfrmMenuRicevute(Services& services, ScreenRouter& router, Dis
     const auto [imgGuida, imgEsci] = buildCorners();
 
     auto* panel = menucard::card(this, QStringLiteral("pnlAnno"), 720);
-    auto* panelLayout = new QVBoxLayout(panel);
-    panelLayout->setContentsMargins(24, 24, 24, 24);
-    panelLayout->setSpacing(18);
+    QVBoxLayout* panelLayout = menucard::column(panel);
     panelLayout->addWidget(heading);
     panelLayout->addWidget(info);
     panelLayout->addLayout(yearRow);

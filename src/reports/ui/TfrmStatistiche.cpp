@@ -99,9 +99,7 @@ QWidget* TfrmStatistiche::buildYearPanel() {
     yearRow->addStretch();
 
     auto* card = menucard::card(panel, QStringLiteral("bkgAnno"), 640);
-    auto* cardLayout = new QVBoxLayout(card);
-    cardLayout->setContentsMargins(24, 24, 24, 24);
-    cardLayout->setSpacing(18);
+    QVBoxLayout* cardLayout = menucard::column(card);
     cardLayout->addWidget(heading);
     cardLayout->addWidget(lblApri);
     cardLayout->addLayout(yearRow);
