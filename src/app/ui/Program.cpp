@@ -5,7 +5,39 @@
 #include "app/ui/TfrmPassword.h"
 #include "app/ui/WorkScreens.h"
 
+#include <QEvent>
 #include <QWidget>
+
+namespace {
+
+// Runs `action` once, queued, after the first paint of the screen it watches,
+// so that the painted screen reaches the display first.
+class AfterFirstPaint final : public QObject {
+public:
+    AfterFirstPaint(QWidget* screen, std::function<void()> action)
+        : QObject(screen), m_action(std::move(action)) {
+        screen->installEventFilter(this);
+    }
+
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Paint) {
+            watched->removeEventFilter(this);
+            QMetaObject::invokeMethod(
+                this,
+                [this] {
+                    m_action();
+                    deleteLater();
+                },
+                Qt::QueuedConnection);
+        }
+        return false;
+    }
+
+private:
+    std::function<void()> m_action;
+};
+
+} // namespace
 
 Program::Program(Services& services) : m_services(services) {
     auto password = std::make_unique<TfrmPassword>(m_services, m_router);
@@ -21,7 +53,7 @@ Program::Program(Services& services) : m_services(services) {
     keep(std::move(changePassword));
     m_password->setChangeScreen(m_changePassword);
 
-    createWorkScreens(*this);
+    m_router.setPending([this] { makeWorkScreens(); });
 
     // Only the password screen and the main menu end the program.
     QObject::connect(m_password, &TfrmPassword::closed, [this] { end(); });
@@ -43,7 +75,14 @@ QWidget* Program::keep(std::unique_ptr<QWidget> screen) {
     return m_screens.back().get();
 }
 
+void Program::makeWorkScreens() {
+    createWorkScreens(*this);
+    if (m_readyHandler)
+        m_readyHandler();
+}
+
 void Program::start() {
+    new AfterFirstPaint(m_password, [this] { m_router.runPending(); });
     m_password->show();
     m_password->raise();
     m_password->activateWindow();

@@ -15,8 +15,11 @@ class TfrmPassword;
 // The program's single-instance screens for one run: created once, in
 // start-up order (the password screen first, then the main menu, the
 // change-password screen and the work screens of WorkScreens.cpp), kept for
-// the whole run and destroyed together. Ending the program hides every screen
-// and calls the end handler; runProgram makes that quit the event loop.
+// the whole run and destroyed together. The work screens are made as soon as
+// the password screen has been painted, so that it appears without waiting
+// for them; a question to the router before then makes them at once. Ending
+// the program hides every screen and calls the end handler; runProgram makes
+// that quit the event loop.
 class Program {
 public:
     explicit Program(Services& services);
@@ -33,8 +36,10 @@ public:
     // Keeps a work screen for the whole run and lets the router switch to it.
     void addMainScreen(MainScreen id, std::unique_ptr<QWidget> screen);
 
-    // Shows the password screen.
+    // Shows the password screen; the work screens follow its first paint.
     void start();
+    // Called once every screen of the run has been made.
+    void setReadyHandler(std::function<void()> handler) { m_readyHandler = std::move(handler); }
     // Hides every screen and calls the end handler; later calls do nothing.
     void end();
     bool ended() const { return m_ended; }
@@ -42,6 +47,7 @@ public:
 
 private:
     QWidget* keep(std::unique_ptr<QWidget> screen);
+    void makeWorkScreens();
 
     Services& m_services;
     ScreenRouter m_router;
@@ -50,5 +56,6 @@ private:
     TfrmAvvio* m_mainMenu = nullptr;
     TfrmCambiaPassword* m_changePassword = nullptr;
     std::function<void()> m_endHandler;
+    std::function<void()> m_readyHandler;
     bool m_ended = false;
 };

@@ -56,21 +56,25 @@ QString defaultDataFolder(const QString& programDir) {
 }
 
 // For timing the start-up (bench/StartupBench.cpp) only: the process ends
-// right after the password screen's first paint, queued so that the painted
-// screen is flushed first, and without tearing the screens down, so that the
-// time taken ends with the paint. Nothing has been written by then.
+// queued, so that a screen painted just before is flushed first, and without
+// tearing the screens down, so that the time taken ends there. Nothing has
+// been written by then.
+void exitSoon() {
+    QMetaObject::invokeMethod(
+        qApp,
+        [] {
+            std::fflush(nullptr);
+            std::_Exit(0);
+        },
+        Qt::QueuedConnection);
+}
+
 class ExitAfterFirstPaint final : public QObject {
 public:
     using QObject::QObject;
     bool eventFilter(QObject*, QEvent* event) override {
         if (event->type() == QEvent::Paint)
-            QMetaObject::invokeMethod(
-                qApp,
-                [] {
-                    std::fflush(nullptr);
-                    std::_Exit(0);
-                },
-                Qt::QueuedConnection);
+            exitSoon();
         return false;
     }
 };
@@ -129,8 +133,12 @@ int runProgram(int argc, char** argv) {
         return 2;
     Program program(services.services);
     program.setEndHandler([] { QCoreApplication::quit(); });
+    if (qEnvironmentVariable("VELLARMO_EXIT_WHEN_READY") == QLatin1String("1"))
+        program.setReadyHandler(exitSoon);
+    program.start();
+    // Watching after start(), the exit is queued before the work screens
+    // that follow the first paint.
     if (qEnvironmentVariable("VELLARMO_EXIT_AFTER_FIRST_PAINT") == QLatin1String("1"))
         program.password()->installEventFilter(new ExitAfterFirstPaint(&app));
-    program.start();
     return app.exec();
 }

@@ -9,8 +9,9 @@ struct Services;
 // Returns the exit code.
 //
 // With VELLARMO_EXIT_AFTER_FIRST_PAINT=1 in the environment the program ends
-// right after the password screen's first paint: the start-up benchmark
-// (bench/StartupBench.cpp) times it so. Nobody else sets it.
+// right after the password screen's first paint, and with
+// VELLARMO_EXIT_WHEN_READY=1 once every screen has been made: the start-up
+// benchmark (bench/StartupBench.cpp) times it so. Nobody else sets them.
 int runProgram(int argc, char** argv);
 
 // What start-up does with the data folder (`services.folder`) before the

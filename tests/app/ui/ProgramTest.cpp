@@ -15,7 +15,10 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
+#include <functional>
 #include <gtest/gtest.h>
+#include <optional>
+#include <utility>
 
 namespace {
 
@@ -65,6 +68,64 @@ TEST_F(ProgramTest, StartsOnThePasswordScreenAndOpensTheMainMenu) {
     EXPECT_EQ(program.mainMenu()->windowTitle(), QStringLiteral(" Vellarmo"));
     EXPECT_TRUE(program.mainMenu()->isMaximized());
     EXPECT_EQ(ends, 0);
+}
+
+// The password screen is on the display before the work screens are made,
+// and they are all there right after, without anyone asking for them.
+TEST(ProgramStart, WorkScreensFollowThePasswordScreensFirstPaint) {
+    TestFolder folder;
+    FakeServices fake{folder.folder()};
+    Program program{fake.services};
+    const auto topLevelNames = [] {
+        QStringList names;
+        for (QWidget* w : QApplication::topLevelWidgets())
+            names.append(w->objectName());
+        return names;
+    };
+    const QStringList before = topLevelNames();
+    int readyCalls = 0;
+    program.setReadyHandler([&] { ++readyCalls; });
+    std::optional<QStringList> atFirstPaint;
+    struct PaintWatch final : QObject {
+        std::function<void()> onPaint;
+        bool eventFilter(QObject*, QEvent* event) override {
+            if (event->type() == QEvent::Paint && onPaint)
+                std::exchange(onPaint, nullptr)();
+            return false;
+        }
+    } watch;
+    watch.onPaint = [&] { atFirstPaint = topLevelNames(); };
+    program.password()->installEventFilter(&watch);
+
+    program.start();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return readyCalls == 1; }));
+    ASSERT_TRUE(atFirstPaint);
+    EXPECT_EQ(*atFirstPaint, before);
+    const QStringList after = topLevelNames();
+    for (const char* name : {"TfrmAnagrafica", "TfrmMenuRicevute", "TfrmRicevute", "TfrmProdotti",
+                             "TfrmMenuRiepLavoro", "TfrmStatistiche"})
+        EXPECT_TRUE(after.contains(QString::fromLatin1(name)) &&
+                    !before.contains(QString::fromLatin1(name)))
+            << name;
+    QTest::qWait(20);
+    EXPECT_EQ(readyCalls, 1);
+}
+
+// Asking for a work screen before the first paint makes them at once.
+TEST(ProgramStart, AskingTheRouterBeforeThePaintMakesTheWorkScreens) {
+    TestFolder folder;
+    FakeServices fake{folder.folder()};
+    Program program{fake.services};
+    int readyCalls = 0;
+    program.setReadyHandler([&] { ++readyCalls; });
+    QWidget* editor = program.router().screen(MainScreen::Ricevute);
+    ASSERT_NE(editor, nullptr);
+    EXPECT_EQ(editor->objectName(), QStringLiteral("TfrmRicevute"));
+    EXPECT_EQ(readyCalls, 1);
+    program.start();
+    QTest::qWait(20);
+    EXPECT_EQ(program.router().screen(MainScreen::Ricevute), editor);
+    EXPECT_EQ(readyCalls, 1);
 }
 
 TEST_F(ProgramTest, MainMenuExitEndsAtOnceWithoutQuestionsAfterARecentCopy) {
