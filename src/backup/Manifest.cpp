@@ -1,5 +1,8 @@
 #include "backup/Manifest.h"
 
+#include "common/LateLibrary.h"
+
+#include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
 #include <openssl/evp.h>
@@ -54,17 +57,40 @@ std::optional<QByteArray> unescaped(QByteArrayView name) {
     return out;
 }
 
+// libcrypto's one-shot digest, loaded at the first digest; both null where
+// the library cannot be loaded.
+struct OpenSslDigest {
+    decltype(EVP_Digest)* digest = nullptr;
+    decltype(EVP_sha256)* sha256 = nullptr;
+};
+
+const OpenSslDigest& openSsl() {
+    static const OpenSslDigest loaded = [] {
+        OpenSslDigest functions;
+        LateLibrary crypto(QStringLiteral("crypto"), 3);
+        if (!crypto.load() || !crypto.resolve("EVP_Digest", functions.digest) ||
+            !crypto.resolve("EVP_sha256", functions.sha256))
+            return OpenSslDigest{};
+        return functions;
+    }();
+    return loaded;
+}
+
 } // namespace
 
 // OpenSSL's SHA-256 uses the processor's own instructions where it has
 // them: several times faster than the toolkit's, which would otherwise be
-// most of the time a copy of the data folder takes.
+// most of the time a copy of the data folder takes. Without libcrypto the
+// toolkit's gives the same digest, only slower.
 QByteArray digestOf(QByteArrayView bytes) {
+    const OpenSslDigest& openssl = openSsl();
+    if (!openssl.digest)
+        return QCryptographicHash::hash(bytes, QCryptographicHash::Sha256);
     QByteArray digest(EVP_MAX_MD_SIZE, Qt::Uninitialized);
     unsigned int length = 0;
-    if (EVP_Digest(bytes.data(), std::size_t(bytes.size()),
-                   reinterpret_cast<unsigned char*>(digest.data()), &length, EVP_sha256(),
-                   nullptr) != 1)
+    if (openssl.digest(bytes.data(), std::size_t(bytes.size()),
+                       reinterpret_cast<unsigned char*>(digest.data()), &length, openssl.sha256(),
+                       nullptr) != 1)
         return {}; // never matches a stored digest: the file counts as damaged
     digest.resize(length);
     return digest;

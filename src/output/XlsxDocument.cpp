@@ -1,5 +1,6 @@
 #include "XlsxDocument.h"
 
+#include "common/LateLibrary.h"
 #include "common/TextRules.h"
 
 #include <QFile>
@@ -67,6 +68,45 @@ std::string utf8(const QString& text) {
     return text.toUtf8().toStdString();
 }
 
+// The functions of libxlsxwriter the export calls, loaded at the first
+// export; `loaded` is false where the library cannot be loaded.
+struct Lxw {
+    decltype(::workbook_new_opt)* workbook_new_opt = nullptr;
+    decltype(::lxw_workbook_free)* lxw_workbook_free = nullptr;
+    decltype(::workbook_close)* workbook_close = nullptr;
+    decltype(::workbook_add_worksheet)* workbook_add_worksheet = nullptr;
+    decltype(::workbook_add_format)* workbook_add_format = nullptr;
+    decltype(::format_set_bold)* format_set_bold = nullptr;
+    decltype(::format_set_num_format)* format_set_num_format = nullptr;
+    decltype(::worksheet_set_column_pixels)* worksheet_set_column_pixels = nullptr;
+    decltype(::worksheet_freeze_panes)* worksheet_freeze_panes = nullptr;
+    decltype(::worksheet_autofilter)* worksheet_autofilter = nullptr;
+    decltype(::worksheet_write_string)* worksheet_write_string = nullptr;
+    decltype(::worksheet_write_number)* worksheet_write_number = nullptr;
+    bool loaded = false;
+};
+
+const Lxw& loadedLxw() {
+    static const Lxw functions = [] {
+        Lxw f;
+        LateLibrary library(QStringLiteral("xlsxwriter"), 4);
+        f.loaded = library.load() && library.resolve("workbook_new_opt", f.workbook_new_opt) &&
+                   library.resolve("lxw_workbook_free", f.lxw_workbook_free) &&
+                   library.resolve("workbook_close", f.workbook_close) &&
+                   library.resolve("workbook_add_worksheet", f.workbook_add_worksheet) &&
+                   library.resolve("workbook_add_format", f.workbook_add_format) &&
+                   library.resolve("format_set_bold", f.format_set_bold) &&
+                   library.resolve("format_set_num_format", f.format_set_num_format) &&
+                   library.resolve("worksheet_set_column_pixels", f.worksheet_set_column_pixels) &&
+                   library.resolve("worksheet_freeze_panes", f.worksheet_freeze_panes) &&
+                   library.resolve("worksheet_autofilter", f.worksheet_autofilter) &&
+                   library.resolve("worksheet_write_string", f.worksheet_write_string) &&
+                   library.resolve("worksheet_write_number", f.worksheet_write_number);
+        return f;
+    }();
+    return functions;
+}
+
 // Owns the workbook until it is closed; a workbook given up (failure or
 // cancel) is freed without writing anything more.
 class Workbook {
@@ -78,11 +118,11 @@ public:
         options.constant_memory = LXW_TRUE;
         options.tmpdir = m_scratch.data();
         options.use_zip64 = LXW_FALSE;
-        m_book = workbook_new_opt(m_path.c_str(), &options);
+        m_book = loadedLxw().workbook_new_opt(m_path.c_str(), &options);
     }
     ~Workbook() {
         if (m_book)
-            lxw_workbook_free(m_book);
+            loadedLxw().lxw_workbook_free(m_book);
     }
     Workbook(const Workbook&) = delete;
     Workbook& operator=(const Workbook&) = delete;
@@ -92,7 +132,7 @@ public:
         lxw_workbook* book = m_book;
         m_book = nullptr;
         // workbook_close frees the workbook whatever it returns.
-        return workbook_close(book) == LXW_NO_ERROR;
+        return loadedLxw().workbook_close(book) == LXW_NO_ERROR;
     }
 
 private:
@@ -125,39 +165,42 @@ std::optional<double> amountValue(QByteArrayView bytes) {
 
 ExportOutcome write(const QString& path, const QString& scratchFolder, const ExportSheet& sheet,
                     const ExportTable& table, const ExportProgress& progress) {
+    const Lxw& lxw = loadedLxw();
+    if (!lxw.loaded)
+        return ExportOutcome::Failed;
     Workbook book(path, scratchFolder);
     if (!book.get())
         return ExportOutcome::Failed;
-    lxw_worksheet* ws = workbook_add_worksheet(book.get(), utf8(sheet.worksheetName).c_str());
-    lxw_format* header = workbook_add_format(book.get());
-    lxw_format* textCell = workbook_add_format(book.get());
-    lxw_format* amountCell = workbook_add_format(book.get());
+    lxw_worksheet* ws = lxw.workbook_add_worksheet(book.get(), utf8(sheet.worksheetName).c_str());
+    lxw_format* header = lxw.workbook_add_format(book.get());
+    lxw_format* textCell = lxw.workbook_add_format(book.get());
+    lxw_format* amountCell = lxw.workbook_add_format(book.get());
     if (!ws || !header || !textCell || !amountCell)
         return ExportOutcome::Failed;
-    format_set_bold(header);
+    lxw.format_set_bold(header);
     // Text format too, so that a cell the user retypes stays text.
-    format_set_num_format(textCell, "@");
+    lxw.format_set_num_format(textCell, "@");
     // Shown with a comma in an Italian spreadsheet: the format code's point
     // is the decimal separator of the reader's locale.
-    format_set_num_format(amountCell, "0.00");
+    lxw.format_set_num_format(amountCell, "0.00");
 
     const int columns = table.columnCount();
     const qint64 rows = table.rowCount();
     std::vector<bool> amountColumn(std::size_t(columns), false);
     for (int c = 0; c < columns && c < sheet.columns.size(); ++c) {
         amountColumn[std::size_t(c)] = sheet.columns[c].amount;
-        if (worksheet_set_column_pixels(ws, lxw_col_t(c), lxw_col_t(c),
-                                        uint32_t(sheet.columns[c].exportWidth),
-                                        nullptr) != LXW_NO_ERROR)
+        if (lxw.worksheet_set_column_pixels(ws, lxw_col_t(c), lxw_col_t(c),
+                                            uint32_t(sheet.columns[c].exportWidth),
+                                            nullptr) != LXW_NO_ERROR)
             return ExportOutcome::Failed;
     }
-    worksheet_freeze_panes(ws, 1, 0);
-    if (worksheet_autofilter(ws, 0, 0, lxw_row_t(rows), lxw_col_t(columns - 1)) != LXW_NO_ERROR)
+    lxw.worksheet_freeze_panes(ws, 1, 0);
+    if (lxw.worksheet_autofilter(ws, 0, 0, lxw_row_t(rows), lxw_col_t(columns - 1)) != LXW_NO_ERROR)
         return ExportOutcome::Failed;
 
     for (int c = 0; c < columns; ++c) {
         const std::string text = c < sheet.columns.size() ? utf8(sheet.columns[c].header) : "";
-        if (worksheet_write_string(ws, 0, lxw_col_t(c), text.c_str(), header) != LXW_NO_ERROR)
+        if (lxw.worksheet_write_string(ws, 0, lxw_col_t(c), text.c_str(), header) != LXW_NO_ERROR)
             return ExportOutcome::Failed;
     }
 
@@ -175,10 +218,10 @@ ExportOutcome write(const QString& path, const QString& scratchFolder, const Exp
             const std::optional<double> amount =
                 amountColumn[std::size_t(c)] ? amountValue(cell) : std::nullopt;
             if (amount)
-                error = worksheet_write_number(ws, sheetRow, lxw_col_t(c), *amount, amountCell);
+                error = lxw.worksheet_write_number(ws, sheetRow, lxw_col_t(c), *amount, amountCell);
             else
-                error = worksheet_write_string(ws, sheetRow, lxw_col_t(c), toUtf8(cell, buffer),
-                                               textCell);
+                error = lxw.worksheet_write_string(ws, sheetRow, lxw_col_t(c), toUtf8(cell, buffer),
+                                                   textCell);
             if (error != LXW_NO_ERROR)
                 return ExportOutcome::Failed;
         }

@@ -65,8 +65,10 @@ LIST
     [ "$(field Version)" = "$version" ] || fail "version $(field Version), project $version"
     [ "$(field Section)" = misc ] || fail "section $(field Section)"
     [ "$(field Priority)" = optional ] || fail "priority $(field Priority)"
-    # dpkg-shlibdeps found the C library and Qt from the program itself.
-    for dep in libc6 libstdc++6 libqt6widgets6 libqt6printsupport6 qt6-qpa-plugins; do
+    # dpkg-shlibdeps found the C library and Qt from the program itself; the
+    # libraries loaded when first needed are named by hand.
+    for dep in libc6 libstdc++6 libqt6widgets6 libqt6printsupport6 qt6-qpa-plugins \
+               libxlsxwriter4 libssl3; do
       field Depends | tr ',' '\n' | grep -q "^ *$dep\b" || fail "no dependency on $dep: $(field Depends)"
     done
     description="$(field Description)"
