@@ -37,8 +37,8 @@ TEST(BackupCopy, HoldsEveryDataFileReadBackAndAManifestSha256sumAccepts) {
     EXPECT_EQ(outcome.folder, stick.file("Vellarmo-copia-2026-12-10-140509"));
     EXPECT_EQ(outcome.files, fixture::dataFileNames().size());
     QMap<QString, QByteArray> expected = fixture::contents(data.path());
-    for (const QString& own : {"vellarmo", "Guida.pdf", "Archivio_Distinte.xls"})
-        expected.remove(own);
+    for (const char* own : {"vellarmo", "Guida.pdf", "Archivio_Distinte.xls"})
+        expected.remove(QString::fromLatin1(own));
     QMap<QString, QByteArray> copied = fixture::contents(outcome.folder);
     ASSERT_TRUE(copied.contains(manifest::kFileName));
     copied.remove(manifest::kFileName);
@@ -97,7 +97,9 @@ TEST(BackupCopy, RefusesDestinationsThatWouldLoseOrOverwrite) {
     EXPECT_EQ(fixture::contents(data.path()), before);
     EXPECT_EQ(fixture::contents(stick.file("Vellarmo-copia-2026-12-10-140509")).value("2024.ric"),
               "earlier copy");
-    EXPECT_EQ(backup::copyMessage({CopyOutcome::InsideDataFolder}),
+    CopyOutcome inside;
+    inside.kind = CopyOutcome::InsideDataFolder;
+    EXPECT_EQ(backup::copyMessage(inside),
               QStringLiteral("Attenzione: la copia di sicurezza non può stare nella cartella dei "
                              "dati. Scegliere un'altra cartella, per esempio su una chiavetta "
                              "USB."));

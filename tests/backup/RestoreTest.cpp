@@ -103,16 +103,17 @@ TEST(Restore, KeepsThePreviousDataByteForByteThenPutsTheCopyInPlace) {
     QMap<QString, QByteArray> keptFiles = fixture::contents(kept);
     keptFiles.remove(manifest::kFileName);
     QMap<QString, QByteArray> previousData = previous;
-    for (const QString& own : {"vellarmo", "Guida.pdf", "Archivio_Distinte.xls"})
-        previousData.remove(own);
+    for (const char* own : {"vellarmo", "Guida.pdf", "Archivio_Distinte.xls"})
+        previousData.remove(QString::fromLatin1(own));
     EXPECT_EQ(keptFiles, previousData);
     EXPECT_EQ(fixture::sha256sumCheck(kept), 0);
     // The copy's files are in place; what the copy does not hold stays.
     const QMap<QString, QByteArray> now = fixture::contents(s.data.path());
     const QMap<QString, QByteArray> copied = fixture::contents(s.copy);
     for (const QString& name : fixture::dataFileNames()) {
-        if (name != "Impostazioni.ini")
+        if (name != "Impostazioni.ini") {
             EXPECT_EQ(now.value(name), copied.value(name)) << name.toStdString();
+        }
     }
     EXPECT_EQ(now.value("Documenti_Allegati/nuovo.pdf"), "added after the copy");
     EXPECT_EQ(now.value("vellarmo"), "program");
