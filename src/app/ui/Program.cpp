@@ -43,21 +43,10 @@ Program::Program(Services& services) : m_services(services) {
     auto password = std::make_unique<TfrmPassword>(m_services, m_router);
     m_password = password.get();
     keep(std::move(password));
-
-    auto mainMenu = std::make_unique<TfrmAvvio>(m_services, m_router);
-    m_mainMenu = mainMenu.get();
-    addMainScreen(MainScreen::Avvio, std::move(mainMenu));
-
-    auto changePassword = std::make_unique<TfrmCambiaPassword>(m_services);
-    m_changePassword = changePassword.get();
-    keep(std::move(changePassword));
-    m_password->setChangeScreen(m_changePassword);
-
-    m_router.setPending([this] { makeWorkScreens(); });
-
     // Only the password screen and the main menu end the program.
     QObject::connect(m_password, &TfrmPassword::closed, [this] { end(); });
-    QObject::connect(m_mainMenu, &TfrmAvvio::closed, [this] { end(); });
+
+    m_router.setPending([this] { makeLaterScreens(); });
 }
 
 Program::~Program() {
@@ -75,10 +64,30 @@ QWidget* Program::keep(std::unique_ptr<QWidget> screen) {
     return m_screens.back().get();
 }
 
-void Program::makeWorkScreens() {
+void Program::makeLaterScreens() {
+    auto mainMenu = std::make_unique<TfrmAvvio>(m_services, m_router);
+    m_mainMenu = mainMenu.get();
+    addMainScreen(MainScreen::Avvio, std::move(mainMenu));
+    QObject::connect(m_mainMenu, &TfrmAvvio::closed, [this] { end(); });
+
+    auto changePassword = std::make_unique<TfrmCambiaPassword>(m_services);
+    m_changePassword = changePassword.get();
+    keep(std::move(changePassword));
+    m_password->setChangeScreen(m_changePassword);
+
     createWorkScreens(*this);
     if (m_readyHandler)
         m_readyHandler();
+}
+
+TfrmAvvio* Program::mainMenu() const {
+    m_router.runPending();
+    return m_mainMenu;
+}
+
+TfrmCambiaPassword* Program::changePassword() const {
+    m_router.runPending();
+    return m_changePassword;
 }
 
 void Program::start() {

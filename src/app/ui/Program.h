@@ -15,11 +15,12 @@ class TfrmPassword;
 // The program's single-instance screens for one run: created once, in
 // start-up order (the password screen first, then the main menu, the
 // change-password screen and the work screens of WorkScreens.cpp), kept for
-// the whole run and destroyed together. The work screens are made as soon as
-// the password screen has been painted, so that it appears without waiting
-// for them; a question to the router before then makes them at once. Ending
-// the program hides every screen and calls the end handler; runProgram makes
-// that quit the event loop.
+// the whole run and destroyed together. The screens after the password
+// screen are made as soon as it has been painted, so that it appears without
+// waiting for them; a question to the router, or for the main menu or the
+// change-password screen, before then makes them at once. Ending the program
+// hides every screen and calls the end handler; runProgram makes that quit
+// the event loop.
 class Program {
 public:
     explicit Program(Services& services);
@@ -30,13 +31,13 @@ public:
     Services& services() { return m_services; }
     ScreenRouter& router() { return m_router; }
     TfrmPassword* password() const { return m_password; }
-    TfrmAvvio* mainMenu() const { return m_mainMenu; }
-    TfrmCambiaPassword* changePassword() const { return m_changePassword; }
+    TfrmAvvio* mainMenu() const;
+    TfrmCambiaPassword* changePassword() const;
 
     // Keeps a work screen for the whole run and lets the router switch to it.
     void addMainScreen(MainScreen id, std::unique_ptr<QWidget> screen);
 
-    // Shows the password screen; the work screens follow its first paint.
+    // Shows the password screen; the other screens follow its first paint.
     void start();
     // Called once every screen of the run has been made.
     void setReadyHandler(std::function<void()> handler) { m_readyHandler = std::move(handler); }
@@ -47,7 +48,7 @@ public:
 
 private:
     QWidget* keep(std::unique_ptr<QWidget> screen);
-    void makeWorkScreens();
+    void makeLaterScreens();
 
     Services& m_services;
     ScreenRouter m_router;

@@ -140,6 +140,9 @@ void TfrmPassword::cmdOKClick() {
 }
 
 void TfrmPassword::btnCambiaPasswordClick() {
+    // The change screen is one of those made right after this screen's
+    // first paint; a click that comes sooner has them made now.
+    m_router.runPending();
     if (m_changeScreen == nullptr)
         return;
     m_changeScreen->show();

@@ -2,6 +2,7 @@
 
 #include "app/PasswordStore.h"
 #include "app/ui/TfrmAvvio.h"
+#include "app/ui/TfrmCambiaPassword.h"
 #include "app/ui/TfrmPassword.h"
 #include "backup/BackupSettings.h"
 #include "support/ActiveWindow.h"
@@ -70,9 +71,9 @@ TEST_F(ProgramTest, StartsOnThePasswordScreenAndOpensTheMainMenu) {
     EXPECT_EQ(ends, 0);
 }
 
-// The password screen is on the display before the work screens are made,
+// The password screen is on the display before the other screens are made,
 // and they are all there right after, without anyone asking for them.
-TEST(ProgramStart, WorkScreensFollowThePasswordScreensFirstPaint) {
+TEST(ProgramStart, OtherScreensFollowThePasswordScreensFirstPaint) {
     TestFolder folder;
     FakeServices fake{folder.folder()};
     Program program{fake.services};
@@ -102,8 +103,9 @@ TEST(ProgramStart, WorkScreensFollowThePasswordScreensFirstPaint) {
     ASSERT_TRUE(atFirstPaint);
     EXPECT_EQ(*atFirstPaint, before);
     const QStringList after = topLevelNames();
-    for (const char* name : {"TfrmAnagrafica", "TfrmMenuRicevute", "TfrmRicevute", "TfrmProdotti",
-                             "TfrmMenuRiepLavoro", "TfrmStatistiche"})
+    for (const char* name :
+         {"frmAvvio", "frmCambiaPassword", "TfrmAnagrafica", "TfrmMenuRicevute", "TfrmRicevute",
+          "TfrmProdotti", "TfrmMenuRiepLavoro", "TfrmStatistiche"})
         EXPECT_TRUE(after.contains(QString::fromLatin1(name)) &&
                     !before.contains(QString::fromLatin1(name)))
             << name;
@@ -111,21 +113,31 @@ TEST(ProgramStart, WorkScreensFollowThePasswordScreensFirstPaint) {
     EXPECT_EQ(readyCalls, 1);
 }
 
-// Asking for a work screen before the first paint makes them at once.
-TEST(ProgramStart, AskingTheRouterBeforeThePaintMakesTheWorkScreens) {
+// Asking for a screen, or for the change-password screen, before the first
+// paint makes them at once.
+TEST(ProgramStart, AskingBeforeThePaintMakesTheOtherScreens) {
     TestFolder folder;
     FakeServices fake{folder.folder()};
-    Program program{fake.services};
-    int readyCalls = 0;
-    program.setReadyHandler([&] { ++readyCalls; });
-    QWidget* editor = program.router().screen(MainScreen::Ricevute);
-    ASSERT_NE(editor, nullptr);
-    EXPECT_EQ(editor->objectName(), QStringLiteral("TfrmRicevute"));
-    EXPECT_EQ(readyCalls, 1);
-    program.start();
-    QTest::qWait(20);
-    EXPECT_EQ(program.router().screen(MainScreen::Ricevute), editor);
-    EXPECT_EQ(readyCalls, 1);
+    {
+        Program program{fake.services};
+        int readyCalls = 0;
+        program.setReadyHandler([&] { ++readyCalls; });
+        QWidget* editor = program.router().screen(MainScreen::Ricevute);
+        ASSERT_NE(editor, nullptr);
+        EXPECT_EQ(editor->objectName(), QStringLiteral("TfrmRicevute"));
+        EXPECT_EQ(readyCalls, 1);
+        program.start();
+        QTest::qWait(20);
+        EXPECT_EQ(program.router().screen(MainScreen::Ricevute), editor);
+        EXPECT_EQ(readyCalls, 1);
+    }
+    {
+        Program program{fake.services};
+        program.password()->findChild<QPushButton*>(QStringLiteral("btnCambiaPassword"))->click();
+        ASSERT_NE(program.changePassword(), nullptr);
+        EXPECT_TRUE(program.changePassword()->isVisible());
+        EXPECT_FALSE(program.password()->isVisible());
+    }
 }
 
 TEST_F(ProgramTest, MainMenuExitEndsAtOnceWithoutQuestionsAfterARecentCopy) {
