@@ -4,40 +4,9 @@
 #include "app/ui/TfrmCambiaPassword.h"
 #include "app/ui/TfrmPassword.h"
 #include "app/ui/WorkScreens.h"
+#include "widgets/FirstPaint.h"
 
-#include <QEvent>
 #include <QWidget>
-
-namespace {
-
-// Runs `action` once, queued, after the first paint of the screen it watches,
-// so that the painted screen reaches the display first.
-class AfterFirstPaint final : public QObject {
-public:
-    AfterFirstPaint(QWidget* screen, std::function<void()> action)
-        : QObject(screen), m_action(std::move(action)) {
-        screen->installEventFilter(this);
-    }
-
-    bool eventFilter(QObject* watched, QEvent* event) override {
-        if (event->type() == QEvent::Paint) {
-            watched->removeEventFilter(this);
-            QMetaObject::invokeMethod(
-                this,
-                [this] {
-                    m_action();
-                    deleteLater();
-                },
-                Qt::QueuedConnection);
-        }
-        return false;
-    }
-
-private:
-    std::function<void()> m_action;
-};
-
-} // namespace
 
 Program::Program(Services& services) : m_services(services) {
     auto password = std::make_unique<TfrmPassword>(m_services, m_router);
@@ -91,7 +60,7 @@ TfrmCambiaPassword* Program::changePassword() const {
 }
 
 void Program::start() {
-    new AfterFirstPaint(m_password, [this] { m_router.runPending(); });
+    afterFirstPaint(m_password, [this] { m_router.runPending(); });
     m_password->show();
     m_password->raise();
     m_password->activateWindow();

@@ -7,13 +7,13 @@
 #include "app/ui/TfrmPassword.h"
 #include "common/ProgramFiles.h"
 #include "common/ProgramFolder.h"
+#include "widgets/FirstPaint.h"
 #include "widgets/ItalianToolkit.h"
 #include "widgets/NumberSettings.h"
 #include "widgets/QtServices.h"
 
 #include <QApplication>
 #include <QDir>
-#include <QEvent>
 #include <QFileInfo>
 #include <cstdio>
 #include <cstdlib>
@@ -56,28 +56,12 @@ QString defaultDataFolder(const QString& programDir) {
 }
 
 // For timing the start-up (bench/StartupBench.cpp) only: the process ends
-// queued, so that a screen painted just before is flushed first, and without
-// tearing the screens down, so that the time taken ends there. Nothing has
-// been written by then.
-void exitSoon() {
-    QMetaObject::invokeMethod(
-        qApp,
-        [] {
-            std::fflush(nullptr);
-            std::_Exit(0);
-        },
-        Qt::QueuedConnection);
+// without tearing the screens down, so that the time taken ends there.
+// Nothing has been written by then.
+void exitNow() {
+    std::fflush(nullptr);
+    std::_Exit(0);
 }
-
-class ExitAfterFirstPaint final : public QObject {
-public:
-    using QObject::QObject;
-    bool eventFilter(QObject*, QEvent* event) override {
-        if (event->type() == QEvent::Paint)
-            exitSoon();
-        return false;
-    }
-};
 
 } // namespace
 
@@ -134,11 +118,14 @@ int runProgram(int argc, char** argv) {
     Program program(services.services);
     program.setEndHandler([] { QCoreApplication::quit(); });
     if (qEnvironmentVariable("VELLARMO_EXIT_WHEN_READY") == QLatin1String("1"))
-        program.setReadyHandler(exitSoon);
+        program.setReadyHandler([] {
+            // Queued: the new screens' first polish, already waiting, counts too.
+            QMetaObject::invokeMethod(qApp, exitNow, Qt::QueuedConnection);
+        });
     program.start();
-    // Watching after start(), the exit is queued before the work screens
-    // that follow the first paint.
+    // Watching after start(), the exit comes before the screens that follow
+    // the first paint.
     if (qEnvironmentVariable("VELLARMO_EXIT_AFTER_FIRST_PAINT") == QLatin1String("1"))
-        program.password()->installEventFilter(new ExitAfterFirstPaint(&app));
+        afterFirstPaint(program.password(), exitNow);
     return app.exec();
 }
